@@ -1,0 +1,95 @@
+#include "core/FBitmap.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace core {
+
+namespace {
+
+class HeapStorage final : public PixelStorage {
+public:
+    explicit HeapStorage(size_t size) : m_bytes(size) {}
+    uint8_t* bits() override { return m_bytes.data(); }
+
+private:
+    std::vector<uint8_t> m_bytes;
+};
+
+FBitmap::StorageFactory& factory()
+{
+    static FBitmap::StorageFactory f;
+    return f;
+}
+
+} // namespace
+
+void FBitmap::setStorageFactory(StorageFactory f)
+{
+    factory() = std::move(f);
+}
+
+FBitmap::FBitmap(int32_t width, int32_t height)
+{
+    setSize(width, height);
+}
+
+void FBitmap::setSize(int32_t width, int32_t height)
+{
+    m_width = std::max(width, 0);
+    m_height = std::max(height, 0);
+    if (m_width == 0 || m_height == 0) {
+        m_storage.reset();
+        m_bits = nullptr;
+        return;
+    }
+    size_t size = byteSize();
+    if (factory())
+        m_storage = factory()(m_width, m_height, size);
+    else
+        m_storage = std::make_unique<HeapStorage>(size);
+    m_bits = m_storage->bits();
+}
+
+FBitmap FBitmap::clone() const
+{
+    FBitmap copy(m_width, m_height);
+    if (m_bits)
+        std::memcpy(copy.m_bits, m_bits, byteSize());
+    return copy;
+}
+
+Color FBitmap::pixel(int32_t x, int32_t y) const
+{
+    const uint8_t* p = pixelAt(x, y);
+    return rgb(p[2], p[1], p[0]);
+}
+
+void FBitmap::setPixel(int32_t x, int32_t y, Color c)
+{
+    uint8_t* p = pixelAt(x, y);
+    p[0] = blueOf(c);
+    p[1] = greenOf(c);
+    p[2] = redOf(c);
+}
+
+void FBitmap::fillRect(Rect r, Color c)
+{
+    int32_t l = std::max(r.left, 0), t = std::max(r.top, 0);
+    int32_t rr = std::min(r.right, m_width), b = std::min(r.bottom, m_height);
+    for (int32_t y = t; y < b; ++y)
+        for (int32_t x = l; x < rr; ++x)
+            setPixel(x, y, c);
+}
+
+bool FBitmap::operator==(const FBitmap& other) const
+{
+    if (m_width != other.m_width || m_height != other.m_height)
+        return false;
+    for (int32_t y = 0; y < m_height; ++y)
+        if (std::memcmp(row(y), other.row(y), size_t(3 * m_width)) != 0)
+            return false;
+    return true;
+}
+
+} // namespace core

@@ -1,0 +1,34 @@
+#include "core/FBitmap.h"
+
+#include <gtest/gtest.h>
+
+using namespace core;
+
+TEST(FBitmap, RowStrideMatchesDeviceIndependentLayout)
+{
+    // stride = 3 * width + width mod 4, always a multiple of 4
+    for (int w : {1, 2, 3, 4, 5, 7, 184}) {
+        FBitmap b(w, 2);
+        EXPECT_EQ(b.stride(), 3 * w + w % 4);
+        EXPECT_EQ(b.stride() % 4, 0);
+        EXPECT_EQ(b.row(1) - b.row(0), b.stride());
+    }
+}
+
+TEST(FBitmap, PixelsAreBlueGreenRed)
+{
+    FBitmap b(2, 1);
+    b.setPixel(1, 0, rgb(10, 20, 30));
+    EXPECT_EQ(b.pixelAt(1, 0)[0], 30);
+    EXPECT_EQ(b.pixelAt(1, 0)[2], 10);
+    EXPECT_EQ(b.pixel(1, 0), rgb(10, 20, 30));
+}
+
+TEST(FBitmap, FillRectClipsToBitmap)
+{
+    FBitmap b(3, 3);
+    b.fillRect({-5, 1, 2, 10}, clWhite);
+    EXPECT_EQ(b.pixel(0, 0), clBlack);
+    EXPECT_EQ(b.pixel(1, 2), clWhite);
+    EXPECT_EQ(b.pixel(2, 2), clBlack);
+}
