@@ -75,6 +75,11 @@ bool Component::setProperty(const std::string&, PropertyReader&)
 
 void Component::writeProperties(PropertyWriter&) const {}
 
+std::function<void(Component*)> Component::findMethod(const std::string&)
+{
+    return {};
+}
+
 void Component::notification(Component*, Operation) {}
 
 void Component::insertComponent(Component* c)

@@ -3,6 +3,7 @@
 // notification to components that reference a destroyed one, and the loading/destroying state.
 // Portable, so that non-visual components (the skin store, the stored skin) work without windows.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,9 @@ public:
     // core::Error for a bad value. writeProperties emits the stored properties in a stable order.
     virtual bool setProperty(const std::string& name, PropertyReader& value);
     virtual void writeProperties(PropertyWriter& out) const;
+    // The event handler a layout names ("SpeedButton1Click"); empty when there is none. Forms that
+    // handle events of their layout override it.
+    virtual std::function<void(Component*)> findMethod(const std::string& name);
 
 protected:
     // Called with Remove when a component this one owns, or asked to be told about, is destroyed;
