@@ -1,0 +1,42 @@
+#pragma once
+// Base of the form skin object records: the keys every caption object, button and menu item shares.
+// Records are plain data; the store creates and owns them, clients copy or read the fields.
+#include "skin/data/SkinIni.h"
+
+#include <string>
+
+namespace skin {
+
+class SkinIniFields;
+
+class DataSkinObject {
+public:
+    explicit DataSkinObject(std::string idName) : idName(std::move(idName)) {}
+    virtual ~DataSkinObject() = default;
+    DataSkinObject(const DataSkinObject&) = default;
+    DataSkinObject& operator=(const DataSkinObject&) = default;
+
+    // The kind that names this class in [SKINOBJECTS] ("stdbutton"); "" for the abstract bases.
+    virtual const char* kind() const { return ""; }
+
+    // Reads the record's keys from the section named idName.
+    virtual void readFromIni(const MemIniFile& ini);
+    // Erases the section named idName, then writes every key that readFromIni reads, in that order.
+    virtual void writeToIni(MemIniFile& ini) const;
+
+    std::string idName;
+    std::string hint;
+    int32_t activePictureIndex = -1;
+    bool skinRectInAPicture = false;
+    core::Rect skinRect;
+    core::Rect activeSkinRect;
+    core::Rect inactiveSkinRect;
+    bool morphing = false;
+    MorphKind morphKind = MorphKind::mkDefault;
+
+protected:
+    // Lists the class's keys, parent's first; used for both reading and writing.
+    virtual void exchangeFields(SkinIniFields& fields);
+};
+
+} // namespace skin

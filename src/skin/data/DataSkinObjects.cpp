@@ -1,0 +1,89 @@
+#include "skin/data/DataSkinObjects.h"
+
+#include "skin/data/SkinIniFields.h"
+
+namespace skin {
+
+void DataUserObject::exchangeFields(SkinIniFields& fields) {
+    // Only the place comes from the skin; the shared keys keep their creation values.
+    fields.rect("skinrect", skinRect);
+}
+
+void DataSkinButton::exchangeFields(SkinIniFields& fields) {
+    DataSkinObject::exchangeFields(fields);
+    fields.rect("downrect", downRect);
+    fields.rect("disableskinrsect", disableSkinRect);
+}
+
+void DataSkinStdButton::exchangeFields(SkinIniFields& fields) {
+    DataSkinButton::exchangeFields(fields);
+    fields.command("command", command);
+    fields.rect("restorerect", restoreRect);
+    fields.rect("restoreactiverect", restoreActiveRect);
+    fields.rect("restoredownrect", restoreDownRect);
+    fields.rect("restoreinactiverect", restoreInactiveRect);
+}
+
+void DataSkinAnimate::exchangeFields(SkinIniFields& fields) {
+    DataSkinObject::exchangeFields(fields);
+    // Frame animation and morphing would fight over the same image.
+    if (fields.isReading())
+        morphing = false;
+    fields.integer("countframes", countFrames, 1);
+    fields.flag("cycle", cycle);
+    fields.flag("buttonstyle", buttonStyle);
+    fields.integer("timerinterval", timerInterval, 50);
+    fields.command("command", command);
+}
+
+void DataSkinMenuItem::exchangeFields(SkinIniFields& fields) {
+    DataSkinObject::exchangeFields(fields);
+    fields.integer("itemleftoffset", itemLeftOffset);
+    fields.integer("itemrightoffset", itemRightOffset);
+    fields.rect("dividerrect", dividerRect);
+    fields.integer("dividerleftoffset", dividerLeftOffset);
+    fields.integer("dividerrightoffset", dividerRightOffset);
+    fields.rect("textrect", textRect);
+    fields.text("fontname", fontName, "Arial");
+    fields.integer("fontheight", fontHeight, 14);
+    fields.fontStyles("fontstyle", fontStyle);
+    fields.color("fontcolor", fontColor);
+    fields.color("activefontcolor", activeFontColor);
+    fields.color("unenabledfontcolor", unenabledFontColor);
+}
+
+void DataSkinMainMenuItem::exchangeFields(SkinIniFields& fields) {
+    DataSkinObject::exchangeFields(fields);
+    fields.integer("itemleftoffset", itemLeftOffset);
+    fields.integer("itemrightoffset", itemRightOffset);
+    fields.rect("downrect", downRect);
+    fields.rect("textrect", textRect);
+    fields.text("fontname", fontName, "Arial");
+    fields.integer("fontheight", fontHeight, 14);
+    fields.fontStyles("fontstyle", fontStyle);
+    fields.color("fontcolor", fontColor);
+    fields.color("activefontcolor", activeFontColor);
+    fields.color("downfontcolor", downFontColor);
+    fields.color("unenabledfontColor", unenabledFontColor);
+}
+
+void DataSkinCaption::exchangeFields(SkinIniFields& fields) {
+    DataSkinObject::exchangeFields(fields);
+    fields.rect("textrect", textRect);
+    fields.text("fontname", fontName, "Arial");
+    fields.integer("fontheight", fontHeight, 14);
+    fields.fontStyles("fontstyle", fontStyle);
+    fields.color("fontcolor", fontColor);
+    fields.color("activefontcolor", activeFontColor);
+    fields.alignment("alignment", alignment);
+    fields.flag("shadow", shadow);
+    fields.color("shadowcolor", shadowColor);
+    fields.color("activeshadowcolor", activeShadowColor);
+    fields.rect("framerect", frameRect);
+    fields.rect("activeframerect", activeFrameRect);
+    fields.rect("frametextrect", frameTextRect);
+    fields.integer("frameleftoffset", frameLeftOffset);
+    fields.integer("framerightoffset", frameRightOffset);
+}
+
+} // namespace skin

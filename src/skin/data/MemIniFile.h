@@ -1,0 +1,79 @@
+#pragma once
+// The in-memory ini that skin text is parsed into. Sections and keys are found regardless of case
+// (UTF-8 aware), the last of duplicate sections or keys wins, and lookups are hashed on the
+// upper-cased names so that loading a skin stays linear in the size of its text.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace skin {
+
+class MemIniFile {
+public:
+    MemIniFile() = default;
+
+    // Skin ini text as stored: UTF-8 (with or without BOM) when valid, else the system's 8-bit code
+    // page (Latin-1 off Windows).
+    static MemIniFile fromBytes(const std::vector<uint8_t>& bytes);
+    static MemIniFile fromText(std::string_view utf8);
+
+    void loadFromBytes(const std::vector<uint8_t>& bytes);
+    void loadFromText(std::string_view utf8);
+    // Replaces everything with the given lines (already cut at line ends).
+    void setLines(const std::vector<std::string>& lines);
+    void clear();
+
+    // The contents as text lines: "[name]", then "key=value" (or a line kept as it was without "="),
+    // sections separated by an empty line. text() joins them with CR LF.
+    std::vector<std::string> lines() const;
+    std::string text() const;
+
+    // The value of the key in the last section of that name, or def when either is absent. A key
+    // present with an empty value gives "".
+    std::string readString(std::string_view section, std::string_view key, std::string_view def) const;
+    // readString, then "0x"/"0X" treated as "$"; decimal or "$" hexadecimal; anything that does not
+    // convert yields def.
+    int32_t readInteger(std::string_view section, std::string_view key, int32_t def) const;
+    bool hasKey(std::string_view section, std::string_view key) const;
+    // True when the section exists and holds at least one line.
+    bool sectionExists(std::string_view section) const;
+    // Removes every section of that name (earlier duplicates were never visible, and must not
+    // become visible).
+    void eraseSection(std::string_view section);
+    // Sets the key's line, or appends it, creating the section at the end when needed.
+    void writeString(std::string_view section, std::string_view key, std::string_view value);
+    void writeInteger(std::string_view section, std::string_view key, int32_t value);
+
+    // Names of the sections as found by lookups (the last of duplicates), in file order.
+    std::vector<std::string> sectionNames() const;
+    // Keys of the section's key lines as found by lookups (the last of duplicates), in line order.
+    std::vector<std::string> sectionKeys(std::string_view section) const;
+
+private:
+    struct Line {
+        std::string key; // the whole trimmed line when hasEquals is false
+        std::string value;
+        bool hasEquals = false;
+    };
+    struct Section {
+        std::string name;
+        std::vector<Line> lines;
+        std::unordered_map<std::string, size_t> keyIndex; // upper-cased key -> last line of that key
+    };
+
+    const Section* findSection(std::string_view name) const;
+    Section* findSection(std::string_view name);
+    const Line* findLine(std::string_view section, std::string_view key) const;
+    void appendSection(std::string name);
+    static void appendLine(Section& section, Line line);
+    void rebuildSectionIndex() const;
+
+    std::vector<Section> m_sections;
+    // Upper-cased name -> last section of that name; rebuilt lazily after a section is erased.
+    mutable std::unordered_map<std::string, size_t> m_sectionIndex;
+    mutable bool m_sectionIndexValid = true;
+};
+
+} // namespace skin

@@ -1,0 +1,50 @@
+#pragma once
+// Binds one ini section to a record's fields in one direction. Each record lists its keys once, in
+// reading order, through these calls; reading and writing therefore use the same keys in the same
+// order and cannot drift apart.
+#include "skin/data/SkinIni.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace skin {
+
+class SkinIniFields {
+public:
+    // Reads every listed key from the section (each with its default when missing).
+    static SkinIniFields reading(const MemIniFile& ini, std::string section) {
+        return SkinIniFields(&ini, nullptr, std::move(section));
+    }
+    // Writes every listed key into the section.
+    static SkinIniFields writing(MemIniFile& ini, std::string section) {
+        return SkinIniFields(&ini, &ini, std::move(section));
+    }
+
+    bool isReading() const { return m_out == nullptr; }
+    const std::string& section() const { return m_section; }
+
+    void text(std::string_view key, std::string& value, std::string_view def = {});
+    void integer(std::string_view key, int32_t& value, int32_t def = 0);
+    void color(std::string_view key, core::Color& value, core::Color def = 0) { integer(key, value, def); }
+    // Picture indexes default to -1 (no picture).
+    void pictureIndex(std::string_view key, int32_t& value) { integer(key, value, -1); }
+    void flag(std::string_view key, bool& value);
+    void rect(std::string_view key, core::Rect& value);
+    void point(std::string_view key, core::Point& value);
+    void fontStyles(std::string_view key, FontStyles& value);
+    void alignment(std::string_view key, Alignment& value);
+    void morphKind(std::string_view key, MorphKind& value);
+    void inActiveEffect(std::string_view key, InActiveEffect& value);
+    void command(std::string_view key, WindowCommand& value);
+
+private:
+    SkinIniFields(const MemIniFile* in, MemIniFile* out, std::string section)
+        : m_in(in), m_out(out), m_section(std::move(section)) {}
+
+    const MemIniFile* m_in = nullptr;
+    MemIniFile* m_out = nullptr;
+    std::string m_section;
+};
+
+} // namespace skin
