@@ -24,9 +24,9 @@ struct PropertyValue {
     enum class Kind { Integer, String, Identifier, Set, Binary };
     Kind kind = Kind::Integer;
     int64_t integer = 0;
-    std::string text; // String (UTF-8) or Identifier
+    std::string text;               // String (UTF-8) or Identifier
     std::vector<std::string> names; // Set
-    std::vector<uint8_t> bytes; // Binary
+    std::vector<uint8_t> bytes;     // Binary
 };
 
 // What the layout reader supplies to a PropertyReader: name lookups that need the whole layout,
@@ -49,9 +49,7 @@ public:
 class PropertyReader {
 public:
     PropertyReader(std::string propertyName, PropertyValue value, PropertyContext* context = nullptr)
-        : m_name(std::move(propertyName)), m_value(std::move(value)), m_context(context)
-    {
-    }
+        : m_name(std::move(propertyName)), m_value(std::move(value)), m_context(context) {}
 
     const std::string& propertyName() const { return m_name; }
     PropertyValue::Kind kind() const { return m_value.kind; }
@@ -67,7 +65,7 @@ public:
     // Index of the identifier among names, which lists an enumeration in order.
     int asEnum(std::initializer_list<const char*> names) const;
     int asCharset() const; // integer or DEFAULT_CHARSET, ANSI_CHARSET, GB2312_CHARSET...
-    int asCursor() const; // integer or crDefault, crHandPoint...
+    int asCursor() const;  // integer or crDefault, crHandPoint...
 
     // apply runs with the named component once it exists (see PropertyContext). Do not use this
     // reader inside apply; throw core::Error there to reject the component (wrong class, say).
