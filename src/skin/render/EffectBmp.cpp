@@ -1,0 +1,398 @@
+#include "skin/render/EffectBmp.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <vector>
+
+namespace skin {
+
+using core::FBitmap;
+
+Blend blendForMorphKind(int morphKind) {
+    switch (morphKind) {
+    case 1:
+        return Blend::CentreGradient;
+    case 2:
+        return Blend::LeftGradient;
+    case 3:
+        return Blend::RightGradient;
+    case 4:
+        return Blend::LeftSlide;
+    case 5:
+        return Blend::RightSlide;
+    case 6:
+        return Blend::Push;
+    default:
+        return Blend::CrossFade;
+    }
+}
+
+Filter filterForInactiveEffect(int inactiveEffect) {
+    switch (inactiveEffect) {
+    case 0:
+        return Filter::Brighten;
+    case 1:
+        return Filter::Darken;
+    case 3:
+        return Filter::Noise;
+    case 4:
+        return Filter::SplitBlur;
+    case 5:
+        return Filter::Invert;
+    default:
+        return Filter::Grayscale;
+    }
+}
+
+namespace {
+
+// Written out rather than left to the floating-point environment, so that every build rounds alike.
+double nearestEven(double x) {
+    const double f = std::floor(x);
+    const double diff = x - f;
+    if (diff > 0.5)
+        return f + 1;
+    if (diff < 0.5)
+        return f;
+    return std::fmod(f, 2.0) == 0 ? f : f + 1;
+}
+
+int32_t nearestInt(double x) {
+    const double n = nearestEven(x);
+    if (!(n >= -2147483648.0))
+        return INT32_MIN;
+    if (n > 2147483647.0)
+        return INT32_MAX;
+    return int32_t(n);
+}
+
+double clampFactor(double k) {
+    if (!(k >= 0))
+        return 0;
+    return k > 1 ? 1 : k;
+}
+
+// w x own + (1 - w) x target for each channel.
+void mixPixel(uint8_t* own, const uint8_t* target, double w) {
+    for (int c = 0; c < 3; ++c)
+        own[c] = roundChannel(w * own[c] + (1 - w) * target[c]);
+}
+
+uint8_t clampInt(int32_t v) {
+    return uint8_t(std::clamp(v, 0, 255));
+}
+
+} // namespace
+
+uint8_t roundChannel(double value) {
+    const double n = nearestEven(value);
+    if (!(n >= 0))
+        return 0;
+    return n > 255 ? 255 : uint8_t(n);
+}
+
+EffectBmp::EffectBmp(int32_t width, int32_t height) : m_bitmap(width, height) {}
+
+EffectBmp::EffectBmp(const FBitmap& source) : m_bitmap(source.clone()) {}
+
+EffectBmp::EffectBmp(FBitmap&& pixels) : m_bitmap(std::move(pixels)) {}
+
+EffectBmp::Pixel EffectBmp::pixel(int32_t x, int32_t y) const {
+    const uint8_t* p = m_bitmap.pixelAt(x, y);
+    return {p[0], p[1], p[2]};
+}
+
+void EffectBmp::setPixel(int32_t x, int32_t y, Pixel bgr) {
+    std::memcpy(m_bitmap.pixelAt(x, y), bgr.data(), 3);
+}
+
+void EffectBmp::readRow(int32_t y, uint8_t* buffer) const {
+    std::memcpy(buffer, m_bitmap.row(y), size_t(3) * size_t(width()));
+}
+
+void EffectBmp::writeRow(int32_t y, const uint8_t* buffer) {
+    std::memcpy(m_bitmap.row(y), buffer, size_t(3) * size_t(width()));
+}
+
+void EffectBmp::flipInto(EffectBmp& target) const {
+    if (!sameSize(target) || &target == this)
+        return;
+    for (int32_t y = 0; y < height(); ++y)
+        target.writeRow(height() - 1 - y, m_bitmap.row(y));
+}
+
+void EffectBmp::blend(Blend kind, const EffectBmp& target, double k) {
+    switch (kind) {
+    case Blend::CrossFade:
+        crossFade(target, k);
+        break;
+    case Blend::CentreGradient:
+        centreGradient(target, k);
+        break;
+    case Blend::LeftGradient:
+        leftGradient(target, k);
+        break;
+    case Blend::RightGradient:
+        rightGradient(target, k);
+        break;
+    case Blend::LeftSlide:
+        leftSlide(target, k);
+        break;
+    case Blend::RightSlide:
+        rightSlide(target, k);
+        break;
+    case Blend::Push:
+        push(target, k);
+        break;
+    }
+}
+
+void EffectBmp::crossFade(const EffectBmp& target, double k) {
+    if (!sameSize(target))
+        return;
+    k = clampFactor(k);
+    const size_t n = size_t(3) * size_t(width());
+    for (int32_t y = 0; y < height(); ++y) {
+        uint8_t* a = m_bitmap.row(y);
+        const uint8_t* b = target.m_bitmap.row(y);
+        for (size_t i = 0; i < n; ++i)
+            a[i] = roundChannel((1 - k) * a[i] + k * b[i]);
+    }
+}
+
+void EffectBmp::centreGradient(const EffectBmp& target, double k) {
+    if (!sameSize(target) || width() == 0 || height() == 0)
+        return;
+    k = clampFactor(k);
+    const int32_t W = width(), H = height();
+    const size_t rowBytes = size_t(3) * size_t(W);
+
+    if (W >= H) {
+        const int32_t b = nearestInt(W * k);
+        const int32_t c = (W - b) / 2;
+        const double s = c == 0 ? 1.0 : 1.0 / c;
+        const int32_t L = std::max(W / 2 - b / 2, 0);
+        const int32_t R = std::min(W / 2 + b / 2, W - 1);
+        for (int32_t y = 0; y < H; ++y) {
+            uint8_t* own = m_bitmap.row(y);
+            const uint8_t* tgt = target.m_bitmap.row(y);
+            if (L <= R)
+                std::memcpy(own + 3 * size_t(L), tgt + 3 * size_t(L), 3 * size_t(R - L + 1));
+            double w = 0;
+            for (int32_t x = L; x >= 0; --x) {
+                mixPixel(own + 3 * size_t(x), tgt + 3 * size_t(x), w);
+                w = std::min(w + s, 1.0);
+            }
+            w = 0;
+            for (int32_t x = R; x < W; ++x) {
+                mixPixel(own + 3 * size_t(x), tgt + 3 * size_t(x), w);
+                w = std::min(w + s, 1.0);
+            }
+        }
+        return;
+    }
+
+    const int32_t c = nearestInt(H * k);
+    const int32_t e = (H - 1 - c) / 2;
+    const double s = e == 0 ? 0.0 : 1.0 / e;
+    const int32_t T = std::max(H / 2 - c / 2, 0);
+    const int32_t B = std::min(H / 2 + c / 2, H - 1);
+    for (int32_t y = T; y <= B; ++y)
+        std::memcpy(m_bitmap.row(y), target.m_bitmap.row(y), rowBytes);
+    auto mixRow = [&](int32_t y, double w) {
+        uint8_t* own = m_bitmap.row(y);
+        const uint8_t* tgt = target.m_bitmap.row(y);
+        for (int32_t x = 0; x < W; ++x)
+            mixPixel(own + 3 * size_t(x), tgt + 3 * size_t(x), w);
+    };
+    double w = 0;
+    for (int32_t y = T; y >= 0; --y) {
+        mixRow(y, w);
+        w = std::min(w + s, 1.0);
+    }
+    w = 0;
+    for (int32_t y = B; y < H; ++y) {
+        mixRow(y, w);
+        w = std::min(w + s, 1.0);
+    }
+}
+
+void EffectBmp::leftGradient(const EffectBmp& target, double k) {
+    if (!sameSize(target) || width() == 0)
+        return;
+    const int32_t W = width();
+    const int32_t a = std::min(std::max(nearestInt(W * clampFactor(k)), 1), W - 1);
+    const double s = a > 0 ? 1.0 / a : 1.0;
+    for (int32_t y = 0; y < height(); ++y) {
+        uint8_t* own = m_bitmap.row(y);
+        const uint8_t* tgt = target.m_bitmap.row(y);
+        double w = 0;
+        for (int32_t x = 0; x <= a; ++x) {
+            mixPixel(own + 3 * size_t(x), tgt + 3 * size_t(x), w);
+            w = std::min(w + s, 1.0);
+        }
+    }
+}
+
+void EffectBmp::rightGradient(const EffectBmp& target, double k) {
+    if (!sameSize(target) || width() == 0)
+        return;
+    const int32_t W = width();
+    const int32_t a = std::min(std::max(W - nearestInt(W * clampFactor(k)), 0), W - 1);
+    const double s = W - a <= 0 ? 1.0 : 1.0 / (W - a);
+    for (int32_t y = 0; y < height(); ++y) {
+        uint8_t* own = m_bitmap.row(y);
+        const uint8_t* tgt = target.m_bitmap.row(y);
+        double w = 0;
+        for (int32_t x = W - 1; x >= a; --x) {
+            mixPixel(own + 3 * size_t(x), tgt + 3 * size_t(x), w);
+            w = std::min(w + s, 1.0);
+        }
+    }
+}
+
+void EffectBmp::leftSlide(const EffectBmp& target, double k) {
+    if (!sameSize(target) || width() == 0)
+        return;
+    const int32_t W = width();
+    const int32_t b = std::min(std::max(nearestInt(W * clampFactor(k)), 1), W - 1);
+    if (b <= 0)
+        return;
+    for (int32_t y = 0; y < height(); ++y)
+        std::memcpy(m_bitmap.row(y), target.m_bitmap.pixelAt(W - b, y), 3 * size_t(b));
+}
+
+void EffectBmp::rightSlide(const EffectBmp& target, double k) {
+    if (!sameSize(target) || width() == 0)
+        return;
+    const int32_t W = width();
+    const int32_t b = std::min(std::max(nearestInt(W * clampFactor(k)), 1), W - 1);
+    if (b <= 0)
+        return;
+    for (int32_t y = 0; y < height(); ++y)
+        std::memcpy(m_bitmap.pixelAt(W - b, y), target.m_bitmap.row(y), 3 * size_t(b));
+}
+
+void EffectBmp::push(const EffectBmp& target, double k) {
+    if (!sameSize(target) || width() == 0)
+        return;
+    const int32_t W = width();
+    const int32_t a = std::min(std::max(nearestInt(W * clampFactor(k)), 0), W - 1);
+    for (int32_t y = 0; y < height(); ++y) {
+        uint8_t* own = m_bitmap.row(y);
+        // The own image moves a + 1 columns right (right to left, so sources are still unmoved).
+        for (int32_t x = W - 1; x >= a; --x) {
+            const int32_t from = std::max(x - a - 1, 0);
+            std::memmove(own + 3 * size_t(x), own + 3 * size_t(from), 3);
+        }
+        // The target's last a + 1 columns come in from the left.
+        std::memcpy(own, target.m_bitmap.pixelAt(W - a - 1, y), 3 * size_t(a + 1));
+    }
+}
+
+void EffectBmp::applyFilter(Filter filter) {
+    switch (filter) {
+    case Filter::Brighten:
+        brighten(0.5);
+        break;
+    case Filter::Darken:
+        darken(0.3);
+        break;
+    case Filter::Grayscale:
+        grayscale();
+        break;
+    case Filter::Noise:
+        noise(50);
+        break;
+    case Filter::SplitBlur:
+        splitBlur(1);
+        break;
+    case Filter::Invert:
+        invert();
+        break;
+    }
+}
+
+void EffectBmp::brighten(double amount) {
+    amount = clampFactor(amount);
+    const size_t n = size_t(3) * size_t(width());
+    for (int32_t y = 0; y < height(); ++y) {
+        uint8_t* p = m_bitmap.row(y);
+        for (size_t i = 0; i < n; ++i)
+            p[i] = roundChannel((1 - amount) * p[i] + amount * 255);
+    }
+}
+
+void EffectBmp::darken(double amount) {
+    amount = clampFactor(amount);
+    const size_t n = size_t(3) * size_t(width());
+    for (int32_t y = 0; y < height(); ++y) {
+        uint8_t* p = m_bitmap.row(y);
+        for (size_t i = 0; i < n; ++i)
+            p[i] = roundChannel((1 - amount) * p[i]);
+    }
+}
+
+void EffectBmp::grayscale() {
+    for (int32_t y = 0; y < height(); ++y) {
+        uint8_t* p = m_bitmap.row(y);
+        for (int32_t x = 0; x < width(); ++x, p += 3) {
+            const uint8_t g = roundChannel(0.3 * p[2] + 0.59 * p[1] + 0.11 * p[0]);
+            p[0] = p[1] = p[2] = g;
+        }
+    }
+}
+
+void EffectBmp::invert() {
+    const size_t n = size_t(3) * size_t(width());
+    for (int32_t y = 0; y < height(); ++y) {
+        uint8_t* p = m_bitmap.row(y);
+        for (size_t i = 0; i < n; ++i)
+            p[i] = uint8_t(255 - p[i]);
+    }
+}
+
+void EffectBmp::noise(int32_t amount) {
+    static std::mt19937 generator{std::random_device{}()};
+    noise(amount, [](int32_t n) { return std::uniform_int_distribution<int32_t>(0, n - 1)(generator); });
+}
+
+void EffectBmp::noise(int32_t amount, const RandomSource& random) {
+    if (amount <= 0)
+        return;
+    for (int32_t y = 0; y < height(); ++y) {
+        uint8_t* p = m_bitmap.row(y);
+        for (int32_t x = 0; x < width(); ++x, p += 3) {
+            const int32_t d = random(amount) - amount / 2;
+            p[0] = clampInt(p[0] + d);
+            p[1] = clampInt(p[1] + d);
+            p[2] = clampInt(p[2] + d);
+        }
+    }
+}
+
+void EffectBmp::splitBlur(int32_t amount) {
+    if (amount <= 0 || width() == 0 || height() == 0)
+        return;
+    const int32_t W = width(), H = height();
+    // NOTE: the sampling rule reaches outside the bitmap when amount is not below its height or width
+    // (a one-pixel bitmap, for one); such samples are taken from the nearest row or column inside.
+    auto inside = [](int32_t v, int32_t size) { return std::clamp(v, 0, size - 1); };
+    for (int32_t y = 0; y < H; ++y) {
+        const int32_t u = inside(y - amount < 0 ? y : y - amount, H);
+        const int32_t d = inside(y + amount < H ? y + amount : H - y, H);
+        uint8_t* row = m_bitmap.row(y);
+        const uint8_t* up = m_bitmap.row(u);
+        const uint8_t* down = m_bitmap.row(d);
+        for (int32_t x = 0; x < W; ++x) {
+            const size_t l = 3 * size_t(inside(x - amount < 0 ? x : x - amount, W));
+            const size_t r = 3 * size_t(inside(x + amount < W ? x + amount : W - x, W));
+            for (int c = 0; c < 3; ++c)
+                row[3 * size_t(x) + c] = uint8_t((up[l + c] + down[l + c] + up[r + c] + down[r + c]) / 4);
+        }
+    }
+}
+
+} // namespace skin

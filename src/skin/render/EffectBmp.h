@@ -1,0 +1,88 @@
+#pragma once
+// Per-pixel effects on a 24-bit bitmap: the blends behind state morphs (the own image turns into a
+// target image as a factor k goes from 0 to 1) and the filters that draw an inactive form. Channels are
+// worked on separately as integers 0..255; every real-valued result is rounded to the nearest integer
+// with ties to even and clamped to 0..255.
+#include "core/FBitmap.h"
+
+#include <array>
+#include <functional>
+
+namespace skin {
+
+enum class Blend { CrossFade, CentreGradient, LeftGradient, RightGradient, LeftSlide, RightSlide, Push };
+enum class Filter { Brighten, Darken, Grayscale, Noise, SplitBlur, Invert };
+
+// The skin's "morphkind" ordinal (0..6) to its blend; any other value is a cross-fade.
+Blend blendForMorphKind(int morphKind);
+// The skin's "inactiveeffect" ordinal (0..5) to its filter; any other value is grayscale.
+Filter filterForInactiveEffect(int inactiveEffect);
+
+// Nearest integer with ties to even, clamped to 0..255 (NaN gives 0).
+uint8_t roundChannel(double value);
+
+class EffectBmp {
+public:
+    using Pixel = std::array<uint8_t, 3>; // blue, green, red
+    // Uniform integer in 0..n-1 (n >= 1).
+    using RandomSource = std::function<int32_t(int32_t n)>;
+
+    EffectBmp(int32_t width, int32_t height);
+    explicit EffectBmp(const core::FBitmap& source);
+    explicit EffectBmp(core::FBitmap&& pixels);
+
+    int32_t width() const { return m_bitmap.width(); }
+    int32_t height() const { return m_bitmap.height(); }
+    const core::FBitmap& bitmap() const { return m_bitmap; }
+    core::FBitmap& bitmap() { return m_bitmap; }
+    core::FBitmap takeBitmap() { return std::move(m_bitmap); }
+
+    Pixel pixel(int32_t x, int32_t y) const;
+    void setPixel(int32_t x, int32_t y, Pixel bgr);
+    // Row y as 3 x width bytes.
+    void readRow(int32_t y, uint8_t* buffer) const;
+    void writeRow(int32_t y, const uint8_t* buffer);
+    uint8_t* rowAddress(int32_t y) { return m_bitmap.row(y); }
+
+    // Writes pixel (x, y) to the target at (x, height - 1 - y); nothing when the sizes differ.
+    void flipInto(EffectBmp& target) const;
+
+    // Blends with a target of the same size (nothing happens when the sizes differ). k is clamped to
+    // 0..1 (a value that is not >= 0 counts as 0): 0 leaves the own image, 1 shows the target.
+    void blend(Blend kind, const EffectBmp& target, double k);
+    void crossFade(const EffectBmp& target, double k);
+    // Grows the target from the centre column (width >= height) or centre row outward, soft-edged.
+    void centreGradient(const EffectBmp& target, double k);
+    void leftGradient(const EffectBmp& target, double k);
+    void rightGradient(const EffectBmp& target, double k);
+    void leftSlide(const EffectBmp& target, double k);
+    void rightSlide(const EffectBmp& target, double k);
+    void push(const EffectBmp& target, double k);
+    void morph(const EffectBmp& target, double k, int morphKind) {
+        blend(blendForMorphKind(morphKind), target, k);
+    }
+
+    // The filter with the amount an inactive form uses (brightness 0.5, darkness 0.3, noise 50, blur 1).
+    void applyFilter(Filter filter);
+    void applyInactiveEffect(int inactiveEffect) { applyFilter(filterForInactiveEffect(inactiveEffect)); }
+    void brighten(double amount);
+    void darken(double amount);
+    void grayscale();
+    void invert();
+    // Adds one offset r - amount / 2, r uniform in 0..amount-1, to the three channels of each pixel;
+    // amount <= 0 changes nothing. Without a source the process-wide generator is used.
+    void noise(int32_t amount);
+    void noise(int32_t amount, const RandomSource& random);
+    // Each channel becomes the floor of the mean of four samples `amount` rows and columns away, worked
+    // in place from the top-left; amount <= 0 changes nothing.
+    void splitBlur(int32_t amount);
+
+private:
+    bool sameSize(const EffectBmp& other) const {
+        return width() == other.width() && height() == other.height();
+    }
+
+    core::FBitmap m_bitmap;
+};
+
+} // namespace skin

@@ -1,0 +1,164 @@
+#include "skin/render/MaskRegion.h"
+
+#include "skin/render/BitmapCopy.h"
+
+#include <algorithm>
+
+namespace skin {
+
+using core::FBitmap;
+using core::Rect;
+
+std::vector<Rect> maskRuns(const FBitmap& mask, int32_t offsetX, int32_t offsetY) {
+    std::vector<Rect> runs;
+    const int32_t w = mask.width();
+    for (int32_t y = 0; y < mask.height(); ++y) {
+        const uint8_t* row = mask.row(y);
+        int32_t x = 0;
+        while (x < w) {
+            if (!isMaskPixelInside(row + 3 * size_t(x))) {
+                ++x;
+                continue;
+            }
+            const int32_t start = x;
+            while (x < w && isMaskPixelInside(row + 3 * size_t(x)))
+                ++x;
+            runs.push_back({offsetX + start, offsetY + y, offsetX + x, offsetY + y + 1});
+        }
+    }
+    return runs;
+}
+
+std::vector<uint8_t> regionRectsFromMask(const FBitmap& mask, int32_t offsetX, int32_t offsetY) {
+    if (mask.isEmpty())
+        return {};
+    return makeRegionData(maskRuns(mask, offsetX, offsetY),
+                          {offsetX, offsetY, offsetX + mask.width(), offsetY + mask.height()});
+}
+
+Region maskRegion(const FBitmap& mask, int32_t offsetX, int32_t offsetY) {
+    return Region::fromRects(maskRuns(mask, offsetX, offsetY));
+}
+
+namespace {
+
+// A strip starts outside the window everywhere (white) so that what no piece reaches is not claimed.
+void makeStrip(FBitmap& strip, int32_t width, int32_t height) {
+    strip.setSize(width, height);
+    strip.fill(core::clWhite);
+}
+
+// Tiles mask rows from..from+d (columns srcLeft..srcRight) down the strip rows y0..y1.
+void tileDown(FBitmap& strip, const FBitmap& mask, int32_t srcLeft, int32_t srcRight, int32_t from, int32_t d,
+              int32_t y0, int32_t y1) {
+    if (d <= 0)
+        return;
+    const int32_t count = (y1 - y0) / d;
+    for (int32_t k = 0; k <= count; ++k) {
+        const int32_t y = y0 + k * d;
+        const int32_t cut = std::max(y + d - y1, 0);
+        copyRect(strip, {0, y, strip.width(), y + d - cut}, mask, {srcLeft, from, srcRight, from + d - cut});
+    }
+}
+
+// Tiles mask columns from..from+d (rows srcTop..srcBottom) across the strip from x0 to x1.
+void tileAcross(FBitmap& strip, const FBitmap& mask, int32_t srcTop, int32_t srcBottom, int32_t from,
+                int32_t d, int32_t x0, int32_t x1) {
+    if (d <= 0)
+        return;
+    const int32_t count = (x1 - x0) / d;
+    for (int32_t k = 0; k <= count; ++k) {
+        const int32_t x = x0 + k * d;
+        const int32_t cut = std::max(x + d - x1, 0);
+        copyRect(strip, {x, 0, x + d - cut, strip.height()}, mask, {from, srcTop, from + d - cut, srcBottom});
+    }
+}
+
+// One side strip: the middle rows tiled down, then the fixed top and bottom pieces.
+void splitSide(FBitmap& strip, const FBitmap& mask, int32_t srcLeft, int32_t srcRight, int32_t height,
+               int32_t middleTop, int32_t middleBottom, int32_t areaTop, int32_t areaBottom) {
+    makeStrip(strip, srcRight - srcLeft, height);
+    // NOTE: the middle is tiled between the fixed pieces, in line with the mask, rather than from the
+    // strip's top: a window of the mask's own size then gets exactly the mask's shape.
+    if (middleBottom != middleTop)
+        tileDown(strip, mask, srcLeft, srcRight, middleTop, middleBottom - middleTop, middleTop - areaTop,
+                 height - (areaBottom - middleBottom));
+    const int32_t w = strip.width();
+    if (middleTop - areaTop > 0)
+        copyRect(strip, {0, 0, w, middleTop - areaTop}, mask, {srcLeft, areaTop, srcRight, middleTop});
+    if (areaBottom - middleBottom > 0)
+        copyRect(strip, {0, height - (areaBottom - middleBottom), w, height}, mask,
+                 {srcLeft, middleBottom, srcRight, areaBottom});
+}
+
+} // namespace
+
+void splitMaskBorders(const SkinFrame& s, const SkinFrame& t, const FBitmap& mask, int32_t width,
+                      MaskStrips& strips) {
+    const Rect m = s.client, nm = t.client;
+    const int32_t mw = mask.width(), mh = mask.height();
+    const int32_t h = nm.height();
+
+    // NOTE: a strip whose band has no size is emptied rather than left as it was: callers keep their
+    // strips for hit testing across size changes and must never see one from an earlier size.
+    if (m.left > 0 && h > 0)
+        splitSide(strips.left, mask, 0, m.left, h, s.leftTop.y, s.leftBottom.y, m.top, m.bottom);
+    else
+        strips.left.setSize(0, 0);
+
+    if (mw - m.right > 0 && h > 0)
+        splitSide(strips.right, mask, m.right, mw, h, s.rightTop.y, s.rightBottom.y, m.top, m.bottom);
+    else
+        strips.right.setSize(0, 0);
+
+    if (width > 0 && m.top > 0) {
+        FBitmap& top = strips.top;
+        makeStrip(top, width, m.top);
+        if (s.rightTop.x != s.leftTop.x)
+            tileAcross(top, mask, 0, m.top, s.leftTop.x, s.rightTop.x - s.leftTop.x, t.leftTop.x,
+                       t.rightTop.x);
+        copyRect(top, {0, 0, s.leftTop.x, m.top}, mask, {0, 0, s.leftTop.x, m.top});
+        copyRect(top, {t.rightTop.x, 0, width, m.top}, mask, {s.rightTop.x, 0, mw, m.top});
+    } else {
+        strips.top.setSize(0, 0);
+    }
+
+    const int32_t bh = mh - m.bottom;
+    if (width >= 1 && bh >= 1) {
+        FBitmap& bottom = strips.bottom;
+        makeStrip(bottom, width, bh);
+        if (s.rightBottom.x != s.leftBottom.x)
+            tileAcross(bottom, mask, m.bottom, mh, s.leftBottom.x, s.rightBottom.x - s.leftBottom.x,
+                       t.leftBottom.x, t.rightBottom.x);
+        copyRect(bottom, {0, 0, s.leftBottom.x, bh}, mask, {0, m.bottom, s.leftBottom.x, mh});
+        copyRect(bottom, {t.rightBottom.x, 0, width, bh}, mask, {s.rightBottom.x, m.bottom, mw, mh});
+    } else {
+        strips.bottom.setSize(0, 0);
+    }
+}
+
+Region regionFromMaskStrips(const MaskStrips& strips, const Rect& nm) {
+    // Each strip's runs at its place in the window; the union does not depend on the order.
+    std::vector<Rect> rects = maskRuns(strips.top, 0, 0);
+    auto add = [&rects](const FBitmap& strip, int32_t x, int32_t y) {
+        std::vector<Rect> runs = maskRuns(strip, x, y);
+        rects.insert(rects.end(), runs.begin(), runs.end());
+    };
+    add(strips.bottom, 0, nm.bottom);
+    add(strips.left, 0, nm.top);
+    add(strips.right, nm.right, nm.top);
+    if (!nm.isEmpty())
+        rects.push_back(nm);
+    return Region::fromRects(std::move(rects));
+}
+
+std::optional<Region> composeMaskRegion(const SkinFrame& source, const SkinFrame& target, const FBitmap& mask,
+                                        int32_t width, int32_t /*height*/) {
+    if (target.rightTop.x < target.leftTop.x || target.leftBottom.y < target.leftTop.y)
+        return std::nullopt;
+    MaskStrips strips;
+    splitMaskBorders(source, target, mask, width, strips);
+    return regionFromMaskStrips(strips, target.client);
+}
+
+} // namespace skin

@@ -1,0 +1,256 @@
+#include "skin/render/SkinCompose.h"
+
+#include "skin/render/BitmapCopy.h"
+
+#include <algorithm>
+
+namespace skin {
+
+using core::FBitmap;
+using core::Rect;
+
+namespace {
+
+// Tiles the d-wide source piece starting at column srcLeft (rows srcTop..srcBottom) over the
+// destination columns from..to (rows dstTop..dstBottom): (to - from) / d + 1 tiles, each cut on both
+// sides by its excess past `to` so that it is never scaled. A span that is an exact multiple of d ends
+// with a tile of zero width.
+void tileColumns(FBitmap& dst, const FBitmap& src, int32_t srcLeft, int32_t srcTop, int32_t srcBottom,
+                 int32_t d, int32_t from, int32_t to, int32_t dstTop, int32_t dstBottom) {
+    if (d <= 0)
+        return; // a zero-size middle would divide by zero; skins must not give one, so draw nothing
+    const int32_t count = (to - from) / d;
+    for (int32_t k = 0; k <= count; ++k) {
+        const int32_t x = from + k * d;
+        const int32_t cut = std::max(x + d - to, 0);
+        copyRect(dst, {x, dstTop, x + d - cut, dstBottom}, src,
+                 {srcLeft, srcTop, srcLeft + d - cut, srcBottom});
+    }
+}
+
+// The same down a column of rows.
+void tileRows(FBitmap& dst, const FBitmap& src, int32_t srcLeft, int32_t srcRight, int32_t srcTop, int32_t d,
+              int32_t from, int32_t to, int32_t dstLeft, int32_t dstRight) {
+    if (d <= 0)
+        return;
+    const int32_t count = (to - from) / d;
+    for (int32_t k = 0; k <= count; ++k) {
+        const int32_t y = from + k * d;
+        const int32_t cut = std::max(y + d - to, 0);
+        copyRect(dst, {dstLeft, y, dstRight, y + d - cut}, src,
+                 {srcLeft, srcTop, srcRight, srcTop + d - cut});
+    }
+}
+
+// A stretched band goes through a bitmap of exactly the piece's size, as the skin's picture is read.
+void stretchPiece(FBitmap& dst, const Rect& dstRect, const FBitmap& src, const Rect& srcRect) {
+    if (srcRect.isEmpty() || dstRect.isEmpty())
+        return;
+    stretchDraw(dst, dstRect, copyPiece(src, srcRect));
+}
+
+} // namespace
+
+void composeSkinImage(const SkinFrame& s, const SkinFrame& t, FBitmap& dest, const FBitmap& picture,
+                      const Rect& r, int32_t width, int32_t height, DrawClient drawClient,
+                      BandStretch stretch) {
+    dest.setSize(width, height);
+    if (s.rightBottom.x == s.leftTop.x || s.rightBottom.y == s.leftTop.y || picture.isEmpty())
+        return;
+    const Point lt = s.leftTop, rt = s.rightTop, lb = s.leftBottom, rb = s.rightBottom;
+    const Rect c = s.client, nc = t.client;
+    const Point nlt = t.leftTop, nrt = t.rightTop, nlb = t.leftBottom, nrb = t.rightBottom;
+    const int32_t W = width, H = height;
+
+    // Top band middle.
+    if (stretch.top)
+        stretchPiece(dest, {nlt.x, 0, nrt.x, nc.top}, picture,
+                     {r.left + lt.x, r.top, r.left + rt.x, r.top + c.top});
+    else
+        tileColumns(dest, picture, r.left + lt.x, r.top, r.top + c.top, rt.x - lt.x, nlt.x, nrt.x, 0, nc.top);
+
+    // Bottom band middle.
+    if (stretch.bottom)
+        stretchPiece(dest, {nlb.x, nc.bottom, nrb.x, H}, picture,
+                     {r.left + lb.x, r.top + c.bottom, r.left + rb.x, r.bottom});
+    else
+        tileColumns(dest, picture, r.left + lb.x, r.top + c.bottom, r.bottom, rb.x - lb.x, nlb.x, nrb.x,
+                    nc.bottom, H);
+
+    // Left band middle; the tiled source is as wide as the target band.
+    if (stretch.left)
+        stretchPiece(dest, {0, nlt.y, nc.left, nlb.y}, picture,
+                     {r.left, r.top + lt.y, r.left + c.left, r.top + lb.y});
+    else
+        tileRows(dest, picture, r.left, r.left + nc.left, r.top + lt.y, lb.y - lt.y, nlt.y, nlb.y, 0,
+                 nc.left);
+
+    // Right band middle.
+    if (stretch.right)
+        stretchPiece(dest, {nc.right, nrt.y, W, nrb.y}, picture,
+                     {r.left + c.right, r.top + rt.y, r.right, r.top + rb.y});
+    else
+        tileRows(dest, picture, r.left + c.right, r.right, r.top + rt.y, rb.y - rt.y, nrt.y, nrb.y, nc.right,
+                 W);
+
+    // The eight fixed pieces, in this order (later ones win where they overlap).
+    const struct {
+        Rect src;
+        Rect dst;
+    } pieces[] = {
+        {{r.left, r.top, r.left + lt.x, r.top + c.top}, {0, 0, nlt.x, nc.top}},
+        {{r.left, r.top + c.top, r.left + c.left, r.top + lt.y}, {0, nc.top, nc.left, nlt.y}},
+        {{r.left + rt.x, r.top, r.right, r.top + c.top}, {nrt.x, 0, W, nc.top}},
+        {{r.left + c.right, r.top + c.top, r.right, r.top + rt.y}, {nc.right, nc.top, W, nrt.y}},
+        {{r.left, r.top + lb.y, r.left + c.left, r.bottom}, {0, nlb.y, nc.left, H}},
+        {{r.left + c.left, r.top + c.bottom, r.left + lb.x, r.bottom}, {nc.left, nc.bottom, nlb.x, H}},
+        {{r.left + rb.x, r.top + c.bottom, r.right, r.bottom}, {nrb.x, nc.bottom, W, H}},
+        {{r.left + c.right, r.top + rb.y, r.right, r.top + c.bottom}, {nc.right, nrb.y, W, nc.bottom}},
+    };
+    for (const auto& p : pieces)
+        copyRect(dest, p.dst, picture, p.src);
+
+    if (drawClient == DrawClient::No)
+        return;
+    const int32_t cw = c.width(), ch = c.height();
+    if (cw < 1 || ch < 1)
+        return; // an empty client piece would divide by zero
+    const int32_t sx = r.left + c.left, sy = r.top + c.top;
+    for (int32_t i = 0; i <= nc.width() / cw; ++i) {
+        const int32_t x = nc.left + i * cw;
+        const int32_t cutX = std::max(x + cw - nc.right, 0);
+        for (int32_t j = 0; j <= nc.height() / ch; ++j) {
+            const int32_t y = nc.top + j * ch;
+            const int32_t cutY = std::max(y + ch - nc.bottom, 0);
+            copyRect(dest, {x, y, x + cw - cutX, y + ch - cutY}, picture,
+                     {sx, sy, sx + cw - cutX, sy + ch - cutY});
+        }
+    }
+}
+
+void composeSkinImageTiled(const SkinFrame& source, const SkinFrame& target, FBitmap& dest,
+                           const FBitmap& picture, const Rect& r, int32_t width, int32_t height,
+                           DrawClient drawClient) {
+    composeSkinImage(source, target, dest, picture, r, width, height, drawClient, BandStretch{});
+}
+
+void composeHorizontalSkinImage(int32_t leftWidth, int32_t rightWidth, FBitmap& dest, const FBitmap& picture,
+                                const Rect& r, int32_t width) {
+    const int32_t h = r.height();
+    dest.setSize(width, h);
+    if (leftWidth != 0)
+        copyRect(dest, {0, 0, leftWidth, h}, picture, {r.left, r.top, r.left + leftWidth, r.bottom});
+    if (rightWidth != 0)
+        copyRect(dest, {width - rightWidth, 0, width, h}, picture,
+                 {r.right - rightWidth, r.top, r.right, r.bottom});
+    int32_t d = r.width() - leftWidth - rightWidth;
+    if (d == 0)
+        d = 1;
+    tileColumns(dest, picture, r.left + leftWidth, r.top, r.bottom, d, leftWidth, width - rightWidth, 0, h);
+}
+
+void composeVerticalSkinImage(int32_t topHeight, int32_t bottomHeight, FBitmap& dest, const FBitmap& picture,
+                              const Rect& r, int32_t height) {
+    const int32_t w = r.width();
+    dest.setSize(w, height);
+    if (topHeight != 0)
+        copyRect(dest, {0, 0, w, topHeight}, picture, {r.left, r.top, r.right, r.top + topHeight});
+    if (bottomHeight != 0)
+        copyRect(dest, {0, height - bottomHeight, w, height}, picture,
+                 {r.left, r.bottom - bottomHeight, r.right, r.bottom});
+    // A middle of no height draws nothing (one empty tile), unlike the horizontal form.
+    tileRows(dest, picture, r.left, r.right, r.top + topHeight, r.height() - topHeight - bottomHeight,
+             topHeight, height - bottomHeight, 0, w);
+}
+
+void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderImages& images,
+                             const FBitmap& picture, const Rect& r, int32_t width, int32_t height,
+                             BandStretch stretch) {
+    const Point lt = s.leftTop, rt = s.rightTop, lb = s.leftBottom, rb = s.rightBottom;
+    const Rect c = s.client, nc = t.client;
+    const Point nlt = t.leftTop, nrt = t.rightTop, nlb = t.leftBottom, nrb = t.rightBottom;
+    const int32_t W = width, H = height;
+
+    // NOTE: each tiled middle starts where its first corner piece ends, in line with the picture, so a
+    // frame of the picture's own size shows the picture and patterned borders have no seam. (Tiling
+    // from the strip's origin and covering the ends with the corners would shift the pattern.)
+    // A strip whose band has no size is emptied rather than left as it was, so that a caller reusing
+    // its strip bitmaps never paints a strip (or derives side heights) from an earlier size.
+    FBitmap& top = images.top;
+    if (W > 0 && nc.top > 0 && rt.x - lt.x > 0) {
+        top.setSize(W, nc.top);
+        const int32_t d = rt.x - lt.x;
+        if (stretch.top)
+            stretchPiece(top, {nlt.x, 0, nrt.x, nc.top}, picture,
+                         {r.left + lt.x, r.top, r.left + rt.x, r.top + nc.top});
+        else
+            tileColumns(top, picture, r.left + lt.x, r.top, r.top + nc.top, d, nlt.x, nrt.x, 0, nc.top);
+        copyRect(top, {0, 0, nlt.x, nc.top}, picture, {r.left, r.top, r.left + lt.x, r.top + nc.top});
+        copyRect(top, {nrt.x, 0, W, nc.top}, picture, {r.left + rt.x, r.top, r.right, r.top + nc.top});
+    } else {
+        top.setSize(0, 0);
+    }
+
+    FBitmap& bottom = images.bottom;
+    const int32_t b = H - nc.bottom;
+    if (W > 0 && b > 0 && rb.x - lb.x > 0) {
+        bottom.setSize(W, b);
+        const int32_t d = rb.x - lb.x;
+        const int32_t sTop = r.bottom - b;
+        if (stretch.bottom)
+            stretchPiece(bottom, {nlb.x, 0, nrb.x, b}, picture,
+                         {r.left + lb.x, sTop, r.left + rb.x, r.bottom});
+        else
+            tileColumns(bottom, picture, r.left + lb.x, sTop, r.bottom, d, nlb.x, nrb.x, 0, b);
+        copyRect(bottom, {0, 0, nlb.x, b}, picture, {r.left, sTop, r.left + lb.x, r.bottom});
+        copyRect(bottom, {nrb.x, 0, W, b}, picture, {r.left + rb.x, sTop, r.right, r.bottom});
+    } else {
+        bottom.setSize(0, 0);
+    }
+
+    const int32_t h = H - top.height() - bottom.height();
+
+    FBitmap& left = images.left;
+    if (nc.left > 0 && h > 0 && lb.y - lt.y > 0) {
+        left.setSize(nc.left, h);
+        const int32_t d = lb.y - lt.y;
+        const int32_t sRight = r.left + nc.left;
+        if (stretch.left)
+            stretchPiece(left, {0, lt.y - c.top, nc.left, h + lb.y - c.bottom}, picture,
+                         {r.left, r.top + lt.y, sRight, r.top + lb.y});
+        else
+            tileRows(left, picture, r.left, sRight, r.top + lt.y, d, lt.y - c.top, h + lb.y - c.bottom, 0,
+                     nc.left);
+        if (lt.y - c.top > 0)
+            copyRect(left, {0, 0, nc.left, lt.y - c.top}, picture,
+                     {r.left, r.top + c.top, sRight, r.top + lt.y});
+        if (c.bottom - lb.y > 0)
+            copyRect(left, {0, h - (c.bottom - lb.y), nc.left, h}, picture,
+                     {r.left, r.top + lb.y, sRight, r.top + c.bottom});
+    } else {
+        left.setSize(0, 0);
+    }
+
+    FBitmap& right = images.right;
+    const int32_t w = W - nc.right;
+    if (w >= 1 && h >= 1 && rb.y - rt.y >= 1) {
+        right.setSize(w, h);
+        const int32_t d = rb.y - rt.y;
+        const int32_t sLeft = r.left + c.right;
+        if (stretch.right)
+            stretchPiece(right, {0, rt.y - c.top, w, h + rb.y - c.bottom}, picture,
+                         {sLeft, r.top + rt.y, r.right, r.top + rb.y});
+        else
+            tileRows(right, picture, sLeft, r.right, r.top + rt.y, d, rt.y - c.top, h + rb.y - c.bottom, 0,
+                     w);
+        if (rt.y - c.top > 0)
+            copyRect(right, {0, 0, w, rt.y - c.top}, picture, {sLeft, r.top + c.top, r.right, r.top + rt.y});
+        if (c.bottom - rb.y > 0)
+            copyRect(right, {0, h - (c.bottom - rb.y), w, h}, picture,
+                     {sLeft, r.top + rb.y, r.right, r.top + c.bottom});
+    } else {
+        right.setSize(0, 0);
+    }
+}
+
+} // namespace skin

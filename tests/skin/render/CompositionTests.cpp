@@ -1,0 +1,370 @@
+#include "TestBitmaps.h"
+#include "skin/render/BitmapCopy.h"
+#include "skin/render/SkinCompose.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace skin;
+using core::Color;
+using core::FBitmap;
+using skintest::coordinateBitmap;
+using skintest::sourceColor;
+
+namespace {
+
+// Where a destination pixel's colour must come from, in coordinates of the source picture; nullopt
+// for pixels the operation must not touch.
+using SourceMap = std::function<std::optional<Point>(int x, int y)>;
+
+// Checks every pixel of dest against the map; stops at the first few mismatches.
+void expectPixels(const FBitmap& dest, const SourceMap& map, Color untouched = core::clBlack, int tag = 7) {
+    int failures = 0;
+    for (int y = 0; y < dest.height() && failures < 5; ++y)
+        for (int x = 0; x < dest.width() && failures < 5; ++x) {
+            std::optional<Point> s = map(x, y);
+            const Color want = s ? sourceColor(s->x, s->y, tag) : untouched;
+            if (dest.pixel(x, y) != want) {
+                ++failures;
+                ADD_FAILURE() << "pixel (" << x << ", " << y << ") is " << std::hex << dest.pixel(x, y)
+                              << ", expected " << want;
+            }
+        }
+}
+
+// Position of x in a band whose middle [from, to) repeats source columns start..start+d and whose
+// ends are fixed pieces shifted by `shift` (target minus source size) on the far side.
+int bandIndex(int x, int from, int to, int start, int d, int shift) {
+    if (x < from)
+        return x;
+    if (x >= to)
+        return x - shift;
+    return start + (x - from) % d;
+}
+
+// The test skin: a 40 x 30 picture, skin rect at (5, 2) of 30 x 25, every band with a corner piece on
+// both sides of its middle.
+const Rect kSkinRect{5, 2, 35, 27};
+const SkinFrame kFrame{{6, 7}, {20, 7}, {7, 17}, {22, 18}, {4, 5, 26, 21}};
+constexpr int kSkinW = 30, kSkinH = 25;
+
+} // namespace
+
+TEST(CopyRect, ExactCopyClipsToBothBitmaps) {
+    FBitmap src = coordinateBitmap(6, 5);
+    FBitmap dst(5, 5);
+    // Source runs off src's right edge, destination off dst's top: only the overlap is copied.
+    copyRect(dst, {2, -1, 6, 3}, src, {3, 1, 7, 5});
+    expectPixels(dst, [](int x, int y) -> std::optional<Point> {
+        if (x >= 2 && x < 5 && y < 3 && x + 1 < 6)
+            return Point{x + 1, y + 2};
+        return std::nullopt;
+    });
+}
+
+TEST(CopyRect, ScalingIsNearestNeighbourFromTheRectOrigin) {
+    FBitmap src = coordinateBitmap(10, 10);
+    struct Case {
+        Rect dst, src;
+    } cases[] = {
+        {{1, 2, 8, 5}, {2, 3, 5, 9}},   // widen 3 -> 7, shrink 6 -> 3
+        {{0, 0, 3, 3}, {0, 0, 10, 10}}, // shrink both ways
+        {{-2, -1, 9, 6}, {4, 4, 6, 5}}, // enlarge, partly off the destination
+    };
+    for (const Case& c : cases) {
+        FBitmap dst(8, 6);
+        copyRect(dst, c.dst, src, c.src);
+        expectPixels(dst, [&](int x, int y) -> std::optional<Point> {
+            if (!c.dst.contains({x, y}))
+                return std::nullopt;
+            // floor(i * srcSpan / dstSpan) from each rectangle's own origin
+            return Point{c.src.left + (x - c.dst.left) * c.src.width() / c.dst.width(),
+                         c.src.top + (y - c.dst.top) * c.src.height() / c.dst.height()};
+        });
+    }
+}
+
+TEST(CopyRect, EmptyOrInvertedRectanglesCopyNothing) {
+    FBitmap src = coordinateBitmap(4, 4);
+    FBitmap dst(4, 4);
+    copyRect(dst, {3, 0, 1, 4}, src, {3, 0, 1, 4});
+    copyRect(dst, {0, 0, 4, 4}, src, {0, 2, 4, 2});
+    copyRect(dst, {0, 0, 0, 4}, src, {0, 0, 4, 4});
+    expectPixels(dst, [](int, int) { return std::nullopt; });
+}
+
+TEST(CopyRect, CopyWithinOneBitmapReadsTheOriginalPixels) {
+    FBitmap b = coordinateBitmap(6, 1);
+    copyRect(b, {1, 0, 6, 1}, b, {0, 0, 5, 1});
+    expectPixels(b, [](int x, int y) { return std::optional<Point>({x == 0 ? 0 : x - 1, y}); });
+}
+
+TEST(ComposeSkinImage, TargetOfTheSkinSizeReproducesTheSkinRect) {
+    FBitmap picture = coordinateBitmap(40, 30);
+    const SkinFrame target = targetFrame(kFrame, kSkinW, kSkinH, kSkinW, kSkinH);
+    ASSERT_EQ(target, kFrame);
+    for (bool stretch : {false, true}) {
+        FBitmap dest;
+        composeSkinImage(kFrame, target, dest, picture, kSkinRect, kSkinW, kSkinH, DrawClient::Yes,
+                         {stretch, stretch, stretch, stretch});
+        ASSERT_EQ(dest.width(), kSkinW);
+        expectPixels(dest, [](int x, int y) {
+            return std::optional<Point>({kSkinRect.left + x, kSkinRect.top + y});
+        });
+    }
+}
+
+TEST(ComposeSkinImage, TiledBandsRepeatTheirMiddleAndCutTheLastTile) {
+    // 17 wider and 23 higher: no band span is a multiple of its middle.
+    const int W = kSkinW + 17, H = kSkinH + 23, dx = 17, dy = 23;
+    FBitmap picture = coordinateBitmap(40, 30);
+    const SkinFrame s = kFrame, t = targetFrame(kFrame, kSkinW, kSkinH, W, H);
+    FBitmap dest;
+    composeSkinImageTiled(s, t, dest, picture, kSkinRect, W, H, DrawClient::Yes);
+    ASSERT_EQ(dest.width(), W);
+    ASSERT_EQ(dest.height(), H);
+
+    const Rect nc = t.client;
+    expectPixels(dest, [&](int x, int y) -> std::optional<Point> {
+        Point p;
+        if (y < nc.top) {
+            p = {bandIndex(x, t.leftTop.x, t.rightTop.x, s.leftTop.x, s.rightTop.x - s.leftTop.x, dx), y};
+        } else if (y >= nc.bottom) {
+            p = {bandIndex(x, t.leftBottom.x, t.rightBottom.x, s.leftBottom.x,
+                           s.rightBottom.x - s.leftBottom.x, dx),
+                 y - dy};
+        } else if (x < nc.left) {
+            p = {x, bandIndex(y, t.leftTop.y, t.leftBottom.y, s.leftTop.y, s.leftBottom.y - s.leftTop.y, dy)};
+        } else if (x >= nc.right) {
+            p = {x - dx, bandIndex(y, t.rightTop.y, t.rightBottom.y, s.rightTop.y,
+                                   s.rightBottom.y - s.rightTop.y, dy)};
+        } else {
+            p = {s.client.left + (x - nc.left) % s.client.width(),
+                 s.client.top + (y - nc.top) % s.client.height()};
+        }
+        return Point{kSkinRect.left + p.x, kSkinRect.top + p.y};
+    });
+}
+
+TEST(ComposeSkinImage, StretchedBandsScaleTheMiddleOnceAndKeepTheCorners) {
+    const int W = kSkinW + 9, H = kSkinH + 4, dx = 9, dy = 4;
+    FBitmap picture = coordinateBitmap(40, 30);
+    const SkinFrame s = kFrame, t = targetFrame(kFrame, kSkinW, kSkinH, W, H);
+    FBitmap dest;
+    // Top and right stretched, bottom and left tiled.
+    composeSkinImage(s, t, dest, picture, kSkinRect, W, H, DrawClient::No, {false, true, true, false});
+
+    auto scaled = [](int x, int from, int to, int start, int d, int shift) {
+        if (x < from)
+            return x;
+        if (x >= to)
+            return x - shift;
+        return start + (x - from) * d / (to - from);
+    };
+    const Rect nc = t.client;
+    expectPixels(dest, [&](int x, int y) -> std::optional<Point> {
+        Point p;
+        if (y < nc.top)
+            p = {scaled(x, t.leftTop.x, t.rightTop.x, s.leftTop.x, s.rightTop.x - s.leftTop.x, dx), y};
+        else if (y >= nc.bottom)
+            p = {bandIndex(x, t.leftBottom.x, t.rightBottom.x, s.leftBottom.x,
+                           s.rightBottom.x - s.leftBottom.x, dx),
+                 y - dy};
+        else if (x < nc.left)
+            p = {x, bandIndex(y, t.leftTop.y, t.leftBottom.y, s.leftTop.y, s.leftBottom.y - s.leftTop.y, dy)};
+        else if (x >= nc.right)
+            p = {x - dx,
+                 scaled(y, t.rightTop.y, t.rightBottom.y, s.rightTop.y, s.rightBottom.y - s.rightTop.y, dy)};
+        else
+            return std::nullopt; // client area not drawn
+        return Point{kSkinRect.left + p.x, kSkinRect.top + p.y};
+    });
+}
+
+TEST(ComposeSkinImage, DegenerateInputsOnlySizeTheDestination) {
+    FBitmap picture = coordinateBitmap(40, 30);
+    FBitmap empty;
+    SkinFrame flat = kFrame;
+    flat.rightBottom.x = flat.leftTop.x;
+    const SkinFrame t = targetFrame(kFrame, kSkinW, kSkinH, 50, 40);
+    struct Case {
+        const SkinFrame& frame;
+        const FBitmap& picture;
+    } cases[] = {{flat, picture}, {kFrame, empty}};
+    for (const Case& c : cases) {
+        FBitmap dest;
+        composeSkinImage(c.frame, t, dest, c.picture, kSkinRect, 50, 40, DrawClient::Yes, {});
+        EXPECT_EQ(dest.width(), 50);
+        EXPECT_EQ(dest.height(), 40);
+        expectPixels(dest, [](int, int) { return std::nullopt; });
+    }
+}
+
+TEST(ComposeSkinImage, ZeroSizeMiddleOrClientDoesNotDivideByZero) {
+    FBitmap picture = coordinateBitmap(40, 30);
+    SkinFrame s = kFrame;
+    s.rightTop.x = s.leftTop.x; // top middle of no width
+    s.client = {4, 5, 4, 21};   // client of no width
+    SkinFrame t = targetFrame(s, kSkinW, kSkinH, 60, 40);
+    FBitmap dest;
+    composeSkinImage(s, t, dest, picture, kSkinRect, 60, 40, DrawClient::Yes, {});
+    EXPECT_EQ(dest.width(), 60);
+}
+
+TEST(ComposeHorizontalSkinImage, MiddleTilesWholeAtExactMultiplesAndNeverOverwritesTheRightEnd) {
+    FBitmap picture = coordinateBitmap(30, 8);
+    const Rect r{2, 1, 22, 7}; // 20 wide: left 4, middle 10, right 6
+    struct Case {
+        int width;
+    } cases[] = {{20}, {40}, {23}, {37}, {13}};
+    for (const Case& c : cases) {
+        FBitmap dest;
+        composeHorizontalSkinImage(4, 6, dest, picture, r, c.width);
+        ASSERT_EQ(dest.height(), 6);
+        ASSERT_EQ(dest.width(), c.width);
+        expectPixels(dest, [&](int x, int y) -> std::optional<Point> {
+            int sx;
+            if (x < 4)
+                sx = x;
+            else if (x >= c.width - 6)
+                sx = 20 - (c.width - x);
+            else
+                sx = 4 + (x - 4) % 10;
+            return Point{r.left + sx, r.top + y};
+        });
+    }
+}
+
+TEST(ComposeHorizontalSkinImage, MiddleOfNoWidthRepeatsOneColumn) {
+    FBitmap picture = coordinateBitmap(30, 8);
+    FBitmap dest;
+    composeHorizontalSkinImage(5, 5, dest, picture, {0, 0, 10, 3}, 16);
+    expectPixels(dest, [](int x, int y) {
+        return std::optional<Point>({x < 5 ? x : x >= 11 ? x - 6 : 5, y});
+    });
+}
+
+TEST(ComposeVerticalSkinImage, MirrorsTheHorizontalForm) {
+    FBitmap picture = coordinateBitmap(8, 30);
+    const Rect r{1, 2, 7, 22}; // 20 high: top 3, middle 12, bottom 5
+    for (int height : {20, 44, 27, 9}) {
+        FBitmap dest;
+        composeVerticalSkinImage(3, 5, dest, picture, r, height);
+        ASSERT_EQ(dest.width(), 6);
+        expectPixels(dest, [&](int x, int y) -> std::optional<Point> {
+            int sy;
+            if (y < 3)
+                sy = y;
+            else if (y >= height - 5)
+                sy = 20 - (height - y);
+            else
+                sy = 3 + (y - 3) % 12;
+            return Point{r.left + x, r.top + sy};
+        });
+    }
+}
+
+TEST(ComposeVerticalSkinImage, MiddleOfNoHeightDrawsNothingBetweenTheEnds) {
+    FBitmap picture = coordinateBitmap(8, 30);
+    FBitmap dest;
+    composeVerticalSkinImage(4, 6, dest, picture, {0, 0, 3, 10}, 15);
+    expectPixels(dest, [](int x, int y) -> std::optional<Point> {
+        if (y < 4)
+            return Point{x, y};
+        if (y >= 9)
+            return Point{x, y - 5};
+        return std::nullopt;
+    });
+}
+
+TEST(ComposeFormBorderImages, StripsOfTheSkinSizeAreTheFramePieces) {
+    FBitmap picture = coordinateBitmap(40, 30);
+    FormBorderImages images;
+    for (bool stretch : {false, true}) {
+        composeFormBorderImages(kFrame, kFrame, images, picture, kSkinRect, kSkinW, kSkinH,
+                                {stretch, stretch, stretch, stretch});
+        const Rect c = kFrame.client;
+        ASSERT_EQ(images.top.width(), kSkinW);
+        ASSERT_EQ(images.top.height(), c.top);
+        ASSERT_EQ(images.bottom.height(), kSkinH - c.bottom);
+        ASSERT_EQ(images.left.width(), c.left);
+        ASSERT_EQ(images.left.height(), c.height());
+        ASSERT_EQ(images.right.width(), kSkinW - c.right);
+        auto at = [](int dx, int dy) {
+            return [dx, dy](int x, int y) {
+                return std::optional<Point>({kSkinRect.left + dx + x, kSkinRect.top + dy + y});
+            };
+        };
+        expectPixels(images.top, at(0, 0));
+        expectPixels(images.bottom, at(0, c.bottom));
+        expectPixels(images.left, at(0, c.top));
+        expectPixels(images.right, at(c.right, c.top));
+    }
+}
+
+TEST(ComposeFormBorderImages, TiledMiddlesLineUpWithTheirCornerPieces) {
+    // The strips must hold exactly what the nine-piece composition puts in the same places.
+    const int W = kSkinW + 31, H = kSkinH + 13;
+    FBitmap picture = coordinateBitmap(40, 30);
+    const SkinFrame s = kFrame, t = targetFrame(kFrame, kSkinW, kSkinH, W, H);
+    for (BandStretch stretch :
+         {BandStretch{}, BandStretch{true, true, true, true}, BandStretch{true, false, false, true}}) {
+        FormBorderImages images;
+        composeFormBorderImages(s, t, images, picture, kSkinRect, W, H, stretch);
+        FBitmap whole;
+        composeSkinImage(s, t, whole, picture, kSkinRect, W, H, DrawClient::No, stretch);
+        const Rect nc = t.client;
+        ASSERT_EQ(images.left.height(), nc.height());
+        ASSERT_EQ(images.right.height(), nc.height());
+        auto sameAs = [&](int ox, int oy) {
+            return [&whole, ox, oy](int x, int y) -> std::optional<Point> {
+                const Color c = whole.pixel(ox + x, oy + y);
+                return Point{core::redOf(c), core::greenOf(c)};
+            };
+        };
+        expectPixels(images.top, sameAs(0, 0));
+        expectPixels(images.bottom, sameAs(0, nc.bottom));
+        expectPixels(images.left, sameAs(0, nc.top));
+        expectPixels(images.right, sameAs(nc.right, nc.top));
+    }
+}
+
+TEST(ComposeFormBorderImages, NoTopBandLeavesTheTopStripEmptyAndTheSidesTaller) {
+    FBitmap picture = coordinateBitmap(40, 30);
+    const int W = 45, H = 40;
+    SkinFrame t = targetFrame(kFrame, kSkinW, kSkinH, W, H);
+    FormBorderImages images;
+    // A reused set of strips: the earlier top strip must not survive into the new size.
+    composeFormBorderImages(kFrame, t, images, picture, kSkinRect, W, H, {});
+    ASSERT_EQ(images.top.height(), kFrame.client.top);
+    t.client.top = 0;
+    composeFormBorderImages(kFrame, t, images, picture, kSkinRect, W, H, {});
+    EXPECT_TRUE(images.top.isEmpty());
+    EXPECT_EQ(images.left.height(), H - images.bottom.height());
+    EXPECT_EQ(images.right.height(), H - images.bottom.height());
+}
+
+TEST(SkinGeometry, HelpersFollowTheirEdgeRules) {
+    EXPECT_TRUE(pointIsNull({0, 5}));
+    EXPECT_TRUE(pointIsNull({5, 0}));
+    EXPECT_FALSE(pointIsNull({1, 1}));
+    const Rect r{2, 2, 6, 6};
+    EXPECT_TRUE(pointInRectInclusive(r, {6, 6}));
+    EXPECT_TRUE(pointInRectInclusive(r, {2, 2}));
+    EXPECT_FALSE(pointInRectInclusive(r, {7, 2}));
+    // Platform test on both corners: the inner rect's bottom-right must lie strictly inside.
+    EXPECT_TRUE(rectInsideRect({2, 2, 5, 5}, r));
+    EXPECT_FALSE(rectInsideRect({2, 2, 6, 6}, r));
+    EXPECT_TRUE(rectIsEmpty({3, 3, 3, 9}));
+    Rect cleared{1, 2, 3, 4};
+    clearRect(cleared);
+    EXPECT_TRUE(cleared.isZero());
+
+    // Corner pieces keep their size in the target.
+    const SkinFrame t = targetFrame(kFrame, kSkinW, kSkinH, 100, 70);
+    EXPECT_EQ(t.rightTop, (Point{90, 7}));
+    EXPECT_EQ(t.leftBottom, (Point{7, 62}));
+    EXPECT_EQ(t.rightBottom, (Point{92, 63}));
+    EXPECT_EQ(t.client, (Rect{4, 5, 96, 66}));
+}
