@@ -1,0 +1,127 @@
+#include "skin/data/MemIniFile.h"
+
+#include <gtest/gtest.h>
+
+using skin::MemIniFile;
+
+namespace {
+
+std::vector<uint8_t> bytesOf(std::string_view text) {
+    return {text.begin(), text.end()};
+}
+
+} // namespace
+
+TEST(MemIniFile, CutsLinesAtEveryLineEndAndTrimsControlCharacters) {
+    const auto ini =
+        MemIniFile::fromText("[a]\r\nk1=1\nk2=2\rk3=3\r\n\x01\tk4 \t= \x1f 4 \x02\r\n[b]\n\n\nk=last");
+    EXPECT_EQ(ini.readString("a", "k1", "-"), "1");
+    EXPECT_EQ(ini.readString("a", "k2", "-"), "2");
+    EXPECT_EQ(ini.readString("a", "k3", "-"), "3");
+    EXPECT_EQ(ini.readString("a", "k4", "-"), "4");
+    EXPECT_EQ(ini.readString("b", "k", "-"), "last"); // no line end after the last line
+}
+
+TEST(MemIniFile, IgnoresCommentsBlankLinesAndLinesBeforeTheFirstSection) {
+    const auto ini = MemIniFile::fromText("orphan=1\n; [hidden]\n[ s ]\n  ;k=comment\nk = v\n;x=y\n");
+    EXPECT_EQ(ini.sectionNames(), std::vector<std::string>{"s"});
+    EXPECT_EQ(ini.sectionKeys("s"), std::vector<std::string>{"k"});
+    EXPECT_EQ(ini.readString("s", "k", "-"), "v");
+    EXPECT_FALSE(ini.hasKey("s", ";k"));
+}
+
+TEST(MemIniFile, SplitsAtTheFirstEqualsSign) {
+    const auto ini = MemIniFile::fromText("[s]\nurl = a=b = c\n=nokey\n");
+    EXPECT_EQ(ini.readString("s", "url", ""), "a=b = c");
+    EXPECT_EQ(ini.readString("s", "", "-"), "nokey");
+}
+
+TEST(MemIniFile, FindsSectionsAndKeysRegardlessOfCaseIncludingNonAsciiLetters) {
+    const auto ini =
+        MemIniFile::fromText("[MainMenuBarItem]\nunenabledfontcolor=5\n[\xC3\xA9t\xC3\xA9]\nCl\xC3\xA9=x\n");
+    EXPECT_EQ(ini.readInteger("mainmenubaritem", "unenabledfontColor", 0), 5);
+    EXPECT_EQ(ini.readString("\xC3\x89T\xC3\x89", "CL\xC3\x89", "-"), "x"); // ÉTÉ / CLÉ
+    EXPECT_TRUE(ini.sectionExists("MAINMENUBARITEM"));
+}
+
+TEST(MemIniFile, LastDuplicateSectionAndLastDuplicateKeyWin) {
+    const auto ini = MemIniFile::fromText("[s]\nonlyfirst=1\nk=1\n[t]\nx=1\n[S]\nk=2\nK=3\n");
+    EXPECT_EQ(ini.readString("s", "k", "-"), "3");
+    EXPECT_EQ(ini.readString("s", "onlyfirst", "-"), "-");
+    EXPECT_EQ(ini.sectionNames(), (std::vector<std::string>{"t", "S"}));
+    EXPECT_EQ(ini.sectionKeys("s"), std::vector<std::string>{"K"});
+}
+
+TEST(MemIniFile, LinesWithoutEqualsCountForExistenceButNeverMatchAKey) {
+    const auto ini = MemIniFile::fromText("[s]\nplain line\n[empty]\n[kv]\nk=\n");
+    EXPECT_TRUE(ini.sectionExists("s"));
+    EXPECT_FALSE(ini.hasKey("s", "plain line"));
+    EXPECT_EQ(ini.readString("s", "plain line", "def"), "def");
+    EXPECT_FALSE(ini.sectionExists("empty")); // present but holds no line
+    EXPECT_FALSE(ini.sectionExists("missing"));
+    EXPECT_EQ(ini.readString("kv", "k", "def"), ""); // an empty value is not a missing one
+}
+
+TEST(MemIniFile, ReadIntegerAcceptsDecimalAndHexadecimalAndFallsBackOnAnythingElse) {
+    const auto ini =
+        MemIniFile::fromText("[n]\n"
+                             "a=42\nb=-17\nc=+8\nd=$ff\ne=0x1F\nf=0XA\ng=$FFFFFFFF\nh=2147483647\n"
+                             "i=-2147483648\n"
+                             "bad1=\nbad2=0x\nbad3=12abc\nbad4=2147483648\nbad5=$123456789\nbad6=1 2\n"
+                             "bad7=-\nbad8=$\nbad9=0x-1\nbad10=99999999999999999999999\n");
+    const std::pair<const char*, int32_t> good[] = {{"a", 42},  {"b", -17},        {"c", 8},
+                                                    {"d", 255}, {"e", 31},         {"f", 10},
+                                                    {"g", -1},  {"h", 2147483647}, {"i", INT32_MIN}};
+    for (const auto& [key, value] : good)
+        EXPECT_EQ(ini.readInteger("n", key, -99), value) << key;
+    for (int i = 1; i <= 10; ++i)
+        EXPECT_EQ(ini.readInteger("n", "bad" + std::to_string(i), -99), -99) << i;
+    EXPECT_EQ(ini.readInteger("n", "missing", 7), 7);
+}
+
+TEST(MemIniFile, WritingUpdatesTheVisibleLineOrAppendsAndErasingRemovesEveryDuplicate) {
+    auto ini = MemIniFile::fromText("[s]\nk=1\n[other]\na=1\n[S]\nk=2\n");
+    ini.writeString("s", "K", "new");
+    EXPECT_EQ(ini.readString("s", "k", ""), "new");
+    ini.writeInteger("s", "n", -5);
+    EXPECT_EQ(ini.sectionKeys("s"), (std::vector<std::string>{"k", "n"}));
+
+    ini.eraseSection("S");
+    EXPECT_FALSE(ini.sectionExists("s"));
+    EXPECT_EQ(ini.readString("s", "k", "gone"), "gone"); // the hidden first [s] must not reappear
+    EXPECT_EQ(ini.readString("other", "a", ""), "1");
+
+    ini.writeString("fresh", "x", "y");
+    EXPECT_EQ(ini.sectionNames(), (std::vector<std::string>{"other", "fresh"}));
+}
+
+TEST(MemIniFile, TextOutputReadsBackToTheSameContents) {
+    auto ini = MemIniFile::fromText("[a]\nk = v\nloose line\n[b]\nx=\n");
+    ini.writeString("c", "u", "\xE5\xAE\x8B");
+    EXPECT_EQ(ini.lines(), (std::vector<std::string>{"[a]", "k=v", "loose line", "", "[b]", "x=", "", "[c]",
+                                                     "u=\xE5\xAE\x8B"}));
+    const auto again = MemIniFile::fromText(ini.text());
+    EXPECT_EQ(again.lines(), ini.lines());
+
+    MemIniFile fromLines;
+    fromLines.setLines(ini.lines());
+    EXPECT_EQ(fromLines.lines(), ini.lines());
+}
+
+TEST(MemIniFile, DecodesUtf8WithOrWithoutBomAndEightBitTextOtherwise) {
+    const auto withBom = MemIniFile::fromBytes(bytesOf("\xEF\xBB\xBF[s]\nname=\xE5\xAE\x8B\xE4\xBD\x93\n"));
+    EXPECT_EQ(withBom.readString("s", "name", ""), "\xE5\xAE\x8B\xE4\xBD\x93");
+    const auto plain = MemIniFile::fromBytes(bytesOf("[s]\nname=\xC3\xA9\n"));
+    EXPECT_EQ(plain.readString("s", "name", ""), "\xC3\xA9");
+
+    // Not UTF-8: taken in the 8-bit code page (Latin-1 here), so the text survives as characters.
+    const auto eightBit = MemIniFile::fromBytes(bytesOf("[s]\nname=Caf\xE9\n"));
+    const std::string name = eightBit.readString("s", "name", "");
+#ifndef _WIN32
+    EXPECT_EQ(name, "Caf\xC3\xA9");
+#endif
+    EXPECT_TRUE(name.starts_with("Caf"));
+    EXPECT_GT(name.size(), 3u);
+
+    EXPECT_TRUE(MemIniFile::fromBytes({}).sectionNames().empty());
+}
