@@ -1,0 +1,237 @@
+#include "TestBitmaps.h"
+#include "skin/render/MaskRegion.h"
+#include "skin/render/SkinCompose.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace skin;
+using core::FBitmap;
+using skintest::bitmapFromText;
+
+namespace {
+
+std::string regionText(const Region& region, int w, int h) {
+    std::string s;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x)
+            s += region.contains({x, y}) ? '#' : '.';
+        s += '\n';
+    }
+    return s;
+}
+
+std::string lines(std::initializer_list<std::string> rows) {
+    std::string s;
+    for (const std::string& r : rows)
+        s += r + '\n';
+    return s;
+}
+
+int32_t readInt32(const std::vector<uint8_t>& b, size_t at) {
+    int32_t v;
+    std::memcpy(&v, &b[at], 4);
+    return v;
+}
+
+// A mask with round corners and a notch in the middle of every side.
+FBitmap notchedMask() {
+    return bitmapFromText({
+        "...##########...",
+        ".##############.",
+        ".######.#######.",
+        "################",
+        "#.############.#",
+        "################",
+        "################",
+        ".##############.",
+        "...####.#####...",
+    });
+}
+// Its frame: mask area (2, 2, 14, 7), middles of 4 columns and 2 rows.
+const SkinFrame kMaskFrame{{5, 3}, {9, 3}, {6, 5}, {10, 5}, {2, 2, 14, 7}};
+
+} // namespace
+
+TEST(MaskRuns, OnlyPureBlackIsInsideAndRunsStopAtTheEdge) {
+    struct Case {
+        std::initializer_list<std::string> mask;
+        std::vector<Rect> runs; // at offset (10, 20)
+    } cases[] = {
+        {{"r#r", "..."}, {{11, 20, 12, 21}}},                                // (0, 0, 1) is outside
+        {{"..##", "####"}, {{12, 20, 14, 21}, {10, 21, 14, 22}}},            // runs reaching the right edge
+        {{"#.#.#"}, {{10, 20, 11, 21}, {12, 20, 13, 21}, {14, 20, 15, 21}}}, // one-pixel runs, left to right
+        {{"###", "###", "###"},
+         {{10, 20, 13, 21}, {10, 21, 13, 22}, {10, 22, 13, 23}}}, // one per row, not merged
+        {{"....", "...."}, {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(maskRuns(bitmapFromText(c.mask), 10, 20), c.runs);
+}
+
+TEST(RegionRectsFromMask, BlockHasTheRegionDataLayout) {
+    FBitmap mask = bitmapFromText({".##.", "...."});
+    const std::vector<uint8_t> block = regionRectsFromMask(mask, 3, -2);
+    ASSERT_EQ(block.size(), 32u + 16u);
+    EXPECT_EQ(readInt32(block, 0), 32);
+    EXPECT_EQ(readInt32(block, 4), 1);
+    EXPECT_EQ(readInt32(block, 8), 1);
+    EXPECT_EQ(readInt32(block, 12), 0);
+    // Bounds: the offset mask rectangle.
+    EXPECT_EQ(readInt32(block, 16), 3);
+    EXPECT_EQ(readInt32(block, 20), -2);
+    EXPECT_EQ(readInt32(block, 24), 7);
+    EXPECT_EQ(readInt32(block, 28), 0);
+    EXPECT_EQ(regionDataRects(block), (std::vector<Rect>{{4, -2, 6, -1}}));
+}
+
+TEST(RegionRectsFromMask, BoundsStandWithoutBlackPixelsAndAnEmptyMaskGivesNoBlock) {
+    FBitmap white = bitmapFromText({"...", "..."});
+    const std::vector<uint8_t> block = regionRectsFromMask(white, 1, 1);
+    ASSERT_EQ(block.size(), 32u);
+    EXPECT_EQ(readInt32(block, 8), 0);
+    EXPECT_EQ(readInt32(block, 24), 4);
+    EXPECT_EQ(readInt32(block, 28), 3);
+    EXPECT_TRUE(regionRectsFromMask(FBitmap(), 0, 0).empty());
+}
+
+TEST(RegionRectsFromMask, MoreRunsThanAnyFixedBufferAreAllKept) {
+    // A checkerboard of 300 x 100: 15,000 runs, well past the old 10,001-run buffer.
+    FBitmap mask(300, 100);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 300; ++x)
+            mask.setPixel(x, y, (x + y) % 2 ? core::clWhite : core::clBlack);
+    const std::vector<uint8_t> block = regionRectsFromMask(mask, 0, 0);
+    ASSERT_EQ(block.size(), 32u + 16u * 15000u);
+    const std::vector<Rect> rects = regionDataRects(block);
+    ASSERT_EQ(rects.size(), 15000u);
+    EXPECT_EQ(rects.back(), (Rect{299, 99, 300, 100}));
+    EXPECT_EQ(maskRegion(mask).rects().size(), 15000u);
+}
+
+TEST(RegionDataRects, RejectsBlocksThatClaimMoreThanTheyHold) {
+    std::vector<uint8_t> block = makeRegionData({{0, 0, 1, 1}, {2, 0, 3, 1}}, {0, 0, 3, 1});
+    block.resize(block.size() - 1);
+    EXPECT_TRUE(regionDataRects(block).empty());
+    EXPECT_TRUE(regionDataRects({1, 2, 3}).empty());
+}
+
+TEST(Region, UnionIsCanonicalWhateverTheInputOrder) {
+    const std::vector<Rect> a{{0, 0, 4, 2}, {2, 1, 6, 3}, {10, 0, 12, 1}, {0, 3, 6, 5}, {5, 5, 5, 9}};
+    std::vector<Rect> b(a.rbegin(), a.rend());
+    const Region ra = Region::fromRects(a), rb = Region::fromRects(b);
+    EXPECT_EQ(ra, rb);
+    EXPECT_EQ(ra.rects(),
+              (std::vector<Rect>{{0, 0, 4, 1}, {10, 0, 12, 1}, {0, 1, 6, 2}, {2, 2, 6, 3}, {0, 3, 6, 5}}));
+    EXPECT_EQ(ra.bounds(), (Rect{0, 0, 12, 5}));
+    // Touching spans merge, and bands with equal spans coalesce.
+    EXPECT_EQ(Region::fromRects({{0, 0, 2, 1}, {2, 0, 4, 1}, {0, 1, 4, 3}}).rects(),
+              (std::vector<Rect>{{0, 0, 4, 3}}));
+    Region r(Rect{0, 0, 2, 2});
+    r.unite(Region(Rect{5, 5, 6, 6}));
+    r.translate(1, 1);
+    EXPECT_TRUE(r.contains({6, 6}));
+    EXPECT_FALSE(r.contains({3, 3}));
+}
+
+TEST(SplitMaskBorders, WiderWindowRepeatsTheMiddleColumnsInLine) {
+    const FBitmap mask = bitmapFromText({
+        ".######.",
+        "########",
+        "########",
+        "########",
+        "########",
+        ".#.##.#.",
+    });
+    const SkinFrame s{{2, 2}, {6, 2}, {2, 4}, {6, 4}, {1, 1, 7, 5}};
+    const SkinFrame t = targetFrame(s, 8, 6, 10, 6);
+    const std::optional<Region> region = composeMaskRegion(s, t, mask, 10, 6);
+    ASSERT_TRUE(region);
+    EXPECT_EQ(regionText(*region, 10, 6),
+              lines({
+                  ".########.", "##########", "##########", "##########", "##########",
+                  ".#.##..##.", // bottom middle: mask columns 2..5 from x 2, cut at 8
+              }));
+}
+
+TEST(SplitMaskBorders, WindowOfTheMaskSizeGetsTheMasksShape) {
+    const FBitmap mask = notchedMask();
+    const SkinFrame t = targetFrame(kMaskFrame, mask.width(), mask.height(), mask.width(), mask.height());
+    const std::optional<Region> region = composeMaskRegion(kMaskFrame, t, mask, mask.width(), mask.height());
+    ASSERT_TRUE(region);
+    Region expected = maskRegion(mask);
+    expected.unite(Region(kMaskFrame.client));
+    EXPECT_EQ(*region, expected) << regionText(*region, 16, 9);
+}
+
+TEST(SplitMaskBorders, AnySizeMatchesTheMaskComposedAsAnImage) {
+    // The strips at their places must cut the same shape as the mask composed whole, every band tiled.
+    const FBitmap mask = notchedMask();
+    for (auto [w, h] : {std::pair{16, 9}, {17, 9}, {16, 12}, {29, 23}, {40, 10}}) {
+        const SkinFrame t = targetFrame(kMaskFrame, mask.width(), mask.height(), w, h);
+        FBitmap whole;
+        composeSkinImageTiled(kMaskFrame, t, whole, mask, mask.bounds(), w, h, DrawClient::No);
+        Region expected = maskRegion(whole);
+        expected.unite(Region(t.client));
+        const std::optional<Region> region = composeMaskRegion(kMaskFrame, t, mask, w, h);
+        ASSERT_TRUE(region);
+        EXPECT_EQ(*region, expected) << w << "x" << h << "\n" << regionText(*region, w, h);
+    }
+}
+
+TEST(SplitMaskBorders, OneDirectionResizingLetsTheFixedPiecesCarryTheBand) {
+    // Width only: bottom points equal the top ones; the side strips have no tiled middle.
+    const FBitmap mask = notchedMask();
+    SkinFrame s = kMaskFrame;
+    s.leftBottom = s.leftTop;
+    s.rightBottom = s.rightTop;
+    SkinFrame t = targetFrame(s, mask.width(), mask.height(), 30, mask.height());
+    t.leftBottom = t.leftTop;
+    t.rightBottom = t.rightTop;
+    MaskStrips strips;
+    splitMaskBorders(s, t, mask, 30, strips);
+    ASSERT_EQ(strips.left.height(), 5);
+    // Mask rows 2..3 of the left columns (fixed top piece), then rows 3..6 (fixed bottom piece).
+    EXPECT_EQ(skintest::bitmapText(strips.left), lines({".#", "##", "#.", "##", "##"}));
+}
+
+TEST(ComposeMaskRegion, CrossedCornersGiveNoRegionAndTheMaskAreaIsAlwaysInside) {
+    const FBitmap white = bitmapFromText({"........", "........", "........", "........"});
+    const SkinFrame s{{2, 1}, {6, 1}, {2, 3}, {6, 3}, {1, 1, 7, 3}};
+    SkinFrame t = targetFrame(s, 8, 4, 12, 6);
+    std::optional<Region> region = composeMaskRegion(s, t, white, 12, 6);
+    ASSERT_TRUE(region);
+    EXPECT_EQ(*region, Region(t.client));
+
+    SkinFrame crossed = t;
+    crossed.rightTop.x = crossed.leftTop.x - 1;
+    EXPECT_FALSE(composeMaskRegion(s, crossed, white, 12, 6));
+    crossed = t;
+    crossed.leftBottom.y = crossed.leftTop.y - 1;
+    EXPECT_FALSE(composeMaskRegion(s, crossed, white, 12, 6));
+}
+
+TEST(ComposeMaskRegion, EmptyMaskAreaStillKeepsTheBorderStrips) {
+    const FBitmap black = bitmapFromText({"####", "####", "####"});
+    const SkinFrame s{{1, 1}, {3, 1}, {1, 2}, {3, 2}, {1, 1, 3, 2}};
+    SkinFrame t = targetFrame(s, 4, 3, 4, 3);
+    t.client.right = t.client.left; // no area
+    const std::optional<Region> region = composeMaskRegion(s, t, black, 4, 3);
+    ASSERT_TRUE(region);
+    EXPECT_TRUE(region->contains({0, 0}));
+    EXPECT_TRUE(region->contains({3, 2}));
+}
+
+TEST(SplitMaskBorders, BandsThatVanishEmptyTheirReusedStrips) {
+    const FBitmap mask = notchedMask();
+    MaskStrips strips;
+    SkinFrame t = targetFrame(kMaskFrame, 16, 9, 20, 12);
+    splitMaskBorders(kMaskFrame, t, mask, 20, strips);
+    ASSERT_FALSE(strips.left.isEmpty());
+    t.client.bottom = t.client.top; // the window is now only as high as its top and bottom bands
+    splitMaskBorders(kMaskFrame, t, mask, 20, strips);
+    EXPECT_TRUE(strips.left.isEmpty());
+    EXPECT_TRUE(strips.right.isEmpty());
+    EXPECT_FALSE(strips.top.isEmpty());
+}
