@@ -1,0 +1,108 @@
+#pragma once
+// The application object, one per process: the list of forms and the main form, the message loop
+// that runs until the main form closes, hint timing settings, the application icon, minimising and
+// restoring, and the handler that reports exceptions caught at window-procedure boundaries.
+#include "core/Component.h"
+#include "core/Property.h"
+#include "gui/Handles.h"
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace gui {
+
+class CustomForm;
+
+class Application : public core::Component {
+public:
+    Application();
+    ~Application() override;
+
+    const char* className() const override { return "TApplication"; }
+
+    // Readies the platform side (system colours, DIB-backed bitmaps). Idempotent; forms call it.
+    void initialize();
+
+    // Every form, in creation order. The first form created becomes the main form.
+    const std::vector<CustomForm*>& forms() const { return m_forms; }
+    CustomForm* mainForm() const { return m_mainForm; }
+    void setMainForm(CustomForm* form);
+
+    // Shows the main form and dispatches messages until terminate() (closing the main form calls
+    // it). The terminated state is cleared when run returns, so a later run starts afresh.
+    void run();
+    // Dispatches every message waiting now, then returns.
+    void processMessages();
+    // Waits for one message and dispatches it.
+    void handleMessage();
+    void terminate();
+    bool isTerminated() const { return m_terminated; }
+    bool isRunning() const { return m_running; }
+
+    // Hint timing, in milliseconds.
+    int hintPause() const { return m_hintPause; }
+    void setHintPause(int ms) { m_hintPause = ms; }
+    int hintShortPause() const { return m_hintShortPause; }
+    void setHintShortPause(int ms) { m_hintShortPause = ms; }
+    int hintHidePause() const { return m_hintHidePause; }
+    void setHintHidePause(int ms) { m_hintHidePause = ms; }
+    bool showHint() const { return m_showHint; }
+    void setShowHint(bool v) { m_showHint = v; }
+
+    // The icon of every form's window: the "MAINICON" resource when the program has one, else the
+    // platform's application icon. Owned by the application.
+    HICON icon() const;
+    void setIcon(IconHandle icon);
+
+    const std::string& title() const { return m_title; }
+    void setTitle(const std::string& title) { m_title = title; }
+
+    // Minimises the main form (its owned windows go with it) and restores it.
+    void minimize();
+    void restore();
+    bool isMinimized() const;
+    core::NotifyEvent onMinimize;
+    core::NotifyEvent onRestore;
+
+    // Reports an exception caught at a window-procedure boundary (or any other boundary of the
+    // framework): through onException when set, else to stderr. The window that threw lives on.
+    std::function<void(const std::exception&)> onException;
+    void handleException(std::exception_ptr exception);
+    void showException(const std::exception& e);
+
+    // Sends a message synchronously to every form's window: first (when given) first, then the others
+    // in list order. Windows that do not exist yet are made.
+    void sendToForms(UINT msg, WPARAM wParam, LPARAM lParam, CustomForm* first = nullptr);
+
+    // Gives the form with keyboard focus the chance to take a key as a shortcut before dispatch.
+    bool isShortCut(const MSG& msg);
+
+    // From CustomForm's constructor and destructor.
+    void addForm(CustomForm* form);
+    void removeForm(CustomForm* form);
+
+private:
+    void processMessage(MSG& msg);
+
+    std::vector<CustomForm*> m_forms;
+    CustomForm* m_mainForm = nullptr;
+    bool m_initialized = false;
+    bool m_terminated = false;
+    bool m_running = false;
+    int m_hintPause = 500;
+    int m_hintShortPause = 50;
+    int m_hintHidePause = 2500;
+    bool m_showHint = true;
+    IconHandle m_icon;
+    mutable HICON m_defaultIcon = nullptr;
+    std::string m_title;
+};
+
+// The process's application object.
+Application& application();
+
+} // namespace gui

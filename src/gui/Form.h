@@ -1,0 +1,137 @@
+#pragma once
+// Classes in this file: BorderStyle, BorderIcon/BorderIcons, CloseAction, WindowState, FormPosition,
+// CustomForm, Form.
+// A form is a top-level window: frame style and frame buttons, caption, client size, position,
+// showing and closing (closing the main form ends the message loop), and the keyboard shortcut hook.
+// Every form is registered in the application's list for as long as it exists.
+#include "gui/WinControl.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace gui {
+
+class MainMenu;
+
+enum class BorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+
+enum class BorderIcon : uint8_t { biSystemMenu, biMinimize, biMaximize, biHelp };
+
+class BorderIcons {
+public:
+    constexpr BorderIcons() = default;
+    constexpr BorderIcons(BorderIcon i) : m_bits(uint8_t(1u << unsigned(i))) {}
+    constexpr bool has(BorderIcon i) const { return (m_bits & (1u << unsigned(i))) != 0; }
+    constexpr bool isEmpty() const { return m_bits == 0; }
+    constexpr BorderIcons operator|(BorderIcons o) const { return fromBits(uint8_t(m_bits | o.m_bits)); }
+    constexpr BorderIcons operator-(BorderIcons o) const { return fromBits(uint8_t(m_bits & ~o.m_bits)); }
+    constexpr uint8_t bits() const { return m_bits; }
+    static constexpr BorderIcons fromBits(uint8_t bits)
+    {
+        BorderIcons b;
+        b.m_bits = uint8_t(bits & 0x0F);
+        return b;
+    }
+    friend constexpr bool operator==(BorderIcons, BorderIcons) = default;
+
+private:
+    uint8_t m_bits = 0;
+};
+constexpr BorderIcons operator|(BorderIcon a, BorderIcon b) { return BorderIcons(a) | BorderIcons(b); }
+
+enum class CloseAction { caNone, caHide, caFree, caMinimize };
+enum class WindowState { wsNormal, wsMinimized, wsMaximized };
+enum class FormPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
+                          poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
+
+class CustomForm : public WinControl {
+public:
+    explicit CustomForm(core::Component* owner = nullptr);
+    ~CustomForm() override;
+
+    const char* className() const override { return "TCustomForm"; }
+
+    BorderStyle borderStyle() const { return m_borderStyle; }
+    void setBorderStyle(BorderStyle style);
+    BorderIcons borderIcons() const { return m_borderIcons; }
+    void setBorderIcons(BorderIcons icons);
+    FormPosition position() const { return m_position; }
+    void setPosition(FormPosition position) { m_position = position; }
+    WindowState windowState() const { return m_windowState; }
+    void setWindowState(WindowState state);
+
+    // Without a window the client area is estimated from the frame the window will get; the client
+    // size set before the window exists is made exact when it is created.
+    core::Rect clientRect() const override;
+    void setClientWidth(int32_t w) override;
+    void setClientHeight(int32_t h) override;
+
+    // Shows the form and brings it to the front.
+    void showForm();
+    // Asks onCloseQuery, runs onClose, then: the main form ends the message loop; others are hidden,
+    // minimised or freed as the close action says.
+    void close();
+    // Frees the form from the message loop, once the message being handled is done.
+    void release();
+    bool isActive() const;
+
+    // The menu bar shown on the window (not owned). Cleared when the menu is freed.
+    MainMenu* menu() const { return m_menu; }
+    void setMenu(MainMenu* menu);
+
+    // A key press on this form (or one of its controls) before it is dispatched: onShortCut first,
+    // then Tab / Shift+Tab move the focus along the tab order. True when the key was taken.
+    virtual bool isShortCut(const MSG& msg);
+    // Moves the focus to the next (or previous) focusable control in tab order.
+    bool selectNext(bool forward);
+
+    core::NotifyEvent onCreate;
+    core::NotifyEvent onDestroy;
+    core::NotifyEvent onShow;
+    core::NotifyEvent onHide;
+    core::NotifyEvent onActivate;
+    core::NotifyEvent onDeactivate;
+    std::function<void(core::Component* sender, bool& canClose)> onCloseQuery;
+    std::function<void(core::Component* sender, CloseAction& action)> onClose;
+    // Returns true when it took the key.
+    std::function<bool(const MSG& msg)> onShortCut;
+
+    // Fires onCreate once; runs when the form's layout is loaded, or may be called by code that
+    // builds a form without one.
+    void doCreate();
+
+    bool setProperty(const std::string& name, core::PropertyReader& value) override;
+    void writeProperties(core::PropertyWriter& out) const override;
+    void loaded() override;
+
+protected:
+    void createParams(CreateParams& params) override;
+    void createWnd() override;
+    void handleCreated() override;
+    void wndProc(Message& m) override;
+    void visibleChanged() override;
+    void notification(core::Component* component, core::Operation operation) override;
+
+private:
+    void styles(DWORD& style, DWORD& exStyle) const;
+    core::Rect frameExtents() const; // how far the frame reaches beyond the client area on each side
+    void applyStyles();
+
+    BorderStyle m_borderStyle = BorderStyle::bsSizeable;
+    BorderIcons m_borderIcons = BorderIcon::biSystemMenu | BorderIcon::biMinimize | BorderIcon::biMaximize;
+    FormPosition m_position = FormPosition::poDesigned;
+    WindowState m_windowState = WindowState::wsNormal;
+    MainMenu* m_menu = nullptr;
+    int32_t m_pendingClientWidth = -1;
+    int32_t m_pendingClientHeight = -1;
+    bool m_created = false;
+    bool m_closing = false;
+};
+
+class Form : public CustomForm {
+public:
+    explicit Form(core::Component* owner = nullptr) : CustomForm(owner) {}
+    const char* className() const override { return "TForm"; }
+};
+
+} // namespace gui
