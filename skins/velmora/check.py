@@ -123,6 +123,9 @@ for _name, (_hint, _cmd, _n, _a, _d, _r) in BUTTONS.items():
         "inactiveskinrect": ZERO, "disableskinrsect": ZERO, "restoreinactiverect": ZERO,
     }
 
+# Records whose repeated middle is a pattern whose period divides the middle's length on purpose.
+PERIODIC = {"hsplitter", "vsplitter"}
+
 # Rectangles given relative to the record's own image rather than absolute in its picture, with the
 # key of the rectangle they are relative to.
 RELATIVE = {
@@ -423,6 +426,93 @@ class Checker:
                     self.fail(f"{name} {key}: pixel ({i}, {j}) is {act.pixel(r[0] + i, r[1] + j)} over a caption of "
                               f"{main.pixel(ox + i, oy + j)}")
 
+    def seamless(self, pic, R, label, bands):
+        """bands: (rect relative to R, 'rows' or 'columns' or 'all') that must be constant along
+        rows, along columns, or throughout, so that repeating them leaves no seam."""
+        for (x0, y0, x1, y1), how in bands:
+            if x1 <= x0 or y1 <= y0:
+                continue
+            lines = []
+            if how == "rows":
+                lines = [[(x, y) for x in range(x0, x1)] for y in range(y0, y1)]
+            elif how == "columns":
+                lines = [[(x, y) for y in range(y0, y1)] for x in range(x0, x1)]
+            else:
+                lines = [[(x, y) for y in range(y0, y1) for x in range(x0, x1)]]
+            for line in lines:
+                first = pic.pixel(R[0] + line[0][0], R[1] + line[0][1])
+                for x, y in line:
+                    if pic.pixel(R[0] + x, R[1] + y) != first:
+                        self.fail(f"{label}: the repeated part {(x0, y0, x1, y1)} changes at {(x, y)}, a seam when it tiles")
+                        return
+
+    def nine_bands(self, R, LT, RT, LB, RB, C, client=True):
+        w, h = R[2] - R[0], R[3] - R[1]
+        bands = [
+            ((LT[0], 0, RT[0], C[1]), "rows"),
+            ((LB[0], C[3], RB[0], h), "rows"),
+            ((0, LT[1], C[0], LB[1]), "columns"),
+            ((C[2], RT[1], w, RB[1]), "columns"),
+        ]
+        if client:
+            bands.append((C, "all"))
+        return bands
+
+    def seams(self):
+        """Every part that repeats when a picture grows must repeat without a seam."""
+        main = self.bmps.get("main.bmp")
+        if main:
+            pts = [parse_point(self.get("FORMINFO", k)) for k in ("lefttoppoint", "righttoppoint", "leftbottompoint", "rightbottompoint")]
+            self.seamless(main, (0, 0, main.width, main.height), "main.bmp",
+                          self.nine_bands((0, 0, main.width, main.height), *pts, parse_rect(self.get("FORMINFO", "clientrect"))))
+        for section, client_key in (("POPUPWINDOW", "itemsrect"), ("HINTWINDOW", "clientrect")):
+            pic = self.picture_of(self.get(section, "windowpictureindex"))
+            if pic:
+                R = (0, 0, pic.width, pic.height)
+                pts = [parse_point(self.get(section, k)) for k in ("lefttoppoint", "righttoppoint", "leftbottompoint", "rightbottompoint")]
+                self.seamless(pic, R, section, self.nine_bands(R, *pts, parse_rect(self.get(section, client_key))))
+        for name, kind in self.objects:
+            pic = self.picture_of(self.get(name, "activepictureindex"))
+            if kind == "menuitem" and pic:
+                for key, lo, ro in (("skinrect", "itemleftoffset", "itemrightoffset"),
+                                    ("activeskinrect", "itemleftoffset", "itemrightoffset"),
+                                    ("dividerrect", "dividerleftoffset", "dividerrightoffset")):
+                    R = parse_rect(self.get(name, key))
+                    l, r = int(self.get(name, lo)), int(self.get(name, ro))
+                    self.seamless(pic, R, f"{name} {key}", [((l, 0, R[2] - R[0] - r, R[3] - R[1]), "rows")])
+            if kind == "mainmenubaritem" and pic:
+                l, r = int(self.get(name, "itemleftoffset")), int(self.get(name, "itemrightoffset"))
+                for key in ("skinrect", "activeskinrect", "downrect"):
+                    R = parse_rect(self.get(name, key))
+                    self.seamless(pic, R, f"{name} {key}", [((l, 0, R[2] - R[0] - r, R[3] - R[1]), "rows")])
+        for name, kind in self.controls:
+            pic = self.picture_of(self.get(name, "pictureindex"))
+            if not pic or name in PERIODIC:
+                continue
+            values = self.sections.get(name.lower(), {})
+            if kind == "mainmenubar":
+                R, items = parse_rect(values["skinrect"]), parse_rect(values["itemsrect"])
+                self.seamless(pic, R, name, [((items[0], 0, items[2], R[3] - R[1]), "rows")])
+                continue
+            if "lefttoppoint" not in values:
+                continue
+            LT, RT, LB, RB = (parse_point(values[k]) for k in ("lefttoppoint", "righttoppoint", "leftbottompoint", "rightbottompoint"))
+            C = parse_rect(values.get("clientrect", ZERO))
+            for key in ("skinrect", "activeskinrect", "downskinrect", "disabledskinrect"):
+                R = parse_rect(values.get(key, ZERO))
+                if empty(R):
+                    continue
+                w, h = R[2] - R[0], R[3] - R[1]
+                if RB[0] and RB[1]:
+                    bands = self.nine_bands(R, LT, RT, LB, RB, C)
+                elif RT[0] or RT[1]:
+                    bands = [((LT[0], 0, RT[0], h), "rows")]
+                elif LB[0] or LB[1]:
+                    bands = [((0, LT[1], w, LB[1]), "columns")]
+                else:
+                    continue
+                self.seamless(pic, R, f"{name} {key}", bands)
+
     def ini_text(self):
         with open(os.path.join(self.folder, "skin.ini"), "rb") as f:
             data = f.read()
@@ -481,6 +571,7 @@ def main():
     c.rectangles()
     c.masks()
     c.caption_buttons()
+    c.seams()
     c.package(args.package)
     for f in c.failures:
         print("FAIL:", f)

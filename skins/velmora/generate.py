@@ -912,6 +912,17 @@ def nine(w, h, k, client):
     }
 
 
+def header_points(w, h):
+    """Points of a box with a 22-pixel caption strip: the side bands' middles start below it."""
+    return {
+        "lefttoppoint": (10, 25),
+        "righttoppoint": (w - 14, 25),
+        "leftbottompoint": (5, h - 6),
+        "rightbottompoint": (w - 5, h - 5),
+        "clientrect": (2, 22, w - 2, h - 2),
+    }
+
+
 def horizontal(w, h, left, right, client):
     """Points of a piece that grows in width only (fixed left and right parts)."""
     return {"lefttoppoint": (left, 0), "righttoppoint": (w - right, 0), "clientrect": client}
@@ -978,13 +989,13 @@ def build_controls(sheet):
         fill(img, (0, 0, w, 1), WHITE)
         fill(img, (0, h - 1, w, h), LINE)
         (r,) = place(Block([img]))
-        add(name, "panel", skinrect=r, **nine(w, h, 3, (0, 1, w, h - 1)))
+        add(name, "panel", skinrect=r, **nine(w, h, 3, (1, 1, w - 1, h - 1)))
 
     w, h = 40, 40
     img = header_box(w, h, 22, (226, 235, 240), (214, 226, 233), BOX, LINE, PANEL)
     (r,) = place(Block([img]))
     add(
-        "captionpanel", "panel", skinrect=r, **nine(w, h, 5, (2, 22, w - 2, h - 2)),
+        "captionpanel", "panel", skinrect=r, **header_points(w, h),
         captionrect=(6, 4, w - 6, 20), alignment="taleftjustify",
         fontstyle="fsbold", fontcolor=colour_value(TEAL_DARK),
     )
@@ -993,7 +1004,7 @@ def build_controls(sheet):
     img = piece(w, h, PANEL)
     plate(img, 0, 0, w, h, 2, WHITE, LINE)
     (r,) = place(Block([img]))
-    add("framepanel", "panel", skinrect=r, **nine(w, h, 3, (1, 1, w - 1, h - 1)))
+    add("framepanel", "panel", skinrect=r, **nine(w, h, 3, (2, 2, w - 2, h - 2)))
 
     # -- roll-up panel with its own small caption buttons --
     w, h, roll = 64, 48, 48
@@ -1025,7 +1036,7 @@ def build_controls(sheet):
                        ("left", "hroll"), ("right", "hrestore")):
         exrects[key] = place(Block([exbutton(s, glyph) for s in range(3)]))
     ex = dict(
-        skinrect=big[0], **nine(w, h, 10, (2, 22, w - 2, h - 2)),
+        skinrect=big[0], **header_points(w, h),
         rollhskinrect=big[1], rollvskinrect=big[2],
         rollleftoffset=8, rollrightoffset=40, rolltopoffset=8, rollbottomoffset=40,
         rollvcaptionrect=(3, 8, 19, 40), rollhcaptionrect=(8, 3, 40, 19), captionrect=(6, 4, w - 44, 20),
@@ -1132,14 +1143,11 @@ def build_controls(sheet):
         w, h = (TRACK_SHORT, TRACK_LONG) if vert else (TRACK_LONG, TRACK_SHORT)
         img = piece(w, h, PANEL)
         plate(img, 0, 0, w, h, 4, PANEL, LINE_SOFT)
+        # The groove's rounded ends lie in the fixed end parts; its middle repeats seamlessly.
         if vert:
             plate(img, 9, 6, 4, h - 12, 2, (208, 219, 225))
-            for y in range(10, h - 9, 8):
-                fill(img, (16, y, 19, y + 1), LINE)
         else:
             plate(img, 6, 9, w - 12, 4, 2, (208, 219, 225))
-            for x in range(10, w - 9, 8):
-                fill(img, (x, 16, x + 1, 19), LINE)
         tw, th = (18, 11) if vert else (11, 18)
         rects = place(Block([img, thumb_piece(tw, th, "normal"), thumb_piece(tw, th, "active")]))
         pts = vertical(w, h, 8, 8, (0, 8, w, h - 8)) if vert else horizontal(w, h, 8, 8, (8, 0, w - 8, h))
@@ -1231,7 +1239,7 @@ def build_controls(sheet):
     # Both tab records share the page frame and the strip behind the tabs.
     w, h = 40, 32
     frame = piece(w, h, PANEL)
-    plate(frame, 0, 0, w, h, 3, WHITE, LINE)
+    plate(frame, 0, 0, w, h, 2, WHITE, LINE)
     bgstrip = piece(8, 22, PANEL)
     fill(bgstrip, (0, 21, 8, 22), LINE)
     r_frame, r_strip = place(Block([frame, bgstrip]))
@@ -1239,7 +1247,7 @@ def build_controls(sheet):
         rects = place(Block([tab_piece(28, 22, s, underline) for s in ("normal", "active", "focus", "mousein")]))
         add(
             name, "tab", skinrect=r_frame, tabrect=rects[0], activetabrect=rects[1], focustabrect=rects[2],
-            mouseintabrect=rects[3], clientrect=(1, 1, w - 1, h - 1),
+            mouseintabrect=rects[3], clientrect=(2, 2, w - 2, h - 2),
             **{k: v for k, v in nine(w, h, 4, None).items() if k != "clientrect"},
             tableftoffset=5, tabrightoffset=5, tabsbgrect=r_strip,
             fontcolor=colour_value(INK), activefontcolor=0, focusfontcolor=colour_value(TEAL_DARK),
@@ -1412,7 +1420,7 @@ def build_controls(sheet):
     # -- scroll box, views, rich edit, slider --
     w, h = 32, 32
     (r,) = place(Block([field_piece(w, h, "normal")]))
-    add("scrollbox", "scrollbox", skinrect=r, **nine(w, h, 4, (1, 1, w - 1, h - 1)))
+    add("scrollbox", "scrollbox", skinrect=r, **nine(w, h, 4, (2, 2, w - 2, h - 2)))
     for name in ("treeview", "listview", "richedit"):
         add(name, name, pictureindex=-1, fontcolor=0, bgcolor=16777215)
 

@@ -488,6 +488,84 @@ def hint(skin, text):
     return out
 
 
+def resize_mode(skin, name):
+    r = skin.rect(name, "skinrect")
+    RT, RB, LB = (skin.point(name, k) for k in ("righttoppoint", "rightbottompoint", "leftbottompoint"))
+    if r[2] - r[0] < 1 or r[3] - r[1] < 1:
+        return -1
+    if RB[0] and RB[1]:
+        return 1
+    if RT[0] or RT[1]:
+        return 2
+    if LB[0] or LB[1]:
+        return 3
+    return 0
+
+
+def compose_control(skin, name, rect, W, H):
+    """One image of a control record at W x H the way the control base composes it."""
+    pic = skin.active[skin.int(name, "pictureindex")]
+    mode = resize_mode(skin, name)
+    rw, rh = rect[2] - rect[0], rect[3] - rect[1]
+    LT, RT, LB, RB = (skin.point(name, k) for k in ("lefttoppoint", "righttoppoint", "leftbottompoint", "rightbottompoint"))
+    if mode == 1:
+        return compose_skin_image(pic, rect, LT, RT, LB, RB, skin.rect(name, "clientrect"), W, H, True)[0]
+    if mode == 2:
+        img = Image.new("RGB", (W, rh))
+        compose_horizontal(img, pic, rect, LT[0], rw - RT[0])
+        return img
+    if mode == 3:
+        img = Image.new("RGB", (rw, H))
+        top, bottom = LT[1], rh - LB[1]
+        copy(img, pic, (rect[0], rect[1], rect[2], rect[1] + top), (0, 0, rw, top))
+        copy(img, pic, (rect[0], rect[3] - bottom, rect[2], rect[3]), (0, H - bottom, rw, H))
+        tile_v(img, pic, rect[0], rect[2], rect[1] + top, rect[3] - bottom, 0, rw, top, H - bottom)
+        return img
+    return pic.crop(rect)
+
+
+STATE_KEYS = ("skinrect", "activeskinrect", "downskinrect", "disabledskinrect")
+
+
+def control_gallery(skin):
+    """Every control record with an image, grown past its picture size, in each of its states."""
+    names = [e.split(":")[0] for i, e in sorted(
+        ((int(k), v) for k, v in skin.ini["SKINCONTROLS"].items() if k.isdigit()))]
+    tiles = []
+    for name in names:
+        mode = resize_mode(skin, name)
+        if mode < 0 or skin.int(name, "pictureindex", -1) < 0:
+            continue
+        r = skin.rect(name, "skinrect")
+        rw, rh = r[2] - r[0], r[3] - r[1]
+        W = rw * 5 // 2 if mode in (1, 2) else rw
+        H = rh * 2 if mode in (1, 3) else rh
+        states = []
+        for key in STATE_KEYS:
+            rect = skin.rect(name, key) if key.upper() in skin.ini[name.upper()] else (0, 0, 0, 0)
+            if rect[2] > rect[0]:
+                states.append(compose_control(skin, name, rect, W, H))
+        tiles.append((name, states))
+    pad = 6
+    rows = []
+    for name, states in tiles:
+        w = sum(s.width + pad for s in states) + 130
+        h = max(s.height for s in states) + pad
+        row = Image.new("RGB", (w, max(h, 18)), (246, 248, 250))
+        draw_text(row, (2, 2), name, (0, 0, 0), 12)
+        x = 130
+        for s in states:
+            row.paste(s, (x, 0))
+            x += s.width + pad
+        rows.append(row)
+    out = Image.new("RGB", (max(r.width for r in rows), sum(r.height for r in rows)), (246, 248, 250))
+    y = 0
+    for r in rows:
+        out.paste(r, (0, y))
+        y += r.height
+    return out
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("--skin", default=HERE)
@@ -503,6 +581,7 @@ def main():
         "menu.png": popup_menu(skin, ["还原", "移动", "大小", "最小化", "最大化", "-", "关闭"], 3),
         "hint.png": hint(skin, "最小化"),
     }
+    outputs["controls.png"] = control_gallery(skin)
     gb, _ = panel_image(skin, "groupbox", 217, 160, "联系方式")
     outputs["groupbox.png"] = gb
     for name, img in outputs.items():
