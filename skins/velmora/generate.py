@@ -12,7 +12,7 @@ import argparse
 import os
 import struct
 
-from PIL import Image, ImageChops, ImageDraw
+from PIL import Image, ImageDraw
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SS = 4  # supersampling factor for anti-aliased shapes
@@ -896,11 +896,6 @@ class Ini:
         return "\n".join(out) + "\n"
 
 
-def rel(rect, origin):
-    """A rectangle of the sheet made relative to a piece's top-left corner."""
-    return (rect[0] - origin[0], rect[1] - origin[1], rect[2] - origin[0], rect[3] - origin[1])
-
-
 def nine(w, h, k, client):
     """Corner points keeping k x k corners, and the client rectangle, for a w x h piece."""
     return {
@@ -1436,11 +1431,6 @@ def build_controls(sheet):
 
     pack(sheet, blocks)
     return records, menubar_item, menubar_buttons
-
-
-def control_order(records):
-    """The [SKINCONTROLS] order: the launcher's records first, then by family."""
-    return records
 
 
 # ---------------------------------------------------------------------------------------------------

@@ -236,9 +236,9 @@ def ellipsis(text, width, size):
 # --- the skinned window -----------------------------------------------------------------------------
 
 
-def layout_objects(skin, W, H):
+def layout_objects(skin, W):
     pw, ph = skin.main.size
-    dx, dy = W - pw, H - ph
+    dx = W - pw
     objects = {}
     cap = list(skin.rect("caption1", "skinrect"))
     cap[2] += dx  # top-left in the left-top zone, bottom-right in the right-top zone
@@ -278,7 +278,6 @@ def compose_window(skin, W, H, states=None, active=True, title="Velmora安装向
     win = Image.new("RGB", (W, H), (255, 0, 255))
     # top strip
     top = Image.new("RGB", (W, NC[1]))
-    d = RT[0] - LT[0]
     if skin.int(fi, "topstretch") == 1:
         copy(top, pic, (LT[0], 0, RT[0], NC[1]), (NLT[0], 0, NRT[0], NC[1]))
     else:
@@ -310,7 +309,7 @@ def compose_window(skin, W, H, states=None, active=True, title="Velmora安装向
     if CL[3] - RB[1] > 0:
         copy(right, pic, (CL[2], RB[1], pw, CL[3]), (0, h - (CL[3] - RB[1]), rw, h))
     # objects into the top strip
-    objs = layout_objects(skin, W, H)
+    objs = layout_objects(skin, W)
     act = skin.active[2]
     for name in ("closebutton", "maxbutton", "minbutton", "sysmenubutton"):
         key = {"hover": "activeskinrect", "down": "downrect"}.get(states.get(name), "skinrect")
