@@ -9,6 +9,13 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
+
+namespace core {
+class PropertyReader;
+class PropertyWriter;
+} // namespace core
 
 namespace gui {
 
@@ -23,6 +30,9 @@ public:
     ~Bitmap();
     Bitmap(const Bitmap&) = delete;
     Bitmap& operator=(const Bitmap&) = delete;
+    // Moving keeps the pixels' DIB section, so a canvas moves along with them.
+    Bitmap(Bitmap&&) noexcept = default;
+    Bitmap& operator=(Bitmap&& other) noexcept;
 
     // Copies pixels and transparency settings.
     void assign(const Bitmap& other);
@@ -37,8 +47,9 @@ public:
     void setWidth(int32_t width) { setSize(width, height()); }
     void setHeight(int32_t height) { setSize(width(), height); }
 
-    core::FBitmap& pixels() { return m_pixels; }
-    const core::FBitmap& pixels() const { return m_pixels; }
+    // The pixels, after any pending GDI drawing on the bitmap has finished.
+    core::FBitmap& pixels();
+    const core::FBitmap& pixels() const;
     // A copy of the pixels.
     core::FBitmap toFBitmap() const;
 
@@ -58,8 +69,10 @@ public:
     // Sets the colour and switches to tmFixed.
     void setTransparentColor(core::Color color);
 
-    // The Windows BMP file format: 1, 4, 8, 24 and 32 bits, top-down or bottom-up, on load; saved as
-    // 24 bits bottom-up. Throws core::InvalidImageError "Bitmap image is not valid" or StreamError.
+    // The Windows BMP file format: 1, 4, 8, 24 and 32 bits, top-down or bottom-up. Throws
+    // core::InvalidImageError "Bitmap image is not valid" or StreamError. A loaded file's depth and
+    // palette are kept for saving, as long as every pixel still has its colour in the palette;
+    // otherwise, and for new bitmaps, 24 bits are written (bottom-up).
     void loadFromStream(core::Stream& stream);
     void saveToStream(core::Stream& stream) const;
     void loadFromFile(const std::string& path);
@@ -67,6 +80,13 @@ public:
     // Layout binary form: a 32-bit byte count followed by a BMP file; a count of 0 is an empty bitmap.
     void readData(core::Stream& stream);
     void writeData(core::Stream& stream) const;
+    // The depth saving uses: 1, 4, 8, 24 or 32.
+    int bitsPerPixel() const { return m_bitsPerPixel; }
+
+    // Layout sub-properties, named without the owner's prefix: "Data" (binary, as readData).
+    bool setProperty(std::string_view name, core::PropertyReader& value);
+    // Writes prefix + ".Data"; nothing for an empty bitmap.
+    void writeProperties(core::PropertyWriter& out, std::string_view prefix) const;
 
     // Called after every change of size, pixels loaded or transparency (not after canvas drawing).
     std::function<void(Bitmap&)> onChange;
@@ -80,6 +100,8 @@ private:
     bool m_transparent = false;
     TransparentMode m_transparentMode = TransparentMode::tmAuto;
     core::Color m_transparentColor = core::clDefault;
+    int m_bitsPerPixel = 24;
+    std::vector<core::Color> m_palette;
 };
 
 } // namespace gui

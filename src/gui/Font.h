@@ -94,8 +94,8 @@ public:
     // Layout sub-properties, named without the owner's prefix: "Name", "Height", "Size", "Color",
     // "Charset", "Style", "Pitch", "Orientation". Returns false for other names.
     bool setProperty(std::string_view name, core::PropertyReader& value);
-    // Writes them as prefix + "." + name ("Font.Name"), in that order, omitting Size and defaults
-    // of Pitch and Orientation.
+    // Writes them as prefix + "." + name ("Font.Name"): Charset, Color, Height, Name, Pitch and
+    // Orientation when not at their defaults, Style.
     void writeProperties(core::PropertyWriter& out, std::string_view prefix) const;
 
 private:

@@ -14,8 +14,8 @@ struct Size {
     friend bool operator==(const Size&, const Size&) = default;
 };
 
-// A GDI COLORREF for a colour, with system colours resolved. clNone maps to black: callers that must
-// draw nothing for clNone check it themselves.
+// A GDI COLORREF for a colour, with system colours resolved; other values keep their low three bytes
+// (clNone becomes white). Callers that must draw nothing for clNone check it themselves.
 COLORREF colorRef(core::Color color);
 // Back from COLORREF (which has the same byte order).
 inline core::Color colorFromRef(COLORREF ref) {

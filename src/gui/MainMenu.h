@@ -10,7 +10,9 @@ public:
     ~MainMenu() override;
     const char* className() const override { return "TMainMenu"; }
 
-    // Shows the bar on window (SetMenu), or detaches it from the window it was on with null.
+    // Shows the bar on window (SetMenu), or detaches it from the window it was on with null. Detach
+    // before destroying the window: DestroyWindow frees an attached menu (a window found destroyed
+    // is taken to have freed it).
     void setWindow(HWND window);
     HWND window() const { return m_window; }
 
@@ -19,7 +21,8 @@ public:
 
 protected:
     HMENU createMenuHandle() const override;
-    void handleRebuilt(HMENU menu) override;
+    bool isPopup() const override { return false; }
+    bool handleRebuilt(HMENU menu) override;
 
 private:
     HWND m_window = nullptr;

@@ -49,9 +49,15 @@ protected:
     explicit Menu(core::Component* owner);
     // CreateMenu for a bar, CreatePopupMenu for a popup. The caller owns the result.
     virtual HMENU createMenuHandle() const = 0;
-    // Called after the native menu was rebuilt with the new handle (the old one is freed after).
-    virtual void handleRebuilt(HMENU) {}
+    // Top-level items of a bar are drawn as bar entries, those of a popup as menu entries.
+    virtual bool isPopup() const = 0;
+    // Called after the native menu was rebuilt with the new handle. Returns false when the old menu
+    // is already gone (freed by the system), so it is not freed again.
+    virtual bool handleRebuilt(HMENU) { return true; }
     void notification(core::Component* component, core::Operation operation) override;
+    // Drops the native menu without destroying it, for when the system already has (a window
+    // destroyed with its menu attached).
+    void forgetHandle();
 
 private:
     friend class MenuItem;

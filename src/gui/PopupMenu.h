@@ -34,6 +34,7 @@ public:
 
 protected:
     HMENU createMenuHandle() const override;
+    bool isPopup() const override { return true; }
 
 private:
     PopupAlignment m_alignment = PopupAlignment::paLeft;

@@ -1,0 +1,121 @@
+#include "core/Error.h"
+#include "gui/Handles.h"
+#include "gui/Region.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace gui;
+
+namespace {
+
+bool isGdiObject(HGDIOBJ h) {
+    return GetObjectType(h) != 0;
+}
+
+} // namespace
+
+// Moving hands the handle over; only the last owner frees it, exactly once.
+TEST(Handles, MoveTransfersOwnershipAndDestructionFrees) {
+    HPEN raw = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+    ASSERT_TRUE(isGdiObject(raw));
+    {
+        PenHandle a(raw);
+        PenHandle b(std::move(a));
+        EXPECT_FALSE(a);
+        EXPECT_EQ(b.get(), raw);
+        PenHandle c;
+        c = std::move(b);
+        EXPECT_FALSE(b);
+        EXPECT_TRUE(isGdiObject(raw));
+    }
+    EXPECT_FALSE(isGdiObject(raw));
+
+    HBRUSH first = CreateSolidBrush(0);
+    HBRUSH second = CreateSolidBrush(0);
+    BrushHandle target(first);
+    target = BrushHandle(second); // the old handle goes when replaced
+    EXPECT_FALSE(isGdiObject(first));
+    EXPECT_TRUE(isGdiObject(second));
+    BrushHandle& alias = target;
+    target = std::move(alias); // self-move keeps it
+    EXPECT_TRUE(isGdiObject(second));
+    target.reset();
+    EXPECT_FALSE(isGdiObject(second));
+}
+
+TEST(Handles, ReleaseGivesUpOwnership) {
+    HFONT raw = static_cast<HFONT>(CreateFontW(-12, 0, 0, 0, 400, 0, 0, 0, 1, 0, 0, 0, 0, L"Arial"));
+    {
+        FontHandle f(raw);
+        EXPECT_EQ(f.release(), raw);
+    }
+    EXPECT_TRUE(isGdiObject(raw));
+    DeleteObject(raw);
+}
+
+TEST(Handles, DcMenuAndSelectionScopes) {
+    HDC raw;
+    {
+        OwnedDC dc = OwnedDC::createCompatible();
+        ASSERT_TRUE(dc);
+        raw = dc.get();
+        OwnedDC moved(std::move(dc));
+        EXPECT_FALSE(dc);
+        EXPECT_EQ(GetObjectType(raw), DWORD(OBJ_MEMDC));
+
+        HGDIOBJ original = GetCurrentObject(raw, OBJ_BRUSH);
+        BrushHandle red(CreateSolidBrush(RGB(255, 0, 0)));
+        {
+            SelectObjectScope scope(raw, red.get());
+            EXPECT_EQ(GetCurrentObject(raw, OBJ_BRUSH), red.get());
+            EXPECT_EQ(scope.previous(), original);
+        }
+        EXPECT_EQ(GetCurrentObject(raw, OBJ_BRUSH), original);
+    }
+    EXPECT_EQ(GetObjectType(raw), 0u);
+
+    HMENU menu = CreatePopupMenu();
+    {
+        MenuHandle m(menu);
+        MenuHandle other(std::move(m));
+        EXPECT_TRUE(IsMenu(menu));
+    }
+    EXPECT_FALSE(IsMenu(menu));
+
+    WindowDC screen(nullptr);
+    EXPECT_TRUE(screen);
+}
+
+TEST(Region, BuildsFromRectanglesAndCombines) {
+    std::vector<core::Rect> rects = {{0, 0, 10, 2}, {0, 2, 3, 5}, {5, 5, 5, 9} /* empty, ignored */};
+    Region r = Region::fromRects(rects);
+    EXPECT_TRUE(r.contains({9, 1}));
+    EXPECT_TRUE(r.contains({2, 4}));
+    EXPECT_FALSE(r.contains({10, 1})); // right edge exclusive
+    EXPECT_FALSE(r.contains({3, 3}));
+    EXPECT_EQ(r.bounds(), (core::Rect{0, 0, 10, 5}));
+
+    r.combine(Region::fromRect({0, 0, 10, 1}), CombineMode::Diff);
+    EXPECT_FALSE(r.contains({5, 0}));
+    EXPECT_TRUE(r.contains({5, 1}));
+    r.combine(Region(), CombineMode::And); // a null region counts as empty
+    EXPECT_TRUE(r.isEmpty());
+
+    Region empty = Region::fromRects({});
+    EXPECT_FALSE(empty.isNull());
+    EXPECT_TRUE(empty.isEmpty());
+
+    Region a = Region::fromRect({1, 1, 4, 3});
+    a.offset(2, 0);
+    EXPECT_EQ(a.rects(), (std::vector<core::Rect>{{3, 1, 6, 3}}));
+    EXPECT_TRUE(a.sameAs(Region::fromRects(std::vector<core::Rect>{{3, 1, 6, 2}, {3, 2, 6, 3}})));
+
+    HRGN raw = a.handle();
+    HRGN given = a.release();
+    EXPECT_EQ(given, raw);
+    EXPECT_TRUE(a.isNull());
+    EXPECT_TRUE(isGdiObject(given));
+    DeleteObject(given);
+}
