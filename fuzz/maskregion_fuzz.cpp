@@ -1,0 +1,63 @@
+// Arbitrary masks and frame points through the region builders: the run scan, the region data block,
+// the border split and the union must stay inside their bitmaps and agree with each other.
+#include "skin/render/MaskRegion.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+using namespace skin;
+
+namespace {
+
+class Input {
+public:
+    Input(const uint8_t* data, size_t size) : m_data(data), m_size(size) {}
+    uint8_t byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
+    // A small signed value, so that points may fall outside the mask too.
+    int32_t coordinate() { return int32_t(byte()) - 16; }
+
+private:
+    const uint8_t* m_data;
+    size_t m_size;
+    size_t m_pos = 0;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    Input in(data, size);
+    const int32_t w = in.byte() % 64, h = in.byte() % 64;
+    core::FBitmap mask(w, h);
+    // One bit per pixel from the input: set means black.
+    uint8_t bits = 0;
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = 0; x < w; ++x) {
+            if ((x + y * w) % 8 == 0)
+                bits = in.byte();
+            mask.setPixel(x, y, (bits >> ((x + y * w) % 8)) & 1 ? core::clBlack : core::clWhite);
+        }
+
+    const std::vector<Rect> runs = maskRuns(mask, 3, -2);
+    const std::vector<uint8_t> block = regionRectsFromMask(mask, 3, -2);
+    if (!mask.isEmpty() && regionDataRects(block) != runs)
+        std::abort();
+    const Region region = maskRegion(mask);
+    for (int32_t y = 0; y < h; ++y)
+        for (int32_t x = 0; x < w; ++x)
+            if (region.contains({x, y}) != (mask.pixel(x, y) == core::clBlack))
+                std::abort();
+
+    SkinFrame source;
+    source.leftTop = {in.coordinate(), in.coordinate()};
+    source.rightTop = {in.coordinate(), in.coordinate()};
+    source.leftBottom = {in.coordinate(), in.coordinate()};
+    source.rightBottom = {in.coordinate(), in.coordinate()};
+    source.client = {in.coordinate(), in.coordinate(), in.coordinate(), in.coordinate()};
+    const int32_t width = in.byte() % 96, height = in.byte() % 96;
+    const SkinFrame target = targetFrame(source, w, h, width, height);
+    std::optional<Region> composed = composeMaskRegion(source, target, mask, width, height);
+    if (composed && !target.client.isEmpty() && !composed->contains({target.client.left, target.client.top}))
+        std::abort();
+    return 0;
+}
