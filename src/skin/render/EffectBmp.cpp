@@ -48,15 +48,9 @@ Filter filterForInactiveEffect(int inactiveEffect) {
 
 namespace {
 
-// Written out rather than left to the floating-point environment, so that every build rounds alike.
+// Ties go to the even neighbour: the default rounding mode, which nothing in the program changes.
 double nearestEven(double x) {
-    const double f = std::floor(x);
-    const double diff = x - f;
-    if (diff > 0.5)
-        return f + 1;
-    if (diff < 0.5)
-        return f;
-    return std::fmod(f, 2.0) == 0 ? f : f + 1;
+    return std::nearbyint(x);
 }
 
 int32_t nearestInt(double x) {
