@@ -1,0 +1,280 @@
+#include "WindowTestSupport.h"
+#include "core/Error.h"
+#include "gui/Cursors.h"
+#include "gui/Form.h"
+#include "gui/Label.h"
+#include "gui/MainMenu.h"
+#include "gui/Panel.h"
+#include "gui/Screen.h"
+#include "gui/WindowAlignment.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace gui;
+using namespace testing_support;
+
+// --- Alignment arithmetic ------------------------------------------------------------------------
+
+TEST(AlignRects, DocksInPriorityOrderAndFillsTheRest)
+{
+    // Listed out of order on purpose: top items go by their top, bottom items lowest first.
+    std::vector<AlignedRect> items = {
+        {Align::alClient, {0, 0, 5, 5}},      {Align::alTop, {0, 50, 10, 60}},     {Align::alTop, {0, 10, 10, 30}},
+        {Align::alBottom, {0, 0, 10, 15}},    {Align::alLeft, {0, 0, 25, 10}},     {Align::alRight, {0, 0, 30, 10}},
+        {Align::alNone, {7, 7, 9, 9}},
+    };
+    const core::Rect rest = alignRects({0, 0, 200, 100}, items);
+    EXPECT_EQ(items[2].bounds, (core::Rect{0, 0, 200, 20}));   // first top item (top 10)
+    EXPECT_EQ(items[1].bounds, (core::Rect{0, 20, 200, 30}));  // second top item
+    EXPECT_EQ(items[3].bounds, (core::Rect{0, 85, 200, 100})); // bottom
+    EXPECT_EQ(items[4].bounds, (core::Rect{0, 30, 25, 85}));   // left, between top and bottom
+    EXPECT_EQ(items[5].bounds, (core::Rect{170, 30, 200, 85})); // right
+    EXPECT_EQ(items[0].bounds, (core::Rect{25, 30, 170, 85})); // client: what is left
+    EXPECT_EQ(items[6].bounds, (core::Rect{7, 7, 9, 9}));      // not aligned: untouched
+    EXPECT_EQ(rest, (core::Rect{25, 30, 170, 85}));
+}
+
+TEST(AlignRects, ItemsKeepTheirThicknessWhenTheAreaIsTooSmall)
+{
+    std::vector<AlignedRect> items = {{Align::alTop, {0, 0, 10, 40}}, {Align::alClient, {}}};
+    alignRects({0, 0, 50, 30}, items);
+    EXPECT_EQ(items[0].bounds.height(), 40); // survives shrinking, so growing again restores the layout
+    EXPECT_EQ(items[1].bounds.height(), 0);  // never negative
+    EXPECT_EQ(items[1].bounds.width(), 50);
+}
+
+// --- Children, ownership, free notification ------------------------------------------------------
+
+TEST(ControlTree, OwnerFreesOwnedControlsAndParentForgetsFreedChildren)
+{
+    auto form = std::make_unique<Form>();
+    auto* panel = new Panel(form.get());
+    panel->setParent(form.get());
+    auto* label = new Label(form.get());
+    label->setParent(panel);
+    auto* unowned = new Label(nullptr); // parented only: goes with its parent
+    unowned->setParent(panel);
+    EXPECT_EQ(panel->controlCount(), 2);
+
+    delete label;
+    EXPECT_EQ(panel->controlCount(), 1);
+    EXPECT_EQ(form->componentCount(), 1);
+    form->show();
+    EXPECT_NO_THROW(renderClient(*panel));
+    form.reset(); // frees the panel, which frees the unowned label
+    SUCCEED();
+}
+
+TEST(ControlTree, ReferenceToAFreedComponentIsCleared)
+{
+    Form form;
+    auto* menu = new MainMenu(nullptr);
+    form.setMenu(menu);
+    EXPECT_EQ(form.menu(), menu);
+    delete menu;
+    EXPECT_EQ(form.menu(), nullptr);
+}
+
+TEST(ControlTree, AControlCannotBecomeItsOwnAncestor)
+{
+    Form form;
+    auto* outer = new Panel(&form);
+    outer->setParent(&form);
+    auto* inner = new Panel(&form);
+    inner->setParent(outer);
+    EXPECT_THROW(outer->setParent(inner), core::Error);
+    EXPECT_EQ(outer->parent(), &form);
+}
+
+// --- Alignment in a real window ------------------------------------------------------------------
+
+TEST(ControlAlignment, ChildrenFollowTheClientAreaOfTheirWindow)
+{
+    Form form;
+    form.setClientWidth(300);
+    form.setClientHeight(200);
+    auto make = [&](Align a, int w, int h) {
+        auto* p = new Panel(&form);
+        p->setBounds(0, 0, w, h);
+        p->setParent(&form);
+        p->setAlign(a);
+        return p;
+    };
+    Panel* top = make(Align::alTop, 10, 30);
+    Panel* left = make(Align::alLeft, 40, 10);
+    Panel* client = make(Align::alClient, 1, 1);
+    Panel* hidden = make(Align::alBottom, 10, 50);
+    hidden->hide();
+    form.show();
+    EXPECT_EQ(top->boundsRect(), (core::Rect{0, 0, 300, 30}));
+    EXPECT_EQ(left->boundsRect(), (core::Rect{0, 30, 40, 200}));
+    EXPECT_EQ(client->boundsRect(), (core::Rect{40, 30, 300, 200})); // the hidden bottom panel takes no room
+
+    form.setClientWidth(400);
+    EXPECT_EQ(top->width(), 400);
+    EXPECT_EQ(client->boundsRect(), (core::Rect{40, 30, 400, 200}));
+
+    hidden->show();
+    EXPECT_EQ(hidden->boundsRect(), (core::Rect{0, 150, 400, 200}));
+    EXPECT_EQ(client->boundsRect(), (core::Rect{40, 30, 400, 150}));
+    // The child window really sits there.
+    RECT r;
+    GetWindowRect(client->handle(), &r);
+    MapWindowPoints(HWND_DESKTOP, form.handle(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ((core::Rect{r.left, r.top, r.right, r.bottom}), client->boundsRect());
+}
+
+TEST(ControlAlignment, PanelAlignsInsideItsBevels)
+{
+    Form form;
+    auto* panel = new Panel(&form);
+    panel->setParent(&form);
+    panel->setBounds(0, 0, 100, 80);
+    panel->setBevelWidth(2);
+    panel->setBorderWidth(3);
+    auto* inner = new Panel(&form);
+    inner->setParent(panel);
+    inner->setAlign(Align::alClient);
+    EXPECT_EQ(inner->boundsRect(), (core::Rect{5, 5, 95, 75}));
+}
+
+// --- Fonts and colours from the parent ------------------------------------------------------------
+
+TEST(ControlInheritance, FontAndColourFollowTheParentUntilSetOwn)
+{
+    Form form;
+    auto* panel = new Panel(&form);
+    panel->setParent(&form);
+    auto* label = new Label(&form);
+    label->setParent(panel);
+    EXPECT_TRUE(label->font().sameAs(panel->font()));
+
+    panel->font().setName("Arial");
+    panel->font().setHeight(-20);
+    EXPECT_EQ(label->font().name(), "Arial");
+    EXPECT_TRUE(label->parentFont());
+    panel->setColor(core::clRed);
+    EXPECT_EQ(label->color(), core::clRed);
+
+    label->font().setHeight(-9); // its own font from now on
+    EXPECT_FALSE(label->parentFont());
+    panel->font().setName("Tahoma");
+    EXPECT_EQ(label->font().name(), "Arial");
+    label->setParentFont(true);
+    EXPECT_EQ(label->font().name(), "Tahoma");
+    EXPECT_EQ(label->font().height(), -20);
+}
+
+// --- Mouse routing to graphic children ------------------------------------------------------------
+
+namespace {
+
+struct RoutingFixture : ::testing::Test {
+    void SetUp() override
+    {
+        form = std::make_unique<Form>();
+        form->setBounds(60, 60, 300, 200);
+        panel = new Panel(form.get());
+        panel->setParent(form.get());
+        panel->setBounds(10, 10, 200, 100);
+        label = new Label(form.get());
+        label->setAutoSize(false);
+        label->setBounds(20, 20, 50, 20);
+        label->setParent(panel);
+        label->onClick = [this](core::Component*) { ++labelClicks; };
+        label->onMouseEnter = [this](core::Component*) { ++labelEnters; };
+        label->onMouseLeave = [this](core::Component*) { ++labelLeaves; };
+        panel->onClick = [this](core::Component*) { ++panelClicks; };
+        form->show();
+    }
+    void post(UINT msg, int x, int y, WPARAM keys = 0)
+    {
+        SendMessageW(panel->handle(), msg, keys, MAKELPARAM(x, y));
+    }
+    std::unique_ptr<Form> form;
+    Panel* panel = nullptr;
+    Label* label = nullptr;
+    int labelClicks = 0;
+    int panelClicks = 0;
+    int labelEnters = 0;
+    int labelLeaves = 0;
+};
+
+} // namespace
+
+TEST_F(RoutingFixture, PressAndReleaseOverAGraphicChildClickIt)
+{
+    post(WM_LBUTTONDOWN, 30, 25, MK_LBUTTON);
+    post(WM_LBUTTONUP, 31, 26);
+    EXPECT_EQ(labelClicks, 1);
+    EXPECT_EQ(panelClicks, 0);
+
+    // Released outside the child: the child keeps the mouse, but it is no click.
+    post(WM_LBUTTONDOWN, 30, 25, MK_LBUTTON);
+    post(WM_MOUSEMOVE, 150, 80, MK_LBUTTON);
+    post(WM_LBUTTONUP, 150, 80);
+    EXPECT_EQ(labelClicks, 1);
+    EXPECT_EQ(panelClicks, 0);
+
+    // A disabled child lets the parent have the click.
+    label->setEnabled(false);
+    post(WM_LBUTTONDOWN, 30, 25, MK_LBUTTON);
+    post(WM_LBUTTONUP, 30, 25);
+    EXPECT_EQ(labelClicks, 1);
+    EXPECT_EQ(panelClicks, 1);
+}
+
+TEST_F(RoutingFixture, MouseEnterAndLeaveFollowTheChildUnderTheCursor)
+{
+    post(WM_MOUSEMOVE, 5, 5);
+    EXPECT_EQ(labelEnters, 0);
+    post(WM_MOUSEMOVE, 30, 25);
+    post(WM_MOUSEMOVE, 32, 27);
+    EXPECT_EQ(labelEnters, 1);
+    EXPECT_TRUE(label->isMouseInside());
+    post(WM_MOUSEMOVE, 150, 80);
+    EXPECT_EQ(labelLeaves, 1);
+    post(WM_MOUSEMOVE, 30, 25);
+    SendMessageW(panel->handle(), WM_MOUSELEAVE, 0, 0); // the cursor left the window
+    EXPECT_EQ(labelEnters, 2);
+    EXPECT_EQ(labelLeaves, 2);
+}
+
+TEST_F(RoutingFixture, CursorOfTheChildUnderTheMouseIsShown)
+{
+    label->setCursor(crHandPoint);
+    const core::Point over = panel->clientToScreen({30, 25});
+    SetCursorPos(over.x, over.y);
+    SendMessageW(panel->handle(), WM_SETCURSOR, WPARAM(panel->handle()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), screen().cursor(crHandPoint));
+
+    // A registered cursor replaces the standard one under its id.
+    HCURSOR cross = LoadCursorW(nullptr, IDC_CROSS);
+    screen().setCursor(26000, cross, CursorOwnership::Shared);
+    label->setCursor(26000);
+    SendMessageW(panel->handle(), WM_SETCURSOR, WPARAM(panel->handle()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), cross);
+    screen().removeCursor(26000);
+}
+
+// --- Tab order ------------------------------------------------------------------------------------
+
+TEST(ControlTabOrder, SettingAPositionMovesTheOthersAndClamps)
+{
+    Form form;
+    std::vector<Panel*> p;
+    for (int i = 0; i < 3; ++i) {
+        p.push_back(new Panel(&form));
+        p.back()->setParent(&form);
+    }
+    p[2]->setTabOrder(0);
+    EXPECT_EQ(p[2]->tabOrder(), 0);
+    EXPECT_EQ(p[0]->tabOrder(), 1);
+    EXPECT_EQ(p[1]->tabOrder(), 2);
+    p[2]->setTabOrder(99);
+    EXPECT_EQ(p[2]->tabOrder(), 2);
+    p[0]->setTabOrder(-5);
+    EXPECT_EQ(p[0]->tabOrder(), 0);
+}
