@@ -1,7 +1,10 @@
 #include "gui/Bitmap.h"
+#include "gui/GraphicsClasses.h"
 #include "gui/ImageList.h"
 #include "gui/MainMenu.h"
 #include "gui/PopupMenu.h"
+
+#include "layout/LayoutReader.h"
 
 #include <gtest/gtest.h>
 
@@ -347,4 +350,60 @@ TEST(NativeMenu, MainMenuBarFollowsItsItems) {
     bar.setWindow(nullptr);
     EXPECT_TRUE(IsMenu(unrelated));
     DestroyMenu(unrelated);
+}
+
+namespace {
+
+struct LayoutRoot : core::Component {
+    int opened = 0;
+    const char* className() const override { return "TRoot"; }
+    std::function<void(core::Component*)> findMethod(const std::string& name) override {
+        if (name == "OpenClick")
+            return [this](core::Component*) { ++opened; };
+        return core::Component::findMethod(name);
+    }
+};
+
+} // namespace
+
+// A layout nests menu items in their menu and in each other, and refers to an image list declared
+// after the menu.
+TEST(MenuLayout, ItemsHangWhereTheLayoutNestsThem) {
+    layout::ClassRegistry registry;
+    registerGraphicsClasses(registry);
+    LayoutRoot root;
+    layout::readLayout(root,
+                       "object Root: TRoot\n"
+                       "  object PopupMenu1: TPopupMenu\n"
+                       "    Images = ImageList1\n"
+                       "    object File1: TMenuItem\n"
+                       "      Caption = '&File'\n"
+                       "      object Open1: TMenuItem\n"
+                       "        Caption = '&Open'\n"
+                       "        ShortCut = 16463\n"
+                       "        RadioItem = True\n"
+                       "        OnClick = OpenClick\n"
+                       "      end\n"
+                       "    end\n"
+                       "  end\n"
+                       "  object ImageList1: TImageList\n"
+                       "    Width = 20\n"
+                       "  end\n"
+                       "end\n",
+                       "menus", registry);
+    auto* popup = dynamic_cast<PopupMenu*>(root.findComponent("PopupMenu1"));
+    ASSERT_NE(popup, nullptr);
+    auto* images = dynamic_cast<ImageList*>(root.findComponent("ImageList1"));
+    EXPECT_EQ(popup->images(), images);
+    EXPECT_EQ(images->width(), 20);
+    ASSERT_EQ(popup->items().count(), 1);
+    MenuItem* file = popup->items().item(0);
+    ASSERT_EQ(file->count(), 1);
+    MenuItem* open = file->item(0);
+    EXPECT_EQ(open->name(), "Open1");
+    EXPECT_EQ(open->shortCut(), makeShortCut('O', scCtrl));
+    EXPECT_TRUE(open->isRadioItem());
+    EXPECT_EQ(open->parentMenu(), popup);
+    EXPECT_TRUE(popup->isShortCut(makeShortCut('O', scCtrl)));
+    EXPECT_EQ(root.opened, 1);
 }

@@ -1,0 +1,34 @@
+#include "gui/GraphicsClasses.h"
+
+#include "gui/ImageList.h"
+#include "gui/MainMenu.h"
+#include "gui/PopupMenu.h"
+#include "layout/ClassRegistry.h"
+
+namespace gui {
+
+void registerGraphicsClasses(layout::ClassRegistry& registry) {
+    registry.add("TMenuItem", [](core::Component* owner, core::Component* parent) -> core::Component* {
+        auto* item = new MenuItem(owner);
+        if (auto* parentItem = dynamic_cast<MenuItem*>(parent))
+            parentItem->add(item);
+        else if (auto* menu = dynamic_cast<Menu*>(parent))
+            menu->items().add(item);
+        return item;
+    });
+    registry.add("TMainMenu", [](core::Component* owner, core::Component*) -> core::Component* {
+        return new MainMenu(owner);
+    });
+    registry.add("TPopupMenu", [](core::Component* owner, core::Component*) -> core::Component* {
+        return new PopupMenu(owner);
+    });
+    registry.add("TImageList", [](core::Component* owner, core::Component*) -> core::Component* {
+        return new ImageList(owner);
+    });
+}
+
+void registerGraphicsClasses() {
+    registerGraphicsClasses(layout::ClassRegistry::global());
+}
+
+} // namespace gui
