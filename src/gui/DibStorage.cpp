@@ -42,23 +42,30 @@ BITMAPINFOHEADER DibStorage::header(int32_t width, int32_t height) {
 }
 
 DibStorage::DibStorage(int32_t width, int32_t height) : m_width(width), m_height(height) {
-    m_dc = OwnedDC::createCompatible();
-    if (!m_dc)
-        throw core::Error(outOfResources);
     BITMAPINFO info{};
     info.bmiHeader = header(width, height);
     void* bits = nullptr;
-    m_bitmap.reset(CreateDIBSection(m_dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    m_bitmap.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!m_bitmap || !bits)
         throw core::Error(outOfResources);
     m_bits = static_cast<uint8_t*>(bits);
     // The rows of a 24-bit DIB are padded to four bytes, which is exactly FBitmap's stride.
     std::memset(m_bits, 0, size_t(3 * width + width % 4) * size_t(height));
-    m_oldBitmap = SelectObject(m_dc.get(), m_bitmap.get());
+}
+
+HDC DibStorage::dc() const {
+    if (!m_dc) {
+        OwnedDC dc = OwnedDC::createCompatible();
+        if (!dc)
+            return nullptr;
+        m_oldBitmap = SelectObject(dc.get(), m_bitmap.get());
+        m_dc = std::move(dc);
+    }
+    return m_dc.get();
 }
 
 DibStorage::~DibStorage() {
-    if (m_oldBitmap && m_oldBitmap != HGDI_ERROR)
+    if (m_dc && m_oldBitmap && m_oldBitmap != HGDI_ERROR)
         SelectObject(m_dc.get(), m_oldBitmap);
 }
 

@@ -18,9 +18,10 @@ public:
     DibStorage& operator=(const DibStorage&) = delete;
 
     uint8_t* bits() override { return m_bits; }
-    // The DIB section and a memory DC with it selected; both stay owned by the storage.
+    // The DIB section and a memory DC with it selected; both stay owned by the storage. The DC is
+    // made on first use (pure pixel work never needs one); null when the system has none left.
     HBITMAP bitmap() const { return m_bitmap.get(); }
-    HDC dc() const { return m_dc.get(); }
+    HDC dc() const;
     int32_t width() const { return m_width; }
     int32_t height() const { return m_height; }
 
@@ -31,8 +32,8 @@ private:
     int32_t m_width;
     int32_t m_height;
     BitmapHandle m_bitmap;
-    OwnedDC m_dc;
-    HGDIOBJ m_oldBitmap = nullptr;
+    mutable OwnedDC m_dc;
+    mutable HGDIOBJ m_oldBitmap = nullptr;
     uint8_t* m_bits = nullptr;
 };
 
