@@ -1,0 +1,10 @@
+#pragma once
+// Layout registration of the label library's classes.
+
+namespace labels {
+
+// Registers "TStyledLabel", "TURLLabel", "TFrameController" and "TSettingsStore" with the global
+// layout class registry (replacing stand-ins of the same names).
+void registerLabelClasses();
+
+} // namespace labels
