@@ -130,4 +130,18 @@ core::FBitmap captureFBitmap(HDC dc, core::Rect area) {
     return bitmap;
 }
 
+core::FBitmap fbitmapFromHandle(HBITMAP bitmap) {
+    BITMAP info{};
+    if (!bitmap || GetObjectW(bitmap, sizeof(info), &info) == 0 || info.bmWidth <= 0 || info.bmHeight == 0)
+        return {};
+    int32_t width = info.bmWidth, height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
+    core::FBitmap out(width, height);
+    BITMAPINFO header{};
+    header.bmiHeader = DibStorage::header(width, height);
+    WindowDC screen(nullptr);
+    if (GetDIBits(screen.get(), bitmap, 0, UINT(height), out.bits(), &header, DIB_RGB_COLORS) != height)
+        return {};
+    return out;
+}
+
 } // namespace gui

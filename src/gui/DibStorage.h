@@ -53,5 +53,8 @@ void drawFBitmap(HDC dc, core::Rect dest, const core::FBitmap& bitmap, core::Rec
 void readFBitmap(HDC dc, int32_t x, int32_t y, core::FBitmap& bitmap);
 // A new bitmap holding the area of dc.
 core::FBitmap captureFBitmap(HDC dc, core::Rect area);
+// A copy of any bitmap handle's pixels (device-dependent or DIB, any depth); empty when the handle
+// is not a bitmap. The handle stays the caller's and must not be selected into a DC.
+core::FBitmap fbitmapFromHandle(HBITMAP bitmap);
 
 } // namespace gui

@@ -258,3 +258,21 @@ TEST(DibStorage, FBitmapIsBackedByADibSection) {
     core::FBitmap back = captureFBitmap(target.dc(), {0, 0, 5, 3});
     EXPECT_TRUE(back == f);
 }
+
+// Any bitmap handle, a screen-compatible one included, can be turned into working pixels.
+TEST(DibStorage, FBitmapFromAnyHandle) {
+    WindowDC screen(nullptr);
+    BitmapHandle ddb(CreateCompatibleBitmap(screen.get(), 3, 2));
+    {
+        OwnedDC dc = OwnedDC::createCompatible();
+        SelectObjectScope select(dc.get(), ddb.get());
+        PatBlt(dc.get(), 0, 0, 3, 2, WHITENESS);
+        SetPixelV(dc.get(), 2, 1, RGB(255, 0, 0));
+    }
+    core::FBitmap f = fbitmapFromHandle(ddb.get());
+    ASSERT_EQ(f.width(), 3);
+    ASSERT_EQ(f.height(), 2);
+    EXPECT_EQ(f.pixel(0, 0), core::clWhite);
+    EXPECT_EQ(f.pixel(2, 1), core::clRed);
+    EXPECT_TRUE(fbitmapFromHandle(nullptr).isEmpty());
+}
