@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace core {
 
@@ -32,6 +33,23 @@ void FBitmap::setStorageFactory(StorageFactory f)
 FBitmap::FBitmap(int32_t width, int32_t height)
 {
     setSize(width, height);
+}
+
+FBitmap::FBitmap(FBitmap&& other) noexcept
+    : m_width(std::exchange(other.m_width, 0)), m_height(std::exchange(other.m_height, 0)),
+      m_storage(std::move(other.m_storage)), m_bits(std::exchange(other.m_bits, nullptr))
+{
+}
+
+FBitmap& FBitmap::operator=(FBitmap&& other) noexcept
+{
+    if (this != &other) {
+        m_width = std::exchange(other.m_width, 0);
+        m_height = std::exchange(other.m_height, 0);
+        m_storage = std::move(other.m_storage);
+        m_bits = std::exchange(other.m_bits, nullptr);
+    }
+    return *this;
 }
 
 void FBitmap::setSize(int32_t width, int32_t height)

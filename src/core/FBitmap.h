@@ -27,8 +27,9 @@ public:
 
     FBitmap() = default;
     FBitmap(int32_t width, int32_t height);
-    FBitmap(FBitmap&&) noexcept = default;
-    FBitmap& operator=(FBitmap&&) noexcept = default;
+    // A moved-from bitmap is empty.
+    FBitmap(FBitmap&& other) noexcept;
+    FBitmap& operator=(FBitmap&& other) noexcept;
     FBitmap(const FBitmap&) = delete;
     FBitmap& operator=(const FBitmap&) = delete;
 

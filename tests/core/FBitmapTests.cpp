@@ -32,3 +32,17 @@ TEST(FBitmap, FillRectClipsToBitmap)
     EXPECT_EQ(b.pixel(1, 2), clWhite);
     EXPECT_EQ(b.pixel(2, 2), clBlack);
 }
+
+TEST(FBitmap, MovedFromBitmapIsEmpty)
+{
+    FBitmap a(4, 4);
+    a.setPixel(3, 3, clWhite);
+    FBitmap b(std::move(a));
+    EXPECT_TRUE(a.isEmpty());
+    EXPECT_EQ(a.bits(), nullptr);
+    EXPECT_EQ(b.pixel(3, 3), clWhite);
+    FBitmap c(1, 1);
+    c = std::move(b);
+    EXPECT_TRUE(b.isEmpty());
+    EXPECT_EQ(c.width(), 4);
+}
