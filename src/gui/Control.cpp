@@ -315,6 +315,15 @@ void Control::deliverMouseLeave()
     mouseLeave();
 }
 
+LRESULT Control::perform(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    Message m{msg, wParam, lParam, 0};
+    controlMessage(m);
+    return m.result;
+}
+
+void Control::controlMessage(Message&) {}
+
 void Control::click()
 {
     if (onClick)

@@ -8,6 +8,7 @@
 #include "core/Geometry.h"
 #include "core/Property.h"
 #include "gui/Font.h"
+#include "gui/MessageHook.h"
 #include "gui/WindowAlignment.h"
 
 #include <windows.h>
@@ -170,6 +171,11 @@ public:
     // Calls click() as a user click would.
     void performClick() { click(); }
 
+    // Hands a message to the control at once and returns its result: window controls pass it
+    // through their hook chain and window handler, graphic controls to controlMessage. Used for the
+    // framework's and components' own messages (blink queries, skin notifications).
+    virtual LRESULT perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+
     bool setProperty(const std::string& name, core::PropertyReader& value) override;
     void writeProperties(core::PropertyWriter& out) const override;
     void loaded() override;
@@ -186,6 +192,9 @@ protected:
     virtual void mouseMove(ShiftState shift, int x, int y);
     virtual void mouseEnter();
     virtual void mouseLeave();
+
+    // A message performed on a graphic control; the base answers 0.
+    virtual void controlMessage(Message& m);
 
     // Change notifications, after the new value is in place.
     virtual void fontChanged();

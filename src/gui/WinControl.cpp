@@ -256,7 +256,12 @@ void WinControl::wndProc(Message& m)
         }
         return;
     default:
-        defaultHandler(m);
+        // The framework's and components' own messages (WM_USER and up) go to controlMessage, so that
+        // window and graphic controls answer them the same way.
+        if (m.msg >= WM_USER && m.msg < 0xC000)
+            controlMessage(m);
+        else
+            defaultHandler(m);
         return;
     }
 }

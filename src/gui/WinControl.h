@@ -80,7 +80,7 @@ public:
     bool hasHook(const MessageHook* hook) const;
 
     // Dispatches a message through the chain now, without the platform (the window need not exist).
-    LRESULT perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+    LRESULT perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) override;
     // SendMessageW to the window (made if needed).
     LRESULT sendMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 
@@ -112,7 +112,7 @@ protected:
     friend class MessageHook;
 
     // The window's own handler, at the end of the chain. Overrides handle what they need and call
-    // the base for the rest.
+    // the base for the rest; messages the platform does not know end in controlMessage.
     virtual void wndProc(Message& m);
     // Passes m to the platform's default handling.
     void defaultHandler(Message& m);

@@ -278,3 +278,41 @@ TEST(ControlTabOrder, SettingAPositionMovesTheOthersAndClamps)
     p[0]->setTabOrder(-5);
     EXPECT_EQ(p[0]->tabOrder(), 0);
 }
+
+// --- Component messages --------------------------------------------------------------------------
+
+namespace {
+
+template <typename Base> struct Answering : Base {
+    using Base::Base;
+    void controlMessage(Message& m) override
+    {
+        if (m.msg == 46056)
+            m.result = 1;
+    }
+};
+
+} // namespace
+
+// The components' own messages reach graphic and window controls alike, window ones through their
+// hook chain and from the platform too.
+TEST(ControlMessages, OwnMessagesReachGraphicAndWindowControls)
+{
+    Form form;
+    auto* label = new Answering<Label>(&form);
+    label->setParent(&form);
+    auto* panel = new Answering<Panel>(&form);
+    panel->setParent(&form);
+    EXPECT_EQ(label->perform(46056), 1);
+    EXPECT_EQ(panel->perform(46056), 1);
+    EXPECT_EQ(panel->perform(46057), 0);
+    EXPECT_EQ(panel->sendMessage(46056), 1);
+    int seen = 0;
+    FunctionHook hook([&](Message& m, const std::function<void(Message&)>& previous) {
+        seen += m.msg == 46056;
+        previous(m);
+    });
+    panel->installHook(&hook);
+    EXPECT_EQ(panel->perform(46056), 1);
+    EXPECT_EQ(seen, 1);
+}
