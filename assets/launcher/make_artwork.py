@@ -25,6 +25,10 @@ OUTLINE = (40, 48, 64)
 SHADOW = (150, 150, 150)
 
 
+# The picture between the buttons is drawn opaque: on the usual light button face.
+PICTURE_BACKGROUND = (240, 240, 240)
+
+
 def canvas(w, h, background=BACKGROUND):
     img = Image.new("RGB", (w * SCALE, h * SCALE), background)
     return img, ImageDraw.Draw(img)
@@ -56,19 +60,19 @@ def badge(d, cx, cy, r):
     d.polygon(s(cx - r * 0.6, cy + r * 0.02, cx + r * 0.6, cy + r * 0.02, cx, cy + r * 0.62), fill=WHITE)
 
 
-def to_palette_bmp(img, size, name):
+def to_palette_bmp(img, size, name, background=BACKGROUND):
     small = img.resize(size, Image.LANCZOS)
     pal = small.quantize(colors=255, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
     # Keep the background exact so that the transparent colour is what the button expects.
     palette = pal.getpalette()[: 255 * 3]
-    palette += list(BACKGROUND)
+    palette += list(background)
     palette += [0] * (768 - len(palette))
     pal.putpalette(palette)
     src = small.load()
     dst = pal.load()
     for y in range(size[1]):
         for x in range(size[0]):
-            if src[x, y] == BACKGROUND:
+            if src[x, y] == background:
                 dst[x, y] = 255
     pal.save(os.path.join(HERE, name), format="BMP")
 
@@ -106,7 +110,7 @@ def application_glyph():
 
 def step_arrow():
     """The picture between the buttons: first the database, then the application."""
-    img, d = canvas(49, 64)
+    img, d = canvas(49, 64, PICTURE_BACKGROUND)
     for k in range(3):
         y = 6 + k * 16
         shade = [BLUE_LIGHT, BLUE, BLUE_DARK][k]
@@ -135,5 +139,5 @@ def icon():
 if __name__ == "__main__":
     to_palette_bmp(database_glyph(), (70, 80), "SpeedButton1Glyph.bmp")
     to_palette_bmp(application_glyph(), (70, 80), "SpeedButton2Glyph.bmp")
-    to_palette_bmp(step_arrow(), (49, 64), "Image1Picture.bmp")
+    to_palette_bmp(step_arrow(), (49, 64), "Image1Picture.bmp", PICTURE_BACKGROUND)
     icon()

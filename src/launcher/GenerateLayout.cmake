@@ -1,0 +1,38 @@
+# Writes the launcher's layout with its images inlined as binary properties.
+# Usage: cmake -DTEMPLATE=... -DASSETS=... -DOUTPUT=... -P GenerateLayout.cmake
+cmake_minimum_required(VERSION 3.25)
+
+# Hex of a bitmap's layout data: a 32-bit little-endian byte count, then the BMP file, in lines
+# indented to sit under the property.
+function(bitmap_data file indent out)
+    file(READ ${file} hex HEX)
+    file(SIZE ${file} size)
+    math(EXPR size_hex "${size}" OUTPUT_FORMAT HEXADECIMAL)
+    string(SUBSTRING "${size_hex}" 2 -1 digits)
+    string(LENGTH "${digits}" n)
+    while(n LESS 8)
+        string(PREPEND digits "0")
+        string(LENGTH "${digits}" n)
+    endwhile()
+    string(SUBSTRING "${digits}" 6 2 b0)
+    string(SUBSTRING "${digits}" 4 2 b1)
+    string(SUBSTRING "${digits}" 2 2 b2)
+    string(SUBSTRING "${digits}" 0 2 b3)
+    set(hex "${b0}${b1}${b2}${b3}${hex}")
+    string(TOUPPER "${hex}" hex)
+    string(REGEX REPLACE "(................................................................)" "\\1\n${indent}" hex "${hex}")
+    string(REGEX REPLACE "\n *$" "" hex "${hex}")
+    set(${out} "\n${indent}${hex}" PARENT_SCOPE)
+endfunction()
+
+# The picture property adds the graphic's class name before the bitmap data.
+function(picture_data file indent out)
+    bitmap_data(${file} "${indent}" data)
+    # Length-prefixed class name "TBitmap".
+    set(${out} "\n${indent}07544269746D6170${data}" PARENT_SCOPE)
+endfunction()
+
+bitmap_data(${ASSETS}/SpeedButton1Glyph.bmp "          " SPEEDBUTTON1_GLYPH)
+bitmap_data(${ASSETS}/SpeedButton2Glyph.bmp "          " SPEEDBUTTON2_GLYPH)
+picture_data(${ASSETS}/Image1Picture.bmp "          " IMAGE1_PICTURE)
+configure_file(${TEMPLATE} ${OUTPUT} @ONLY)

@@ -1,0 +1,26 @@
+// Program entry: builds the launcher window from its layout and runs until it is closed.
+#include "gui/Application.h"
+#include "gui/StandardClasses.h"
+#include "launcher/StandIns.h"
+#include "launcher/Unit1.h"
+#include "layout/ClassRegistry.h"
+
+#include <windows.h>
+
+#include <exception>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    gui::Application& app = gui::application();
+    try {
+        app.initialize();
+        gui::registerStandardClasses();
+        launcher::registerStandIns(layout::ClassRegistry::global());
+        auto* form = new launcher::Form1(&app);
+        app.setMainForm(form);
+        app.run();
+    } catch (const std::exception& e) {
+        app.showException(e);
+        return 1;
+    }
+    return 0;
+}

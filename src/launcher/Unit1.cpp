@@ -1,0 +1,52 @@
+#include "launcher/Unit1.h"
+
+#include "core/Error.h"
+#include "layout/LayoutReader.h"
+
+#include <shellapi.h>
+#include <windows.h>
+
+namespace launcher {
+
+namespace {
+
+// Paths resolved by the shell against the current directory, as on the installation medium.
+constexpr const wchar_t* databaseInstaller = L"data/setup.exe";
+constexpr const wchar_t* applicationInstaller = L"data/kvrsetup.exe";
+
+} // namespace
+
+std::string layoutResource() {
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC info = FindResourceW(module, L"TFORM1", MAKEINTRESOURCEW(10)); // RT_RCDATA
+    HGLOBAL data = info ? LoadResource(module, info) : nullptr;
+    const void* bytes = data ? LockResource(data) : nullptr;
+    if (!bytes)
+        throw core::Error("Resource TFORM1 not found");
+    return std::string(static_cast<const char*>(bytes), SizeofResource(module, info));
+}
+
+Form1::Form1(core::Component* owner) : Form1(owner, layoutResource()) {}
+
+Form1::Form1(core::Component* owner, const std::string& layoutText) : gui::Form(owner) {
+    layout::readLayout(*this, layoutText, "TForm1");
+}
+
+std::function<void(core::Component*)> Form1::findMethod(const std::string& name) {
+    if (name == "SpeedButton1Click")
+        return [this](core::Component* sender) { speedButton1Click(sender); };
+    if (name == "SpeedButton2Click")
+        return [this](core::Component* sender) { speedButton2Click(sender); };
+    return gui::Form::findMethod(name);
+}
+
+// Fire and forget: a missing installer or any other shell failure is not reported.
+void Form1::speedButton1Click(core::Component*) {
+    ShellExecuteW(handle(), nullptr, databaseInstaller, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void Form1::speedButton2Click(core::Component*) {
+    ShellExecuteW(handle(), nullptr, applicationInstaller, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+} // namespace launcher
