@@ -142,3 +142,26 @@ TEST(ApplicationForms, ReleaseFreesTheFormLater)
     application().setMainForm(nullptr);
     delete other;
 }
+
+// Minimising the application minimises its main form, restoring brings it back; both are announced.
+TEST(ApplicationWindow, MinimiseAndRestoreTheMainForm)
+{
+    Form form;
+    MainFormScope scope(&form);
+    form.show();
+    int minimised = 0;
+    int restored = 0;
+    application().onMinimize = [&](core::Component*) { ++minimised; };
+    application().onRestore = [&](core::Component*) { ++restored; };
+    application().minimize();
+    EXPECT_TRUE(application().isMinimized());
+    EXPECT_EQ(form.windowState(), WindowState::wsMinimized);
+    application().restore();
+    EXPECT_FALSE(application().isMinimized());
+    EXPECT_EQ(form.windowState(), WindowState::wsNormal);
+    application().onMinimize = nullptr;
+    application().onRestore = nullptr;
+    EXPECT_EQ(minimised, 1);
+    EXPECT_EQ(restored, 1);
+    EXPECT_NE(application().icon(), nullptr);
+}
