@@ -20,9 +20,15 @@ constexpr std::initializer_list<const char*> positionNames = {
     "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"};
 constexpr std::initializer_list<const char*> windowStateNames = {"wsNormal", "wsMinimized", "wsMaximized"};
 
+uint64_t nextFormSerial()
+{
+    static uint64_t serial = 0;
+    return ++serial;
+}
+
 } // namespace
 
-CustomForm::CustomForm(core::Component* owner) : WinControl(owner)
+CustomForm::CustomForm(core::Component* owner) : WinControl(owner), m_serial(nextFormSerial())
 {
     setColor(core::clBtnFace);
     setVisible(false);
@@ -288,11 +294,13 @@ void CustomForm::close()
 void CustomForm::release()
 {
     hide();
-    postCall([this] {
-        // The form may have gone another way in the meantime.
-        const auto& forms = application().forms();
-        if (std::find(forms.begin(), forms.end(), this) != forms.end())
-            delete this;
+    postCall([this, serial = m_serial] {
+        // The form may have gone another way in the meantime (and another one taken its place).
+        for (CustomForm* f : application().forms())
+            if (f == this && f->m_serial == serial) {
+                delete this;
+                return;
+            }
     });
 }
 

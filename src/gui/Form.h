@@ -126,6 +126,7 @@ private:
     int32_t m_pendingClientHeight = -1;
     bool m_created = false;
     bool m_closing = false;
+    uint64_t m_serial; // tells a released form from a later one at the same address
 };
 
 class Form : public CustomForm {
