@@ -13,13 +13,11 @@ namespace gui {
 
 Application::Application() = default;
 
-Application::~Application()
-{
+Application::~Application() {
     beginDestroy();
 }
 
-void Application::initialize()
-{
+void Application::initialize() {
     if (m_initialized)
         return;
     m_initialized = true;
@@ -27,13 +25,11 @@ void Application::initialize()
     installDibStorage();
 }
 
-void Application::setMainForm(CustomForm* form)
-{
+void Application::setMainForm(CustomForm* form) {
     m_mainForm = form;
 }
 
-void Application::addForm(CustomForm* form)
-{
+void Application::addForm(CustomForm* form) {
     initialize();
     if (std::find(m_forms.begin(), m_forms.end(), form) == m_forms.end())
         m_forms.push_back(form);
@@ -41,15 +37,13 @@ void Application::addForm(CustomForm* form)
         m_mainForm = form;
 }
 
-void Application::removeForm(CustomForm* form)
-{
+void Application::removeForm(CustomForm* form) {
     m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), form), m_forms.end());
     if (m_mainForm == form)
         m_mainForm = nullptr;
 }
 
-void Application::run()
-{
+void Application::run() {
     initialize();
     m_running = true;
     if (m_mainForm && !m_mainForm->isVisible())
@@ -60,8 +54,7 @@ void Application::run()
     m_running = false;
 }
 
-void Application::processMessages()
-{
+void Application::processMessages() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
@@ -72,8 +65,7 @@ void Application::processMessages()
     }
 }
 
-void Application::handleMessage()
-{
+void Application::handleMessage() {
     MSG msg;
     const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) {
@@ -83,8 +75,7 @@ void Application::handleMessage()
     processMessage(msg);
 }
 
-void Application::processMessage(MSG& msg)
-{
+void Application::processMessage(MSG& msg) {
     bool consumed = false;
     guardedCall([&] { consumed = isShortCut(msg); });
     if (consumed)
@@ -93,8 +84,7 @@ void Application::processMessage(MSG& msg)
     DispatchMessageW(&msg);
 }
 
-bool Application::isShortCut(const MSG& msg)
-{
+bool Application::isShortCut(const MSG& msg) {
     if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN)
         return false;
     HWND root = GetAncestor(msg.hwnd, GA_ROOT);
@@ -102,15 +92,13 @@ bool Application::isShortCut(const MSG& msg)
     return form && form->isShortCut(msg);
 }
 
-void Application::terminate()
-{
+void Application::terminate() {
     m_terminated = true;
     // Wakes a GetMessage that is waiting.
     PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
-HICON Application::icon() const
-{
+HICON Application::icon() const {
     if (m_icon)
         return m_icon.get();
     if (!m_defaultIcon) {
@@ -121,8 +109,7 @@ HICON Application::icon() const
     return m_defaultIcon;
 }
 
-void Application::setIcon(IconHandle icon)
-{
+void Application::setIcon(IconHandle icon) {
     m_icon = std::move(icon);
     for (CustomForm* f : m_forms)
         if (f->hasHandle()) {
@@ -131,29 +118,25 @@ void Application::setIcon(IconHandle icon)
         }
 }
 
-void Application::minimize()
-{
+void Application::minimize() {
     if (m_mainForm && m_mainForm->hasHandle())
         ShowWindow(m_mainForm->handle(), SW_MINIMIZE);
     if (onMinimize)
         onMinimize(this);
 }
 
-void Application::restore()
-{
+void Application::restore() {
     if (m_mainForm && m_mainForm->hasHandle() && IsIconic(m_mainForm->handle()))
         ShowWindow(m_mainForm->handle(), SW_RESTORE);
     if (onRestore)
         onRestore(this);
 }
 
-bool Application::isMinimized() const
-{
+bool Application::isMinimized() const {
     return m_mainForm && m_mainForm->hasHandle() && IsIconic(m_mainForm->handle());
 }
 
-void Application::handleException(std::exception_ptr exception)
-{
+void Application::handleException(std::exception_ptr exception) {
     if (!exception)
         return;
     try {
@@ -165,8 +148,7 @@ void Application::handleException(std::exception_ptr exception)
     }
 }
 
-void Application::showException(const std::exception& e)
-{
+void Application::showException(const std::exception& e) {
     if (onException) {
         try {
             onException(e);
@@ -181,8 +163,7 @@ void Application::showException(const std::exception& e)
     std::fflush(stderr);
 }
 
-void Application::sendToForms(UINT msg, WPARAM wParam, LPARAM lParam, CustomForm* first)
-{
+void Application::sendToForms(UINT msg, WPARAM wParam, LPARAM lParam, CustomForm* first) {
     if (first)
         SendMessageW(first->handle(), msg, wParam, lParam);
     // A handler may create or free forms: walk a copy and skip the ones that went away.
@@ -194,8 +175,7 @@ void Application::sendToForms(UINT msg, WPARAM wParam, LPARAM lParam, CustomForm
     }
 }
 
-Application& application()
-{
+Application& application() {
     static Application instance;
     return instance;
 }

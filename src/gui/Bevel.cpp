@@ -7,40 +7,35 @@ namespace gui {
 
 namespace {
 
-constexpr std::initializer_list<const char*> shapeNames = {"bsBox",       "bsFrame",      "bsTopLine", "bsBottomLine",
-                                                           "bsLeftLine",  "bsRightLine",  "bsSpacer"};
+constexpr std::initializer_list<const char*> shapeNames = {
+    "bsBox", "bsFrame", "bsTopLine", "bsBottomLine", "bsLeftLine", "bsRightLine", "bsSpacer"};
 constexpr std::initializer_list<const char*> styleNames = {"bsLowered", "bsRaised"};
 
 } // namespace
 
-Bevel::Bevel(core::Component* owner) : GraphicControl(owner)
-{
+Bevel::Bevel(core::Component* owner) : GraphicControl(owner) {
     storeBounds({0, 0, 50, 50});
 }
 
-Bevel::~Bevel()
-{
+Bevel::~Bevel() {
     beginDestroy();
 }
 
-void Bevel::setShape(BevelShape shape)
-{
+void Bevel::setShape(BevelShape shape) {
     if (shape != m_shape) {
         m_shape = shape;
         invalidate();
     }
 }
 
-void Bevel::setStyle(BevelStyle style)
-{
+void Bevel::setStyle(BevelStyle style) {
     if (style != m_style) {
         m_style = style;
         invalidate();
     }
 }
 
-void Bevel::paint(Canvas& canvas)
-{
+void Bevel::paint(Canvas& canvas) {
     // Lowered: dark above and left, light below and right; raised is the mirror image.
     core::Color dark = core::clBtnShadow;
     core::Color light = core::clBtnHighlight;
@@ -87,8 +82,7 @@ void Bevel::paint(Canvas& canvas)
     }
 }
 
-bool Bevel::setProperty(const std::string& name, core::PropertyReader& value)
-{
+bool Bevel::setProperty(const std::string& name, core::PropertyReader& value) {
     if (name == "Shape")
         setShape(BevelShape(value.asEnum(shapeNames)));
     else if (name == "Style")
@@ -98,8 +92,7 @@ bool Bevel::setProperty(const std::string& name, core::PropertyReader& value)
     return true;
 }
 
-void Bevel::writeProperties(core::PropertyWriter& out) const
-{
+void Bevel::writeProperties(core::PropertyWriter& out) const {
     GraphicControl::writeProperties(out);
     if (m_shape != BevelShape::bsBox)
         out.writeIdent("Shape", shapeNames.begin()[int(m_shape)]);

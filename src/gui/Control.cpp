@@ -6,8 +6,7 @@
 
 namespace gui {
 
-ShiftState ShiftState::fromMouseKeys(WPARAM keys)
-{
+ShiftState ShiftState::fromMouseKeys(WPARAM keys) {
     ShiftState s;
     if (keys & MK_SHIFT)
         s |= Shift::ssShift;
@@ -24,8 +23,7 @@ ShiftState ShiftState::fromMouseKeys(WPARAM keys)
     return s;
 }
 
-ShiftState ShiftState::fromKeyboard()
-{
+ShiftState ShiftState::fromKeyboard() {
     ShiftState s;
     if (GetKeyState(VK_SHIFT) < 0)
         s |= Shift::ssShift;
@@ -36,21 +34,18 @@ ShiftState ShiftState::fromKeyboard()
     return s;
 }
 
-Control::Control(core::Component* owner) : core::Component(owner)
-{
+Control::Control(core::Component* owner) : core::Component(owner) {
     m_font.onChange = [this](Font&) { fontObjectChanged(); };
 }
 
-Control::~Control()
-{
+Control::~Control() {
     beginDestroy();
     m_font.onChange = nullptr;
     if (m_parent)
         m_parent->removeControl(this);
 }
 
-void Control::setParent(WinControl* parent)
-{
+void Control::setParent(WinControl* parent) {
     if (parent == m_parent)
         return;
     for (const Control* p = parent; p; p = p->m_parent)
@@ -62,16 +57,14 @@ void Control::setParent(WinControl* parent)
         parent->insertControl(this);
 }
 
-CustomForm* Control::parentForm() const
-{
+CustomForm* Control::parentForm() const {
     const Control* c = this;
     while (c->m_parent)
         c = c->m_parent;
     return dynamic_cast<CustomForm*>(const_cast<Control*>(c));
 }
 
-void Control::setBounds(int32_t left, int32_t top, int32_t width, int32_t height)
-{
+void Control::setBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
     width = width < 0 ? 0 : width;
     height = height < 0 ? 0 : height;
     if (left == m_left && top == m_top && width == m_width && height == m_height)
@@ -84,46 +77,39 @@ void Control::setBounds(int32_t left, int32_t top, int32_t width, int32_t height
     requestParentRealign();
 }
 
-void Control::storeBounds(core::Rect r)
-{
+void Control::storeBounds(core::Rect r) {
     m_left = r.left;
     m_top = r.top;
     m_width = r.width() < 0 ? 0 : r.width();
     m_height = r.height() < 0 ? 0 : r.height();
 }
 
-void Control::setClientWidth(int32_t w)
-{
+void Control::setClientWidth(int32_t w) {
     setWidth(m_width - clientWidth() + w);
 }
 
-void Control::setClientHeight(int32_t h)
-{
+void Control::setClientHeight(int32_t h) {
     setHeight(m_height - clientHeight() + h);
 }
 
-core::Point Control::clientOrigin() const
-{
+core::Point Control::clientOrigin() const {
     if (!m_parent)
         return {m_left, m_top};
     const core::Point p = m_parent->clientOrigin();
     return {p.x + m_left, p.y + m_top};
 }
 
-core::Point Control::clientToScreen(core::Point p) const
-{
+core::Point Control::clientToScreen(core::Point p) const {
     const core::Point o = clientOrigin();
     return {p.x + o.x, p.y + o.y};
 }
 
-core::Point Control::screenToClient(core::Point p) const
-{
+core::Point Control::screenToClient(core::Point p) const {
     const core::Point o = clientOrigin();
     return {p.x - o.x, p.y - o.y};
 }
 
-void Control::setVisible(bool visible)
-{
+void Control::setVisible(bool visible) {
     if (visible == m_visible)
         return;
     if (!visible)
@@ -136,21 +122,18 @@ void Control::setVisible(bool visible)
         m_parent->realign();
 }
 
-bool Control::isShowing() const
-{
+bool Control::isShowing() const {
     return m_visible && m_parent && m_parent->isShowing();
 }
 
-void Control::setEnabled(bool enabled)
-{
+void Control::setEnabled(bool enabled) {
     if (enabled == m_enabled)
         return;
     m_enabled = enabled;
     enabledChanged();
 }
 
-void Control::setColor(core::Color color)
-{
+void Control::setColor(core::Color color) {
     if (color == m_color && !m_parentColor)
         return;
     m_color = color;
@@ -158,8 +141,7 @@ void Control::setColor(core::Color color)
     colorChanged();
 }
 
-void Control::setParentColor(bool value)
-{
+void Control::setParentColor(bool value) {
     if (value == m_parentColor)
         return;
     m_parentColor = value;
@@ -167,16 +149,14 @@ void Control::setParentColor(bool value)
         parentColorChanged();
 }
 
-void Control::parentColorChanged()
-{
+void Control::parentColorChanged() {
     if (!m_parentColor || !m_parent || m_parent->color() == m_color)
         return;
     m_color = m_parent->color();
     colorChanged();
 }
 
-void Control::setParentFont(bool value)
-{
+void Control::setParentFont(bool value) {
     if (value == m_parentFont)
         return;
     m_parentFont = value;
@@ -184,8 +164,7 @@ void Control::setParentFont(bool value)
         parentFontChanged();
 }
 
-void Control::parentFontChanged()
-{
+void Control::parentFontChanged() {
     if (!m_parentFont || !m_parent || m_font.sameAs(m_parent->font()))
         return;
     m_syncingFont = true;
@@ -198,23 +177,20 @@ void Control::parentFontChanged()
     m_syncingFont = false;
 }
 
-void Control::fontObjectChanged()
-{
+void Control::fontObjectChanged() {
     if (!m_syncingFont)
         m_parentFont = false;
     fontChanged();
 }
 
-void Control::setCaption(const std::string& caption)
-{
+void Control::setCaption(const std::string& caption) {
     if (caption == m_caption)
         return;
     m_caption = caption;
     textChanged();
 }
 
-void Control::setAlign(Align align)
-{
+void Control::setAlign(Align align) {
     if (align == m_align)
         return;
     m_align = align;
@@ -222,59 +198,50 @@ void Control::setAlign(Align align)
         m_parent->realign();
 }
 
-void Control::setAutoSize(bool value)
-{
+void Control::setAutoSize(bool value) {
     if (value == m_autoSize)
         return;
     m_autoSize = value;
     adjustSize();
 }
 
-void Control::requestParentRealign()
-{
+void Control::requestParentRealign() {
     if (m_align != Align::alNone && m_parent && !m_parent->m_aligning)
         m_parent->realign();
 }
 
-void Control::invalidate()
-{
+void Control::invalidate() {
     invalidateRect(clientRect());
 }
 
-void Control::invalidateRect(core::Rect r)
-{
+void Control::invalidateRect(core::Rect r) {
     if (!m_parent || !m_parent->hasHandle() || !m_visible)
         return;
     RECT pr{r.left + m_left, r.top + m_top, r.right + m_left, r.bottom + m_top};
     InvalidateRect(m_parent->handle(), &pr, TRUE);
 }
 
-void Control::repaint()
-{
+void Control::repaint() {
     invalidate();
     update();
 }
 
-void Control::update()
-{
+void Control::update() {
     if (m_parent)
         m_parent->update();
 }
 
-void Control::bringToFront()
-{
+void Control::bringToFront() {
     if (m_parent)
         m_parent->moveControl(this, true);
 }
 
-void Control::sendToBack()
-{
+void Control::sendToBack() {
     if (m_parent)
         m_parent->moveControl(this, false);
 }
 
-void Control::deliverMouseDown(MouseButton button, ShiftState shift, int x, int y, bool doubleClick)
-{
+void Control::deliverMouseDown(MouseButton button, ShiftState shift, int x, int y, bool doubleClick) {
     if (button == MouseButton::mbLeft && m_clickEvents && !doubleClick)
         m_clicked = true;
     if (doubleClick)
@@ -284,8 +251,7 @@ void Control::deliverMouseDown(MouseButton button, ShiftState shift, int x, int 
         dblClick();
 }
 
-void Control::deliverMouseUp(MouseButton button, ShiftState shift, int x, int y)
-{
+void Control::deliverMouseUp(MouseButton button, ShiftState shift, int x, int y) {
     if (button == MouseButton::mbLeft && m_clicked) {
         m_clicked = false;
         if (clientRect().contains({x, y}))
@@ -294,29 +260,25 @@ void Control::deliverMouseUp(MouseButton button, ShiftState shift, int x, int y)
     mouseUp(button, shift, x, y);
 }
 
-void Control::deliverMouseMove(ShiftState shift, int x, int y)
-{
+void Control::deliverMouseMove(ShiftState shift, int x, int y) {
     mouseMove(shift, x, y);
 }
 
-void Control::deliverMouseEnter()
-{
+void Control::deliverMouseEnter() {
     if (m_mouseInside)
         return;
     m_mouseInside = true;
     mouseEnter();
 }
 
-void Control::deliverMouseLeave()
-{
+void Control::deliverMouseLeave() {
     if (!m_mouseInside)
         return;
     m_mouseInside = false;
     mouseLeave();
 }
 
-LRESULT Control::perform(UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT Control::perform(UINT msg, WPARAM wParam, LPARAM lParam) {
     Message m{msg, wParam, lParam, 0};
     controlMessage(m);
     return m.result;
@@ -324,85 +286,71 @@ LRESULT Control::perform(UINT msg, WPARAM wParam, LPARAM lParam)
 
 void Control::controlMessage(Message&) {}
 
-void Control::click()
-{
+void Control::click() {
     if (onClick)
         onClick(this);
 }
 
-void Control::dblClick()
-{
+void Control::dblClick() {
     if (onDblClick)
         onDblClick(this);
 }
 
-void Control::mouseDown(MouseButton button, ShiftState shift, int x, int y)
-{
+void Control::mouseDown(MouseButton button, ShiftState shift, int x, int y) {
     if (onMouseDown)
         onMouseDown(this, button, shift, x, y);
 }
 
-void Control::mouseUp(MouseButton button, ShiftState shift, int x, int y)
-{
+void Control::mouseUp(MouseButton button, ShiftState shift, int x, int y) {
     if (onMouseUp)
         onMouseUp(this, button, shift, x, y);
 }
 
-void Control::mouseMove(ShiftState shift, int x, int y)
-{
+void Control::mouseMove(ShiftState shift, int x, int y) {
     if (onMouseMove)
         onMouseMove(this, shift, x, y);
 }
 
-void Control::mouseEnter()
-{
+void Control::mouseEnter() {
     if (onMouseEnter)
         onMouseEnter(this);
 }
 
-void Control::mouseLeave()
-{
+void Control::mouseLeave() {
     if (onMouseLeave)
         onMouseLeave(this);
 }
 
-void Control::fontChanged()
-{
+void Control::fontChanged() {
     invalidate();
     adjustSize();
 }
 
-void Control::colorChanged()
-{
+void Control::colorChanged() {
     invalidate();
 }
 
-void Control::textChanged()
-{
+void Control::textChanged() {
     invalidate();
     adjustSize();
 }
 
-void Control::enabledChanged()
-{
+void Control::enabledChanged() {
     invalidate();
 }
 
 void Control::visibleChanged() {}
 
-void Control::boundsChanged(bool sizeChanged)
-{
+void Control::boundsChanged(bool sizeChanged) {
     if (sizeChanged && onResize)
         onResize(this);
 }
 
-bool Control::autoSizeBounds(core::Rect&)
-{
+bool Control::autoSizeBounds(core::Rect&) {
     return false;
 }
 
-void Control::adjustSize()
-{
+void Control::adjustSize() {
     if (!m_autoSize || isLoading() || isDestroying())
         return;
     core::Rect r = boundsRect();
@@ -410,25 +358,22 @@ void Control::adjustSize()
         setBoundsRect(r);
 }
 
-void Control::loaded()
-{
+void Control::loaded() {
     core::Component::loaded();
     adjustSize();
 }
 
 namespace {
 
-constexpr std::initializer_list<const char*> alignNames = {"alNone",  "alTop",   "alBottom",
-                                                           "alLeft",  "alRight", "alClient"};
-const char* alignName(Align a)
-{
+constexpr std::initializer_list<const char*> alignNames = {"alNone", "alTop",   "alBottom",
+                                                           "alLeft", "alRight", "alClient"};
+const char* alignName(Align a) {
     return alignNames.begin()[int(a)];
 }
 
 } // namespace
 
-bool Control::setProperty(const std::string& name, core::PropertyReader& value)
-{
+bool Control::setProperty(const std::string& name, core::PropertyReader& value) {
     if (name == "Left")
         setLeft(value.asInt());
     else if (name == "Top")
@@ -481,14 +426,12 @@ bool Control::setProperty(const std::string& name, core::PropertyReader& value)
     return true;
 }
 
-void Control::writeEventHandlers(core::PropertyWriter& out) const
-{
+void Control::writeEventHandlers(core::PropertyWriter& out) const {
     for (const auto& [event, handler] : m_eventHandlers)
         out.writeIdent(event, handler);
 }
 
-void Control::writeProperties(core::PropertyWriter& out) const
-{
+void Control::writeProperties(core::PropertyWriter& out) const {
     core::Component::writeProperties(out);
     out.writeInt("Left", m_left);
     out.writeInt("Top", m_top);

@@ -46,8 +46,7 @@ public:
     static ShiftState fromKeyboard();
 
 private:
-    static constexpr ShiftState fromBits(uint8_t bits)
-    {
+    static constexpr ShiftState fromBits(uint8_t bits) {
         ShiftState s;
         s.m_bits = bits;
         return s;
@@ -225,8 +224,7 @@ protected:
     // Asks the parent to align its children again when this control is aligned.
     void requestParentRealign();
     // Event handler names bound from a layout, written back by writeEventHandlers.
-    void rememberEventHandler(const std::string& event, const std::string& handler)
-    {
+    void rememberEventHandler(const std::string& event, const std::string& handler) {
         m_eventHandlers[event] = handler;
     }
     void writeEventHandlers(core::PropertyWriter& out) const;

@@ -6,18 +6,15 @@ namespace gui {
 
 CustomControl::CustomControl(core::Component* owner) : WinControl(owner) {}
 
-CustomControl::~CustomControl()
-{
+CustomControl::~CustomControl() {
     beginDestroy();
 }
 
-bool CustomControl::eraseBackground(HDC)
-{
+bool CustomControl::eraseBackground(HDC) {
     return true; // the paint covers everything
 }
 
-void CustomControl::paintHandler(Message&)
-{
+void CustomControl::paintHandler(Message&) {
     PaintDC dc(handle());
     if (!dc)
         return;

@@ -12,32 +12,29 @@ namespace gui {
 
 namespace {
 
-constexpr std::initializer_list<const char*> borderStyleNames = {"bsNone",       "bsSingle",    "bsSizeable",
-                                                                 "bsDialog",     "bsToolWindow", "bsSizeToolWin"};
+constexpr std::initializer_list<const char*> borderStyleNames = {"bsNone",   "bsSingle",     "bsSizeable",
+                                                                 "bsDialog", "bsToolWindow", "bsSizeToolWin"};
 constexpr const char* borderIconNames[] = {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"};
 constexpr std::initializer_list<const char*> positionNames = {
     "poDesigned",     "poDefault",       "poDefaultPosOnly", "poDefaultSizeOnly",
     "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"};
 constexpr std::initializer_list<const char*> windowStateNames = {"wsNormal", "wsMinimized", "wsMaximized"};
 
-uint64_t nextFormSerial()
-{
+uint64_t nextFormSerial() {
     static uint64_t serial = 0;
     return ++serial;
 }
 
 } // namespace
 
-CustomForm::CustomForm(core::Component* owner) : WinControl(owner), m_serial(nextFormSerial())
-{
+CustomForm::CustomForm(core::Component* owner) : WinControl(owner), m_serial(nextFormSerial()) {
     setColor(core::clBtnFace);
     setVisible(false);
     storeBounds({0, 0, 320, 240});
     application().addForm(this);
 }
 
-CustomForm::~CustomForm()
-{
+CustomForm::~CustomForm() {
     beginDestroy();
     if (onDestroy) {
         core::NotifyEvent handler = std::move(onDestroy);
@@ -49,14 +46,19 @@ CustomForm::~CustomForm()
 
 // --- Window styles -------------------------------------------------------------------------------
 
-void CustomForm::styles(DWORD& style, DWORD& exStyle) const
-{
+void CustomForm::styles(DWORD& style, DWORD& exStyle) const {
     style = WS_CLIPCHILDREN;
     exStyle = 0;
     switch (m_borderStyle) {
-    case BorderStyle::bsNone: style |= WS_POPUP; break;
-    case BorderStyle::bsSingle: style |= WS_CAPTION | WS_BORDER; break;
-    case BorderStyle::bsSizeable: style |= WS_CAPTION | WS_THICKFRAME; break;
+    case BorderStyle::bsNone:
+        style |= WS_POPUP;
+        break;
+    case BorderStyle::bsSingle:
+        style |= WS_CAPTION | WS_BORDER;
+        break;
+    case BorderStyle::bsSizeable:
+        style |= WS_CAPTION | WS_THICKFRAME;
+        break;
     case BorderStyle::bsDialog:
         style |= WS_POPUP | WS_CAPTION | DS_MODALFRAME;
         exStyle |= WS_EX_DLGMODALFRAME;
@@ -73,7 +75,8 @@ void CustomForm::styles(DWORD& style, DWORD& exStyle) const
     if (m_borderStyle != BorderStyle::bsNone && m_borderIcons.has(BorderIcon::biSystemMenu)) {
         style |= WS_SYSMENU;
         // Dialog and tool frames carry no minimise or maximise box.
-        const bool plainFrame = m_borderStyle == BorderStyle::bsSingle || m_borderStyle == BorderStyle::bsSizeable;
+        const bool plainFrame =
+            m_borderStyle == BorderStyle::bsSingle || m_borderStyle == BorderStyle::bsSizeable;
         if (plainFrame && m_borderIcons.has(BorderIcon::biMinimize))
             style |= WS_MINIMIZEBOX;
         if (plainFrame && m_borderIcons.has(BorderIcon::biMaximize))
@@ -83,8 +86,7 @@ void CustomForm::styles(DWORD& style, DWORD& exStyle) const
     }
 }
 
-void CustomForm::createParams(CreateParams& p)
-{
+void CustomForm::createParams(CreateParams& p) {
     WinControl::createParams(p);
     p.classStyle = CS_DBLCLKS;
     styles(p.style, p.exStyle);
@@ -124,8 +126,7 @@ void CustomForm::createParams(CreateParams& p)
     }
 }
 
-core::Rect CustomForm::frameExtents() const
-{
+core::Rect CustomForm::frameExtents() const {
     DWORD style;
     DWORD exStyle;
     styles(style, exStyle);
@@ -134,8 +135,7 @@ core::Rect CustomForm::frameExtents() const
     return {-r.left, -r.top, r.right, r.bottom};
 }
 
-void CustomForm::applyStyles()
-{
+void CustomForm::applyStyles() {
     if (!hasHandle())
         return;
     // A new frame needs the window made again; it keeps its hooks, children and client size.
@@ -148,22 +148,22 @@ void CustomForm::applyStyles()
     recreateWnd();
 }
 
-void CustomForm::createWnd()
-{
+void CustomForm::createWnd() {
     WinControl::createWnd();
     // Make the client size set before the window existed exact, whatever frame the window has.
     if (m_pendingClientWidth >= 0 || m_pendingClientHeight >= 0) {
         const core::Rect client = WinControl::clientRect();
-        const int32_t w = m_pendingClientWidth >= 0 ? width() - client.width() + m_pendingClientWidth : width();
-        const int32_t h = m_pendingClientHeight >= 0 ? height() - client.height() + m_pendingClientHeight : height();
+        const int32_t w =
+            m_pendingClientWidth >= 0 ? width() - client.width() + m_pendingClientWidth : width();
+        const int32_t h =
+            m_pendingClientHeight >= 0 ? height() - client.height() + m_pendingClientHeight : height();
         m_pendingClientWidth = -1;
         m_pendingClientHeight = -1;
         WinControl::setBounds(left(), top(), w, h);
     }
 }
 
-void CustomForm::handleCreated()
-{
+void CustomForm::handleCreated() {
     WinControl::handleCreated();
     HICON icon = application().icon();
     SendMessageW(handle(), WM_SETICON, ICON_BIG, LPARAM(icon));
@@ -171,16 +171,15 @@ void CustomForm::handleCreated()
         m_menu->setWindow(handle());
 }
 
-core::Rect CustomForm::clientRect() const
-{
+core::Rect CustomForm::clientRect() const {
     if (hasHandle())
         return WinControl::clientRect();
     const core::Rect frame = frameExtents();
-    return {0, 0, std::max(0, width() - frame.left - frame.right), std::max(0, height() - frame.top - frame.bottom)};
+    return {0, 0, std::max(0, width() - frame.left - frame.right),
+            std::max(0, height() - frame.top - frame.bottom)};
 }
 
-void CustomForm::setClientWidth(int32_t w)
-{
+void CustomForm::setClientWidth(int32_t w) {
     if (hasHandle()) {
         WinControl::setClientWidth(w);
         return;
@@ -190,8 +189,7 @@ void CustomForm::setClientWidth(int32_t w)
     WinControl::setBounds(left(), top(), w + frame.left + frame.right, height());
 }
 
-void CustomForm::setClientHeight(int32_t h)
-{
+void CustomForm::setClientHeight(int32_t h) {
     if (hasHandle()) {
         WinControl::setClientHeight(h);
         return;
@@ -201,24 +199,21 @@ void CustomForm::setClientHeight(int32_t h)
     WinControl::setBounds(left(), top(), width(), h + frame.top + frame.bottom);
 }
 
-void CustomForm::setBorderStyle(BorderStyle style)
-{
+void CustomForm::setBorderStyle(BorderStyle style) {
     if (style == m_borderStyle)
         return;
     m_borderStyle = style;
     applyStyles();
 }
 
-void CustomForm::setBorderIcons(BorderIcons icons)
-{
+void CustomForm::setBorderIcons(BorderIcons icons) {
     if (icons == m_borderIcons)
         return;
     m_borderIcons = icons;
     applyStyles();
 }
 
-void CustomForm::setWindowState(WindowState state)
-{
+void CustomForm::setWindowState(WindowState state) {
     if (state == m_windowState)
         return;
     m_windowState = state;
@@ -232,8 +227,7 @@ void CustomForm::setWindowState(WindowState state)
 
 // --- Showing and closing -------------------------------------------------------------------------
 
-void CustomForm::visibleChanged()
-{
+void CustomForm::visibleChanged() {
     if (isLoading())
         return; // shown once the layout is complete
     if (isVisible()) {
@@ -252,15 +246,13 @@ void CustomForm::visibleChanged()
     }
 }
 
-void CustomForm::showForm()
-{
+void CustomForm::showForm() {
     show();
     if (hasHandle())
         SetForegroundWindow(handle());
 }
 
-void CustomForm::close()
-{
+void CustomForm::close() {
     if (m_closing)
         return;
     m_closing = true;
@@ -291,8 +283,7 @@ void CustomForm::close()
     }
 }
 
-void CustomForm::release()
-{
+void CustomForm::release() {
     hide();
     postCall([this, serial = m_serial] {
         // The form may have gone another way in the meantime (and another one taken its place).
@@ -304,13 +295,11 @@ void CustomForm::release()
     });
 }
 
-bool CustomForm::isActive() const
-{
+bool CustomForm::isActive() const {
     return hasHandle() && GetActiveWindow() == const_cast<CustomForm*>(this)->handle();
 }
 
-void CustomForm::doCreate()
-{
+void CustomForm::doCreate() {
     if (m_created)
         return;
     m_created = true;
@@ -318,8 +307,7 @@ void CustomForm::doCreate()
         onCreate(this);
 }
 
-void CustomForm::setMenu(MainMenu* menu)
-{
+void CustomForm::setMenu(MainMenu* menu) {
     if (menu == m_menu)
         return;
     if (m_menu) {
@@ -335,8 +323,7 @@ void CustomForm::setMenu(MainMenu* menu)
     }
 }
 
-void CustomForm::notification(core::Component* component, core::Operation operation)
-{
+void CustomForm::notification(core::Component* component, core::Operation operation) {
     WinControl::notification(component, operation);
     if (operation == core::Operation::Remove && component == m_menu)
         m_menu = nullptr;
@@ -344,8 +331,7 @@ void CustomForm::notification(core::Component* component, core::Operation operat
 
 // --- Keyboard ------------------------------------------------------------------------------------
 
-bool CustomForm::isShortCut(const MSG& msg)
-{
+bool CustomForm::isShortCut(const MSG& msg) {
     if (onShortCut && onShortCut(msg))
         return true;
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 &&
@@ -354,8 +340,7 @@ bool CustomForm::isShortCut(const MSG& msg)
     return false;
 }
 
-bool CustomForm::selectNext(bool forward)
-{
+bool CustomForm::selectNext(bool forward) {
     std::vector<WinControl*> order;
     std::vector<const WinControl*> pending;
     auto collect = [&](auto& self, const WinControl* w) -> void {
@@ -370,7 +355,8 @@ bool CustomForm::selectNext(bool forward)
     collect(collect, this);
     if (order.empty())
         return false;
-    const auto focused = std::find_if(order.begin(), order.end(), [](WinControl* c) { return c->isFocused(); });
+    const auto focused =
+        std::find_if(order.begin(), order.end(), [](WinControl* c) { return c->isFocused(); });
     const int n = int(order.size());
     int next;
     if (focused == order.end())
@@ -383,8 +369,7 @@ bool CustomForm::selectNext(bool forward)
 
 // --- Messages ------------------------------------------------------------------------------------
 
-void CustomForm::wndProc(Message& m)
-{
+void CustomForm::wndProc(Message& m) {
     switch (m.msg) {
     case WM_CLOSE:
         close();
@@ -421,8 +406,7 @@ void CustomForm::wndProc(Message& m)
 
 // --- Layout properties ---------------------------------------------------------------------------
 
-bool CustomForm::setProperty(const std::string& name, core::PropertyReader& value)
-{
+bool CustomForm::setProperty(const std::string& name, core::PropertyReader& value) {
     if (name == "BorderStyle")
         setBorderStyle(BorderStyle(value.asEnum(borderStyleNames)));
     else if (name == "BorderIcons") {
@@ -473,8 +457,7 @@ bool CustomForm::setProperty(const std::string& name, core::PropertyReader& valu
     return true;
 }
 
-void CustomForm::writeProperties(core::PropertyWriter& out) const
-{
+void CustomForm::writeProperties(core::PropertyWriter& out) const {
     core::Component::writeProperties(out);
     out.writeInt("Left", left());
     out.writeInt("Top", top());
@@ -503,8 +486,7 @@ void CustomForm::writeProperties(core::PropertyWriter& out) const
     writeEventHandlers(out);
 }
 
-void CustomForm::loaded()
-{
+void CustomForm::loaded() {
     WinControl::loaded();
     if (isVisible())
         visibleChanged();

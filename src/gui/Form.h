@@ -26,8 +26,7 @@ public:
     constexpr BorderIcons operator|(BorderIcons o) const { return fromBits(uint8_t(m_bits | o.m_bits)); }
     constexpr BorderIcons operator-(BorderIcons o) const { return fromBits(uint8_t(m_bits & ~o.m_bits)); }
     constexpr uint8_t bits() const { return m_bits; }
-    static constexpr BorderIcons fromBits(uint8_t bits)
-    {
+    static constexpr BorderIcons fromBits(uint8_t bits) {
         BorderIcons b;
         b.m_bits = uint8_t(bits & 0x0F);
         return b;
@@ -37,12 +36,22 @@ public:
 private:
     uint8_t m_bits = 0;
 };
-constexpr BorderIcons operator|(BorderIcon a, BorderIcon b) { return BorderIcons(a) | BorderIcons(b); }
+constexpr BorderIcons operator|(BorderIcon a, BorderIcon b) {
+    return BorderIcons(a) | BorderIcons(b);
+}
 
 enum class CloseAction { caNone, caHide, caFree, caMinimize };
 enum class WindowState { wsNormal, wsMinimized, wsMaximized };
-enum class FormPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
-                          poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
+enum class FormPosition {
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poDesktopCenter,
+    poMainFormCenter,
+    poOwnerFormCenter
+};
 
 class CustomForm : public WinControl {
 public:

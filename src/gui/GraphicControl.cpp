@@ -7,13 +7,11 @@ namespace gui {
 
 GraphicControl::GraphicControl(core::Component* owner) : Control(owner) {}
 
-GraphicControl::~GraphicControl()
-{
+GraphicControl::~GraphicControl() {
     beginDestroy();
 }
 
-void GraphicControl::paintTo(HDC dc)
-{
+void GraphicControl::paintTo(HDC dc) {
     guardedCall([&] {
         Canvas canvas(dc);
         canvas.font().assign(font());

@@ -6,19 +6,16 @@
 
 namespace gui {
 
-GroupBox::GroupBox(core::Component* owner) : CustomControl(owner)
-{
+GroupBox::GroupBox(core::Component* owner) : CustomControl(owner) {
     setColor(core::clBtnFace);
     storeBounds({0, 0, 185, 105});
 }
 
-GroupBox::~GroupBox()
-{
+GroupBox::~GroupBox() {
     beginDestroy();
 }
 
-int32_t GroupBox::captionHeight() const
-{
+int32_t GroupBox::captionHeight() const {
     WindowDC screenDC(nullptr);
     if (!screenDC)
         return 13;
@@ -28,20 +25,17 @@ int32_t GroupBox::captionHeight() const
     return tm.tmHeight > 0 ? tm.tmHeight : 13;
 }
 
-core::Rect GroupBox::alignClientRect() const
-{
+core::Rect GroupBox::alignClientRect() const {
     const core::Rect r = clientRect();
     return {r.left + 2, r.top + captionHeight(), r.right - 2, r.bottom - 2};
 }
 
-void GroupBox::fontChanged()
-{
+void GroupBox::fontChanged() {
     CustomControl::fontChanged();
     realign();
 }
 
-void GroupBox::paint(Canvas& canvas)
-{
+void GroupBox::paint(Canvas& canvas) {
     canvas.font().assign(font());
     const int32_t textHeight = canvas.textHeight("0");
     // Etched frame: a shadow ring with a highlight ring one pixel inside and to the right.

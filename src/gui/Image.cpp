@@ -14,8 +14,7 @@ constexpr char bitmapClassName[] = "TBitmap";
 
 } // namespace
 
-void loadPictureData(Bitmap& bitmap, const std::vector<uint8_t>& data)
-{
+void loadPictureData(Bitmap& bitmap, const std::vector<uint8_t>& data) {
     auto isFile = [&](size_t at) { return data.size() - at >= 2 && data[at] == 'B' && data[at + 1] == 'M'; };
     constexpr size_t nameLength = sizeof bitmapClassName - 1;
     size_t pos = 0;
@@ -39,8 +38,7 @@ void loadPictureData(Bitmap& bitmap, const std::vector<uint8_t>& data)
     bitmap.loadFromStream(file);
 }
 
-std::vector<uint8_t> pictureData(const Bitmap& bitmap)
-{
+std::vector<uint8_t> pictureData(const Bitmap& bitmap) {
     core::MemoryStream out;
     const uint8_t n = uint8_t(sizeof bitmapClassName - 1);
     out.writeByte(n);
@@ -49,48 +47,41 @@ std::vector<uint8_t> pictureData(const Bitmap& bitmap)
     return out.takeBytes();
 }
 
-Image::Image(core::Component* owner) : GraphicControl(owner)
-{
+Image::Image(core::Component* owner) : GraphicControl(owner) {
     storeBounds({0, 0, 105, 105});
     m_picture.onChange = [this](Bitmap&) { pictureChanged(); };
 }
 
-Image::~Image()
-{
+Image::~Image() {
     beginDestroy();
     m_picture.onChange = nullptr;
 }
 
-void Image::pictureChanged()
-{
+void Image::pictureChanged() {
     m_picture.setTransparent(m_transparent);
     adjustSize();
     invalidate();
 }
 
-void Image::setPicture(const Bitmap& picture)
-{
+void Image::setPicture(const Bitmap& picture) {
     m_picture.assign(picture);
 }
 
-void Image::setCenter(bool v)
-{
+void Image::setCenter(bool v) {
     if (v != m_center) {
         m_center = v;
         invalidate();
     }
 }
 
-void Image::setStretch(bool v)
-{
+void Image::setStretch(bool v) {
     if (v != m_stretch) {
         m_stretch = v;
         invalidate();
     }
 }
 
-void Image::setTransparent(bool v)
-{
+void Image::setTransparent(bool v) {
     if (v != m_transparent) {
         m_transparent = v;
         m_picture.setTransparent(v);
@@ -98,8 +89,7 @@ void Image::setTransparent(bool v)
     }
 }
 
-void Image::paint(Canvas& canvas)
-{
+void Image::paint(Canvas& canvas) {
     if (m_picture.isEmpty())
         return;
     if (m_stretch) {
@@ -115,8 +105,7 @@ void Image::paint(Canvas& canvas)
     canvas.draw(x, y, m_picture);
 }
 
-bool Image::autoSizeBounds(core::Rect& bounds)
-{
+bool Image::autoSizeBounds(core::Rect& bounds) {
     if (m_picture.isEmpty())
         return false;
     bounds.right = bounds.left + m_picture.width();
@@ -124,8 +113,7 @@ bool Image::autoSizeBounds(core::Rect& bounds)
     return true;
 }
 
-bool Image::setProperty(const std::string& name, core::PropertyReader& value)
-{
+bool Image::setProperty(const std::string& name, core::PropertyReader& value) {
     if (name == "Picture.Data" || name == "Picture")
         loadPictureData(m_picture, value.asBytes());
     else if (name == "Center")
@@ -141,8 +129,7 @@ bool Image::setProperty(const std::string& name, core::PropertyReader& value)
     return true;
 }
 
-void Image::writeProperties(core::PropertyWriter& out) const
-{
+void Image::writeProperties(core::PropertyWriter& out) const {
     GraphicControl::writeProperties(out);
     if (autoSize())
         out.writeBool("AutoSize", true);

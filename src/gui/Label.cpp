@@ -12,35 +12,30 @@ constexpr std::initializer_list<const char*> layoutNames = {"tlTop", "tlCenter",
 
 } // namespace
 
-CustomLabel::CustomLabel(core::Component* owner) : GraphicControl(owner)
-{
+CustomLabel::CustomLabel(core::Component* owner) : GraphicControl(owner) {
     storeBounds({0, 0, 65, 17});
     setAutoSize(true);
 }
 
-CustomLabel::~CustomLabel()
-{
+CustomLabel::~CustomLabel() {
     beginDestroy();
 }
 
-void CustomLabel::setAlignment(Alignment a)
-{
+void CustomLabel::setAlignment(Alignment a) {
     if (a != m_alignment) {
         m_alignment = a;
         invalidate();
     }
 }
 
-void CustomLabel::setLayout(TextLayout l)
-{
+void CustomLabel::setLayout(TextLayout l) {
     if (l != m_layout) {
         m_layout = l;
         invalidate();
     }
 }
 
-void CustomLabel::setWordWrap(bool v)
-{
+void CustomLabel::setWordWrap(bool v) {
     if (v != m_wordWrap) {
         m_wordWrap = v;
         adjustSize();
@@ -48,16 +43,14 @@ void CustomLabel::setWordWrap(bool v)
     }
 }
 
-void CustomLabel::setTransparent(bool v)
-{
+void CustomLabel::setTransparent(bool v) {
     if (v != m_transparent) {
         m_transparent = v;
         invalidate();
     }
 }
 
-void CustomLabel::setShowAccelChar(bool v)
-{
+void CustomLabel::setShowAccelChar(bool v) {
     if (v != m_showAccelChar) {
         m_showAccelChar = v;
         adjustSize();
@@ -65,8 +58,7 @@ void CustomLabel::setShowAccelChar(bool v)
     }
 }
 
-UINT CustomLabel::textFlags() const
-{
+UINT CustomLabel::textFlags() const {
     UINT flags = DT_EXPANDTABS;
     flags |= m_alignment == Alignment::taLeftJustify    ? DT_LEFT
              : m_alignment == Alignment::taRightJustify ? DT_RIGHT
@@ -78,8 +70,7 @@ UINT CustomLabel::textFlags() const
     return flags;
 }
 
-void CustomLabel::doDrawText(Canvas& canvas, core::Rect& r, UINT flags)
-{
+void CustomLabel::doDrawText(Canvas& canvas, core::Rect& r, UINT flags) {
     std::string text = caption();
     // An empty caption still measures one line high.
     if ((flags & DT_CALCRECT) && (text.empty() || (m_showAccelChar && text == "&")))
@@ -99,8 +90,7 @@ void CustomLabel::doDrawText(Canvas& canvas, core::Rect& r, UINT flags)
     canvas.drawText(text, r, flags);
 }
 
-void CustomLabel::paint(Canvas& canvas)
-{
+void CustomLabel::paint(Canvas& canvas) {
     const core::Rect client = clientRect();
     if (!m_transparent) {
         canvas.brush().setStyle(BrushStyle::bsSolid);
@@ -119,8 +109,7 @@ void CustomLabel::paint(Canvas& canvas)
     doDrawText(canvas, r, flags);
 }
 
-bool CustomLabel::autoSizeBounds(core::Rect& bounds)
-{
+bool CustomLabel::autoSizeBounds(core::Rect& bounds) {
     WindowDC screenDC(nullptr);
     if (!screenDC)
         return false;
@@ -133,8 +122,7 @@ bool CustomLabel::autoSizeBounds(core::Rect& bounds)
     return true;
 }
 
-bool CustomLabel::setProperty(const std::string& name, core::PropertyReader& value)
-{
+bool CustomLabel::setProperty(const std::string& name, core::PropertyReader& value) {
     if (name == "Alignment")
         setAlignment(Alignment(value.asEnum(alignmentNames)));
     else if (name == "Layout")
@@ -152,8 +140,7 @@ bool CustomLabel::setProperty(const std::string& name, core::PropertyReader& val
     return true;
 }
 
-void CustomLabel::writeProperties(core::PropertyWriter& out) const
-{
+void CustomLabel::writeProperties(core::PropertyWriter& out) const {
     GraphicControl::writeProperties(out);
     if (!autoSize())
         out.writeBool("AutoSize", false);

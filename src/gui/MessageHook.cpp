@@ -4,20 +4,17 @@
 
 namespace gui {
 
-MessageHook::~MessageHook()
-{
+MessageHook::~MessageHook() {
     if (m_installed && m_control)
         m_control->removeHook(this);
 }
 
-void MessageHook::callPrevious(Message& m)
-{
+void MessageHook::callPrevious(Message& m) {
     if (m_control)
         m_control->dispatchAfter(this, m);
 }
 
-void FunctionHook::hookMessage(Message& m)
-{
+void FunctionHook::hookMessage(Message& m) {
     m_handler(m, [this](Message& msg) { callPrevious(msg); });
 }
 

@@ -13,61 +13,60 @@ constexpr std::initializer_list<const char*> bevelNames = {"bvNone", "bvLowered"
 constexpr std::initializer_list<const char*> alignmentNames = {"taLeftJustify", "taRightJustify", "taCenter"};
 constexpr std::initializer_list<const char*> borderStyleNames = {"bsNone", "bsSingle"};
 
-void drawBevel(Canvas& canvas, core::Rect& r, PanelBevel bevel, int width)
-{
+void drawBevel(Canvas& canvas, core::Rect& r, PanelBevel bevel, int width) {
     switch (bevel) {
-    case PanelBevel::bvNone: break;
-    case PanelBevel::bvLowered: drawFrame3D(canvas, r, core::clBtnShadow, core::clBtnHighlight, width); break;
-    case PanelBevel::bvRaised: drawFrame3D(canvas, r, core::clBtnHighlight, core::clBtnShadow, width); break;
-    case PanelBevel::bvSpace: r = {r.left + width, r.top + width, r.right - width, r.bottom - width}; break;
+    case PanelBevel::bvNone:
+        break;
+    case PanelBevel::bvLowered:
+        drawFrame3D(canvas, r, core::clBtnShadow, core::clBtnHighlight, width);
+        break;
+    case PanelBevel::bvRaised:
+        drawFrame3D(canvas, r, core::clBtnHighlight, core::clBtnShadow, width);
+        break;
+    case PanelBevel::bvSpace:
+        r = {r.left + width, r.top + width, r.right - width, r.bottom - width};
+        break;
     }
 }
 
 } // namespace
 
-Panel::Panel(core::Component* owner) : CustomControl(owner)
-{
+Panel::Panel(core::Component* owner) : CustomControl(owner) {
     setColor(core::clBtnFace);
     storeBounds({0, 0, 185, 41});
 }
 
-Panel::~Panel()
-{
+Panel::~Panel() {
     beginDestroy();
 }
 
-void Panel::setAlignment(Alignment a)
-{
+void Panel::setAlignment(Alignment a) {
     if (a == m_alignment)
         return;
     m_alignment = a;
     invalidate();
 }
 
-void Panel::frameChanged()
-{
+void Panel::frameChanged() {
     realign();
     invalidate();
 }
 
-void Panel::setBevelOuter(PanelBevel b)
-{
+void Panel::setBevelOuter(PanelBevel b) {
     if (b != m_bevelOuter) {
         m_bevelOuter = b;
         frameChanged();
     }
 }
 
-void Panel::setBevelInner(PanelBevel b)
-{
+void Panel::setBevelInner(PanelBevel b) {
     if (b != m_bevelInner) {
         m_bevelInner = b;
         frameChanged();
     }
 }
 
-void Panel::setBevelWidth(int w)
-{
+void Panel::setBevelWidth(int w) {
     w = std::max(w, 1);
     if (w != m_bevelWidth) {
         m_bevelWidth = w;
@@ -75,8 +74,7 @@ void Panel::setBevelWidth(int w)
     }
 }
 
-void Panel::setBorderWidth(int w)
-{
+void Panel::setBorderWidth(int w) {
     w = std::max(w, 0);
     if (w != m_borderWidth) {
         m_borderWidth = w;
@@ -84,16 +82,14 @@ void Panel::setBorderWidth(int w)
     }
 }
 
-void Panel::setBorderStyle(PanelBorderStyle s)
-{
+void Panel::setBorderStyle(PanelBorderStyle s) {
     if (s != m_borderStyle) {
         m_borderStyle = s;
         frameChanged();
     }
 }
 
-core::Rect Panel::alignClientRect() const
-{
+core::Rect Panel::alignClientRect() const {
     core::Rect r = clientRect();
     int inset = m_borderWidth + (m_borderStyle == PanelBorderStyle::bsSingle ? 1 : 0);
     if (m_bevelOuter != PanelBevel::bvNone)
@@ -103,8 +99,7 @@ core::Rect Panel::alignClientRect() const
     return {r.left + inset, r.top + inset, r.right - inset, r.bottom - inset};
 }
 
-void Panel::paint(Canvas& canvas)
-{
+void Panel::paint(Canvas& canvas) {
     core::Rect r = clientRect();
     if (m_borderStyle == PanelBorderStyle::bsSingle)
         drawFrame3D(canvas, r, core::clWindowFrame, core::clWindowFrame, 1);
@@ -128,8 +123,7 @@ void Panel::paint(Canvas& canvas)
     canvas.drawText(caption(), r, flags);
 }
 
-bool Panel::setProperty(const std::string& name, core::PropertyReader& value)
-{
+bool Panel::setProperty(const std::string& name, core::PropertyReader& value) {
     if (name == "Alignment")
         setAlignment(Alignment(value.asEnum(alignmentNames)));
     else if (name == "BevelOuter")
@@ -147,8 +141,7 @@ bool Panel::setProperty(const std::string& name, core::PropertyReader& value)
     return true;
 }
 
-void Panel::writeProperties(core::PropertyWriter& out) const
-{
+void Panel::writeProperties(core::PropertyWriter& out) const {
     CustomControl::writeProperties(out);
     if (m_alignment != Alignment::taCenter)
         out.writeIdent("Alignment", alignmentNames.begin()[int(m_alignment)]);

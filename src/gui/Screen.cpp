@@ -7,30 +7,50 @@ namespace gui {
 
 namespace {
 
-LPCWSTR standardCursorName(int id)
-{
+LPCWSTR standardCursorName(int id) {
     switch (id) {
-    case crArrow: return IDC_ARROW;
-    case crCross: return IDC_CROSS;
-    case crIBeam: return IDC_IBEAM;
-    case crSizeNESW: return IDC_SIZENESW;
-    case crSizeNS: return IDC_SIZENS;
-    case crSizeNWSE: return IDC_SIZENWSE;
-    case crSizeWE: return IDC_SIZEWE;
-    case crUpArrow: return IDC_UPARROW;
-    case crHourGlass: return IDC_WAIT;
-    case crDrag: return IDC_ARROW;
-    case crNoDrop: return IDC_NO;
-    case crHSplit: return IDC_SIZEWE;
-    case crVSplit: return IDC_SIZENS;
-    case crMultiDrag: return IDC_ARROW;
-    case crSQLWait: return IDC_WAIT;
-    case crNo: return IDC_NO;
-    case crAppStart: return IDC_APPSTARTING;
-    case crHelp: return IDC_HELP;
-    case crHandPoint: return IDC_HAND;
-    case crSizeAll: return IDC_SIZEALL;
-    default: return nullptr;
+    case crArrow:
+        return IDC_ARROW;
+    case crCross:
+        return IDC_CROSS;
+    case crIBeam:
+        return IDC_IBEAM;
+    case crSizeNESW:
+        return IDC_SIZENESW;
+    case crSizeNS:
+        return IDC_SIZENS;
+    case crSizeNWSE:
+        return IDC_SIZENWSE;
+    case crSizeWE:
+        return IDC_SIZEWE;
+    case crUpArrow:
+        return IDC_UPARROW;
+    case crHourGlass:
+        return IDC_WAIT;
+    case crDrag:
+        return IDC_ARROW;
+    case crNoDrop:
+        return IDC_NO;
+    case crHSplit:
+        return IDC_SIZEWE;
+    case crVSplit:
+        return IDC_SIZENS;
+    case crMultiDrag:
+        return IDC_ARROW;
+    case crSQLWait:
+        return IDC_WAIT;
+    case crNo:
+        return IDC_NO;
+    case crAppStart:
+        return IDC_APPSTARTING;
+    case crHelp:
+        return IDC_HELP;
+    case crHandPoint:
+        return IDC_HAND;
+    case crSizeAll:
+        return IDC_SIZEALL;
+    default:
+        return nullptr;
     }
 }
 
@@ -38,20 +58,17 @@ LPCWSTR standardCursorName(int id)
 
 Screen::Screen() = default;
 
-Screen::~Screen()
-{
+Screen::~Screen() {
     for (auto& [id, e] : m_cursors)
         release(e);
 }
 
-void Screen::release(const Entry& e)
-{
+void Screen::release(const Entry& e) {
     if (e.handle && e.ownership == CursorOwnership::Owned)
         DestroyCursor(e.handle);
 }
 
-HCURSOR Screen::cursor(int id) const
-{
+HCURSOR Screen::cursor(int id) const {
     if (auto it = m_cursors.find(id); it != m_cursors.end())
         return it->second.handle;
     if (id == crNone)
@@ -63,8 +80,7 @@ HCURSOR Screen::cursor(int id) const
     return LoadCursorW(nullptr, IDC_ARROW);
 }
 
-void Screen::setCursor(int id, HCURSOR cursor, CursorOwnership ownership)
-{
+void Screen::setCursor(int id, HCURSOR cursor, CursorOwnership ownership) {
     auto it = m_cursors.find(id);
     if (it != m_cursors.end()) {
         if (it->second.handle == cursor) {
@@ -76,16 +92,14 @@ void Screen::setCursor(int id, HCURSOR cursor, CursorOwnership ownership)
     m_cursors[id] = Entry{cursor, ownership};
 }
 
-void Screen::removeCursor(int id)
-{
+void Screen::removeCursor(int id) {
     if (auto it = m_cursors.find(id); it != m_cursors.end()) {
         release(it->second);
         m_cursors.erase(it);
     }
 }
 
-void Screen::setScreenCursor(int id)
-{
+void Screen::setScreenCursor(int id) {
     if (m_screenCursor == id)
         return;
     m_screenCursor = id;
@@ -94,11 +108,14 @@ void Screen::setScreenCursor(int id)
         SetCursor(cursor(id));
 }
 
-int Screen::width() const { return GetSystemMetrics(SM_CXSCREEN); }
-int Screen::height() const { return GetSystemMetrics(SM_CYSCREEN); }
+int Screen::width() const {
+    return GetSystemMetrics(SM_CXSCREEN);
+}
+int Screen::height() const {
+    return GetSystemMetrics(SM_CYSCREEN);
+}
 
-core::Rect Screen::workAreaRect() const
-{
+core::Rect Screen::workAreaRect() const {
     HMONITOR monitor = nullptr;
     if (CustomForm* main = application().mainForm(); main && main->hasHandle())
         monitor = MonitorFromWindow(main->handle(), MONITOR_DEFAULTTOPRIMARY);
@@ -113,8 +130,7 @@ core::Rect Screen::workAreaRect() const
     return {r.left, r.top, r.right, r.bottom};
 }
 
-Screen& screen()
-{
+Screen& screen() {
     static Screen instance;
     return instance;
 }

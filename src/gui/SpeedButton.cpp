@@ -16,9 +16,8 @@ constexpr std::initializer_list<const char*> layoutNames = {"blGlyphLeft", "blGl
 
 } // namespace
 
-ButtonGlyphLayout layoutButtonGlyph(core::Point client, core::Point glyph, core::Point text, ButtonLayout layout,
-                                    int margin, int spacing)
-{
+ButtonGlyphLayout layoutButtonGlyph(core::Point client, core::Point glyph, core::Point text,
+                                    ButtonLayout layout, int margin, int spacing) {
     const bool horizontal = layout == ButtonLayout::blGlyphLeft || layout == ButtonLayout::blGlyphRight;
     const bool hasGlyph = glyph.x > 0 && glyph.y > 0;
     const bool hasText = text.x > 0 && text.y > 0;
@@ -72,8 +71,7 @@ ButtonGlyphLayout layoutButtonGlyph(core::Point client, core::Point glyph, core:
     return r;
 }
 
-SpeedButton::SpeedButton(core::Component* owner) : GraphicControl(owner)
-{
+SpeedButton::SpeedButton(core::Component* owner) : GraphicControl(owner) {
     storeBounds({0, 0, 23, 22});
     // The button decides itself when a release is a click.
     setClickEvents(false);
@@ -81,21 +79,18 @@ SpeedButton::SpeedButton(core::Component* owner) : GraphicControl(owner)
     m_glyph.onChange = [this](Bitmap&) { invalidate(); };
 }
 
-SpeedButton::~SpeedButton()
-{
+SpeedButton::~SpeedButton() {
     beginDestroy();
     m_glyph.onChange = nullptr;
 }
 
-void SpeedButton::setGlyph(const Bitmap& glyph)
-{
+void SpeedButton::setGlyph(const Bitmap& glyph) {
     m_glyph.assign(glyph);
     m_glyph.setTransparent(true);
     invalidate();
 }
 
-void SpeedButton::setNumGlyphs(int n)
-{
+void SpeedButton::setNumGlyphs(int n) {
     n = std::clamp(n, 1, 4);
     if (n != m_numGlyphs) {
         m_numGlyphs = n;
@@ -103,48 +98,42 @@ void SpeedButton::setNumGlyphs(int n)
     }
 }
 
-void SpeedButton::setLayout(ButtonLayout layout)
-{
+void SpeedButton::setLayout(ButtonLayout layout) {
     if (layout != m_layout) {
         m_layout = layout;
         invalidate();
     }
 }
 
-void SpeedButton::setMargin(int margin)
-{
+void SpeedButton::setMargin(int margin) {
     if (margin != m_margin) {
         m_margin = std::max(margin, -1);
         invalidate();
     }
 }
 
-void SpeedButton::setSpacing(int spacing)
-{
+void SpeedButton::setSpacing(int spacing) {
     if (spacing != m_spacing) {
         m_spacing = spacing;
         invalidate();
     }
 }
 
-void SpeedButton::setFlat(bool flat)
-{
+void SpeedButton::setFlat(bool flat) {
     if (flat != m_flat) {
         m_flat = flat;
         invalidate();
     }
 }
 
-void SpeedButton::setTransparent(bool transparent)
-{
+void SpeedButton::setTransparent(bool transparent) {
     if (transparent != m_transparent) {
         m_transparent = transparent;
         invalidate();
     }
 }
 
-void SpeedButton::setGroupIndex(int index)
-{
+void SpeedButton::setGroupIndex(int index) {
     if (index == m_groupIndex)
         return;
     m_groupIndex = index;
@@ -154,8 +143,7 @@ void SpeedButton::setGroupIndex(int index)
         updateExclusive();
 }
 
-void SpeedButton::setDown(bool down)
-{
+void SpeedButton::setDown(bool down) {
     if (m_groupIndex == 0)
         down = false;
     if (down == m_down)
@@ -166,12 +154,12 @@ void SpeedButton::setDown(bool down)
     invalidate();
 }
 
-void SpeedButton::updateExclusive()
-{
+void SpeedButton::updateExclusive() {
     if (m_groupIndex == 0 || !m_down || !parent())
         return;
     for (Control* c : parent()->controls())
-        if (auto* b = dynamic_cast<SpeedButton*>(c); b && b != this && b->m_groupIndex == m_groupIndex && b->m_down) {
+        if (auto* b = dynamic_cast<SpeedButton*>(c);
+            b && b != this && b->m_groupIndex == m_groupIndex && b->m_down) {
             b->m_down = false;
             b->invalidate();
         }
@@ -179,8 +167,7 @@ void SpeedButton::updateExclusive()
 
 // --- Mouse ---------------------------------------------------------------------------------------
 
-void SpeedButton::mouseDown(MouseButton button, ShiftState shift, int x, int y)
-{
+void SpeedButton::mouseDown(MouseButton button, ShiftState shift, int x, int y) {
     if (button == MouseButton::mbLeft && isEnabled()) {
         m_dragging = true;
         m_pressed = true;
@@ -189,8 +176,7 @@ void SpeedButton::mouseDown(MouseButton button, ShiftState shift, int x, int y)
     GraphicControl::mouseDown(button, shift, x, y);
 }
 
-void SpeedButton::mouseMove(ShiftState shift, int x, int y)
-{
+void SpeedButton::mouseMove(ShiftState shift, int x, int y) {
     if (m_dragging) {
         const bool over = clientRect().contains({x, y});
         if (over != m_pressed) {
@@ -201,8 +187,7 @@ void SpeedButton::mouseMove(ShiftState shift, int x, int y)
     GraphicControl::mouseMove(shift, x, y);
 }
 
-void SpeedButton::mouseUp(MouseButton button, ShiftState shift, int x, int y)
-{
+void SpeedButton::mouseUp(MouseButton button, ShiftState shift, int x, int y) {
     const bool wasDragging = m_dragging && button == MouseButton::mbLeft;
     if (wasDragging) {
         m_dragging = false;
@@ -218,15 +203,13 @@ void SpeedButton::mouseUp(MouseButton button, ShiftState shift, int x, int y)
     }
 }
 
-void SpeedButton::mouseEnter()
-{
+void SpeedButton::mouseEnter() {
     if (m_flat && isEnabled())
         invalidate();
     GraphicControl::mouseEnter();
 }
 
-void SpeedButton::mouseLeave()
-{
+void SpeedButton::mouseLeave() {
     if (m_flat && isEnabled())
         invalidate();
     GraphicControl::mouseLeave();
@@ -234,8 +217,7 @@ void SpeedButton::mouseLeave()
 
 // --- Painting ------------------------------------------------------------------------------------
 
-core::FBitmap SpeedButton::glyphFrame() const
-{
+core::FBitmap SpeedButton::glyphFrame() const {
     if (m_glyph.isEmpty())
         return {};
     const int32_t frameWidth = m_glyph.width() / m_numGlyphs;
@@ -268,8 +250,7 @@ core::FBitmap SpeedButton::glyphFrame() const
     return frame;
 }
 
-void SpeedButton::paint(Canvas& canvas)
-{
+void SpeedButton::paint(Canvas& canvas) {
     const core::Rect client = clientRect();
     const bool down = m_pressed || m_down;
     if (!m_flat) {
@@ -300,7 +281,8 @@ void SpeedButton::paint(Canvas& canvas)
                           {textSize.width(), textSize.height()}, m_layout, m_margin, m_spacing);
     const int32_t offset = down ? 1 : 0;
     if (!frame.isEmpty())
-        canvas.drawTransparent(placed.glyph.x + offset, placed.glyph.y + offset, frame, m_glyph.transparentColor());
+        canvas.drawTransparent(placed.glyph.x + offset, placed.glyph.y + offset, frame,
+                               m_glyph.transparentColor());
     if (caption().empty())
         return;
     canvas.brush().setStyle(BrushStyle::bsClear);
@@ -317,8 +299,7 @@ void SpeedButton::paint(Canvas& canvas)
 
 // --- Layout properties ---------------------------------------------------------------------------
 
-bool SpeedButton::setProperty(const std::string& name, core::PropertyReader& value)
-{
+bool SpeedButton::setProperty(const std::string& name, core::PropertyReader& value) {
     if (name == "Glyph.Data" || name == "Glyph") {
         if (!m_glyph.setProperty("Data", value))
             return false;
@@ -346,8 +327,7 @@ bool SpeedButton::setProperty(const std::string& name, core::PropertyReader& val
     return true;
 }
 
-void SpeedButton::writeProperties(core::PropertyWriter& out) const
-{
+void SpeedButton::writeProperties(core::PropertyWriter& out) const {
     GraphicControl::writeProperties(out);
     if (m_allowAllUp)
         out.writeBool("AllowAllUp", true);

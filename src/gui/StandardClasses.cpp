@@ -15,8 +15,7 @@ namespace gui {
 namespace {
 
 // A control made for a layout sits in the enclosing window control.
-template <typename T> core::Component* makeControl(core::Component* owner, core::Component* parent)
-{
+template <typename T> core::Component* makeControl(core::Component* owner, core::Component* parent) {
     auto* control = new T(owner);
     if (auto* window = dynamic_cast<WinControl*>(parent))
         control->setParent(window);
@@ -25,8 +24,7 @@ template <typename T> core::Component* makeControl(core::Component* owner, core:
 
 } // namespace
 
-void registerStandardClasses(layout::ClassRegistry& registry)
-{
+void registerStandardClasses(layout::ClassRegistry& registry) {
     registry.add("TPanel", makeControl<Panel>);
     registry.add("TGroupBox", makeControl<GroupBox>);
     registry.add("TBevel", makeControl<Bevel>);
@@ -41,8 +39,7 @@ void registerStandardClasses(layout::ClassRegistry& registry)
     });
 }
 
-void registerStandardClasses()
-{
+void registerStandardClasses() {
     registerStandardClasses(layout::ClassRegistry::global());
 }
 

@@ -8,52 +8,45 @@ namespace gui {
 
 namespace {
 
-std::map<UINT_PTR, Timer*>& timers()
-{
+std::map<UINT_PTR, Timer*>& timers() {
     static std::map<UINT_PTR, Timer*> map;
     return map;
 }
 
-UINT_PTR nextTimerId()
-{
+UINT_PTR nextTimerId() {
     static UINT_PTR next = 1;
     return next++;
 }
 
 } // namespace
 
-Timer::Timer(core::Component* owner) : core::Component(owner), m_id(nextTimerId())
-{
+Timer::Timer(core::Component* owner) : core::Component(owner), m_id(nextTimerId()) {
     timers()[m_id] = this;
     updateTimer();
 }
 
-Timer::~Timer()
-{
+Timer::~Timer() {
     beginDestroy();
     if (m_armed)
         KillTimer(utilityWindow(), m_id);
     timers().erase(m_id);
 }
 
-void Timer::setInterval(unsigned ms)
-{
+void Timer::setInterval(unsigned ms) {
     if (ms == m_interval)
         return;
     m_interval = ms;
     updateTimer();
 }
 
-void Timer::setEnabled(bool enabled)
-{
+void Timer::setEnabled(bool enabled) {
     if (enabled == m_enabled)
         return;
     m_enabled = enabled;
     updateTimer();
 }
 
-void Timer::updateTimer()
-{
+void Timer::updateTimer() {
     if (m_armed) {
         KillTimer(utilityWindow(), m_id);
         m_armed = false;
@@ -62,21 +55,18 @@ void Timer::updateTimer()
         m_armed = SetTimer(utilityWindow(), m_id, m_interval, nullptr) != 0;
 }
 
-void Timer::dispatchTimer(UINT_PTR id)
-{
+void Timer::dispatchTimer(UINT_PTR id) {
     auto& map = timers();
     if (auto it = map.find(id); it != map.end() && it->second->m_armed)
         it->second->timer();
 }
 
-void Timer::timer()
-{
+void Timer::timer() {
     if (onTimer)
         onTimer(this);
 }
 
-bool Timer::setProperty(const std::string& name, core::PropertyReader& value)
-{
+bool Timer::setProperty(const std::string& name, core::PropertyReader& value) {
     if (name == "Interval") {
         const int32_t ms = value.asInt();
         if (ms < 0)
@@ -93,8 +83,7 @@ bool Timer::setProperty(const std::string& name, core::PropertyReader& value)
     return true;
 }
 
-void Timer::writeProperties(core::PropertyWriter& out) const
-{
+void Timer::writeProperties(core::PropertyWriter& out) const {
     core::Component::writeProperties(out);
     if (!m_enabled)
         out.writeBool("Enabled", false);

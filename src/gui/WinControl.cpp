@@ -17,8 +17,7 @@ namespace gui {
 
 WinControl::WinControl(core::Component* owner) : Control(owner) {}
 
-WinControl::~WinControl()
-{
+WinControl::~WinControl() {
     beginDestroy();
     // Children that someone else owns go with their parent too.
     while (!m_controls.empty())
@@ -33,8 +32,7 @@ WinControl::~WinControl()
 
 // --- Window handle -------------------------------------------------------------------------------
 
-HWND WinControl::handle()
-{
+HWND WinControl::handle() {
     if (!m_handle) {
         // Making the parent's window makes this one too.
         if (parent())
@@ -45,8 +43,7 @@ HWND WinControl::handle()
     return m_handle;
 }
 
-void WinControl::createParams(CreateParams& p)
-{
+void WinControl::createParams(CreateParams& p) {
     p.className = core::utf8ToWide(className());
     p.classStyle = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
     p.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
@@ -64,8 +61,7 @@ void WinControl::createParams(CreateParams& p)
         p.parent = parent()->handle();
 }
 
-void WinControl::createWnd()
-{
+void WinControl::createWnd() {
     CreateParams p;
     createParams(p);
     if ((p.style & WS_CHILD) && !p.parent)
@@ -73,8 +69,8 @@ void WinControl::createWnd()
     const std::wstring windowClass = registerWindowClass(p.className, p.classStyle);
     if (windowClass.empty())
         throw core::Error("Error creating window class");
-    HWND window = createControlWindow(*this, p.exStyle, windowClass, core::utf8ToWide(caption()), p.style, p.x,
-                                      p.y, p.width, p.height, p.parent);
+    HWND window = createControlWindow(*this, p.exStyle, windowClass, core::utf8ToWide(caption()), p.style,
+                                      p.x, p.y, p.width, p.height, p.parent);
     if (!window)
         throw core::Error("Error creating window");
     if (!m_handle)
@@ -83,8 +79,7 @@ void WinControl::createWnd()
     createChildHandles();
 }
 
-void WinControl::createChildHandles()
-{
+void WinControl::createChildHandles() {
     for (Control* c : m_controls)
         if (auto* w = dynamic_cast<WinControl*>(c); w && !w->m_handle)
             w->createWnd();
@@ -94,8 +89,7 @@ void WinControl::createChildHandles()
             SetWindowPos(w->m_handle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void WinControl::destroyHandle()
-{
+void WinControl::destroyHandle() {
     if (!m_handle)
         return;
     // Tell the whole subtree before the platform takes the windows down.
@@ -115,8 +109,7 @@ void WinControl::destroyHandle()
         detachHandle();
 }
 
-void WinControl::detachHandle()
-{
+void WinControl::detachHandle() {
     m_handle = nullptr;
     if (m_mouseControl)
         m_mouseControl->m_mouseInside = false;
@@ -125,8 +118,7 @@ void WinControl::detachHandle()
     m_trackingLeave = false;
 }
 
-void WinControl::recreateWnd()
-{
+void WinControl::recreateWnd() {
     if (!m_handle)
         return;
     m_recreating = true;
@@ -142,8 +134,7 @@ void WinControl::recreateWnd()
 
 // --- Message chain -------------------------------------------------------------------------------
 
-void WinControl::installHook(MessageHook* hook)
-{
+void WinControl::installHook(MessageHook* hook) {
     if (!hook)
         return;
     if (hook->m_installed && hook->m_control && hook->m_control != this)
@@ -154,8 +145,7 @@ void WinControl::installHook(MessageHook* hook)
     hook->m_installed = true;
 }
 
-void WinControl::removeHook(MessageHook* hook)
-{
+void WinControl::removeHook(MessageHook* hook) {
     const auto it = std::find(m_hooks.begin(), m_hooks.end(), hook);
     if (it == m_hooks.end())
         return;
@@ -164,21 +154,18 @@ void WinControl::removeHook(MessageHook* hook)
         hook->m_installed = false;
 }
 
-bool WinControl::hasHook(const MessageHook* hook) const
-{
+bool WinControl::hasHook(const MessageHook* hook) const {
     return std::find(m_hooks.begin(), m_hooks.end(), hook) != m_hooks.end();
 }
 
-void WinControl::dispatchMessage(Message& m)
-{
+void WinControl::dispatchMessage(Message& m) {
     if (m_hooks.empty())
         wndProc(m);
     else
         m_hooks.front()->hookMessage(m);
 }
 
-void WinControl::dispatchAfter(const MessageHook* hook, Message& m)
-{
+void WinControl::dispatchAfter(const MessageHook* hook, Message& m) {
     auto it = std::find(m_hooks.begin(), m_hooks.end(), hook);
     if (it != m_hooks.end() && ++it != m_hooks.end())
         (*it)->hookMessage(m);
@@ -186,25 +173,21 @@ void WinControl::dispatchAfter(const MessageHook* hook, Message& m)
         wndProc(m);
 }
 
-LRESULT WinControl::perform(UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT WinControl::perform(UINT msg, WPARAM wParam, LPARAM lParam) {
     Message m{msg, wParam, lParam, 0};
     dispatchMessage(m);
     return m.result;
 }
 
-LRESULT WinControl::sendMessage(UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT WinControl::sendMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     return SendMessageW(handle(), msg, wParam, lParam);
 }
 
-void WinControl::defaultHandler(Message& m)
-{
+void WinControl::defaultHandler(Message& m) {
     m.result = m_handle ? DefWindowProcW(m_handle, m.msg, m.wParam, m.lParam) : 0;
 }
 
-void WinControl::wndProc(Message& m)
-{
+void WinControl::wndProc(Message& m) {
     switch (m.msg) {
     case WM_PAINT:
         paintHandler(m);
@@ -270,11 +253,10 @@ void WinControl::wndProc(Message& m)
 
 void WinControl::paint(Canvas&) {}
 
-void WinControl::fillBackground(HDC dc, core::Rect clip)
-{
+void WinControl::fillBackground(HDC dc, core::Rect clip) {
     const core::Rect client = clientRect();
-    RECT r{std::max(clip.left, client.left), std::max(clip.top, client.top), std::min(clip.right, client.right),
-           std::min(clip.bottom, client.bottom)};
+    RECT r{std::max(clip.left, client.left), std::max(clip.top, client.top),
+           std::min(clip.right, client.right), std::min(clip.bottom, client.bottom)};
     if (r.right <= r.left || r.bottom <= r.top)
         return;
     BrushHandle brush(CreateSolidBrush(colorRef(color())));
@@ -282,14 +264,12 @@ void WinControl::fillBackground(HDC dc, core::Rect clip)
         FillRect(dc, &r, brush.get());
 }
 
-bool WinControl::eraseBackground(HDC dc)
-{
+bool WinControl::eraseBackground(HDC dc) {
     fillBackground(dc, clientRect());
     return true;
 }
 
-void WinControl::paintHandler(Message&)
-{
+void WinControl::paintHandler(Message&) {
     PaintDC dc(m_handle);
     if (!dc)
         return;
@@ -297,8 +277,7 @@ void WinControl::paintHandler(Message&)
     paintTo(dc.get(), {r.left, r.top, r.right, r.bottom});
 }
 
-void WinControl::paintTo(HDC dc, core::Rect clip)
-{
+void WinControl::paintTo(HDC dc, core::Rect clip) {
     guardedCall([&] {
         Canvas canvas(dc);
         canvas.font().assign(font());
@@ -308,14 +287,12 @@ void WinControl::paintTo(HDC dc, core::Rect clip)
     paintControls(dc, clip);
 }
 
-void WinControl::paintWindow(HDC dc, core::Rect clip)
-{
+void WinControl::paintWindow(HDC dc, core::Rect clip) {
     fillBackground(dc, clip);
     paintTo(dc, clip);
 }
 
-void WinControl::paintControls(HDC dc, core::Rect clip)
-{
+void WinControl::paintControls(HDC dc, core::Rect clip) {
     for (Control* c : m_controls) {
         auto* g = dynamic_cast<GraphicControl*>(c);
         if (!g || !g->isVisible() || g->width() <= 0 || g->height() <= 0)
@@ -331,28 +308,24 @@ void WinControl::paintControls(HDC dc, core::Rect clip)
     }
 }
 
-void WinControl::invalidate()
-{
+void WinControl::invalidate() {
     if (m_handle)
         InvalidateRect(m_handle, nullptr, TRUE);
 }
 
-void WinControl::repaint()
-{
+void WinControl::repaint() {
     invalidate();
     update();
 }
 
-void WinControl::update()
-{
+void WinControl::update() {
     if (m_handle)
         UpdateWindow(m_handle);
 }
 
 // --- Geometry ------------------------------------------------------------------------------------
 
-core::Rect WinControl::clientRect() const
-{
+core::Rect WinControl::clientRect() const {
     if (m_handle) {
         RECT r;
         if (GetClientRect(m_handle, &r))
@@ -361,8 +334,7 @@ core::Rect WinControl::clientRect() const
     return Control::clientRect();
 }
 
-core::Point WinControl::clientOrigin() const
-{
+core::Point WinControl::clientOrigin() const {
     if (m_handle) {
         POINT p{0, 0};
         ClientToScreen(m_handle, &p);
@@ -371,8 +343,7 @@ core::Point WinControl::clientOrigin() const
     return Control::clientOrigin();
 }
 
-void WinControl::setBounds(int32_t left, int32_t top, int32_t width, int32_t height)
-{
+void WinControl::setBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
     if (!m_handle) {
         Control::setBounds(left, top, width, height);
         return;
@@ -387,8 +358,7 @@ void WinControl::setBounds(int32_t left, int32_t top, int32_t width, int32_t hei
     requestParentRealign();
 }
 
-void WinControl::updateBoundsFromWindow()
-{
+void WinControl::updateBoundsFromWindow() {
     if (!m_handle)
         return;
     const bool child = (GetWindowLongW(m_handle, GWL_STYLE) & WS_CHILD) != 0;
@@ -407,8 +377,7 @@ void WinControl::updateBoundsFromWindow()
     boundsChanged(sizeChanged);
 }
 
-void WinControl::boundsChanged(bool sizeChanged)
-{
+void WinControl::boundsChanged(bool sizeChanged) {
     if (sizeChanged)
         alignChildren();
     Control::boundsChanged(sizeChanged);
@@ -416,8 +385,7 @@ void WinControl::boundsChanged(bool sizeChanged)
 
 // --- Children ------------------------------------------------------------------------------------
 
-void WinControl::setParent(WinControl* newParent)
-{
+void WinControl::setParent(WinControl* newParent) {
     if (newParent == parent())
         return;
     // A window that cannot move under the new parent's window is made again there when needed.
@@ -426,16 +394,14 @@ void WinControl::setParent(WinControl* newParent)
     Control::setParent(newParent);
 }
 
-bool WinControl::containsControl(const Control* control) const
-{
+bool WinControl::containsControl(const Control* control) const {
     for (const Control* c = control; c; c = c->parent())
         if (c == this)
             return true;
     return false;
 }
 
-Control* WinControl::controlAtPos(core::Point p, bool allowDisabled, bool allowWinControls) const
-{
+Control* WinControl::controlAtPos(core::Point p, bool allowDisabled, bool allowWinControls) const {
     for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
         Control* c = *it;
         if (!allowWinControls && dynamic_cast<WinControl*>(c))
@@ -448,8 +414,7 @@ Control* WinControl::controlAtPos(core::Point p, bool allowDisabled, bool allowW
     return nullptr;
 }
 
-void WinControl::insertControl(Control* control)
-{
+void WinControl::insertControl(Control* control) {
     m_controls.push_back(control);
     control->m_parent = this;
     if (auto* w = dynamic_cast<WinControl*>(control)) {
@@ -470,8 +435,7 @@ void WinControl::insertControl(Control* control)
     control->invalidate();
 }
 
-void WinControl::removeControl(Control* control)
-{
+void WinControl::removeControl(Control* control) {
     control->invalidate();
     forgetChild(control);
     m_controls.erase(std::remove(m_controls.begin(), m_controls.end(), control), m_controls.end());
@@ -481,8 +445,7 @@ void WinControl::removeControl(Control* control)
         realign();
 }
 
-void WinControl::forgetChild(Control* control)
-{
+void WinControl::forgetChild(Control* control) {
     if (m_mouseControl == control) {
         control->m_mouseInside = false;
         m_mouseControl = nullptr;
@@ -494,8 +457,7 @@ void WinControl::forgetChild(Control* control)
     }
 }
 
-void WinControl::moveControl(Control* control, bool toFront)
-{
+void WinControl::moveControl(Control* control, bool toFront) {
     auto it = std::find(m_controls.begin(), m_controls.end(), control);
     if (it == m_controls.end())
         return;
@@ -511,19 +473,16 @@ void WinControl::moveControl(Control* control, bool toFront)
         control->invalidate();
 }
 
-void WinControl::realign()
-{
+void WinControl::realign() {
     alignChildren();
 }
 
-void WinControl::enableAlign()
-{
+void WinControl::enableAlign() {
     if (m_alignDisabled > 0 && --m_alignDisabled == 0)
         realign();
 }
 
-void WinControl::alignChildren()
-{
+void WinControl::alignChildren() {
     if (m_alignDisabled > 0 || m_aligning || isLoading() || isDestroying())
         return;
     std::vector<AlignedRect> items;
@@ -549,8 +508,7 @@ void WinControl::alignChildren()
 
 // --- Tab order and focus -------------------------------------------------------------------------
 
-int WinControl::tabOrder() const
-{
+int WinControl::tabOrder() const {
     if (!parent())
         return -1;
     const auto& list = parent()->m_tabList;
@@ -558,8 +516,7 @@ int WinControl::tabOrder() const
     return it == list.end() ? -1 : int(it - list.begin());
 }
 
-void WinControl::setTabOrder(int order)
-{
+void WinControl::setTabOrder(int order) {
     if (!parent())
         return;
     auto& list = parent()->m_tabList;
@@ -568,33 +525,28 @@ void WinControl::setTabOrder(int order)
     list.insert(list.begin() + order, this);
 }
 
-bool WinControl::canFocus() const
-{
+bool WinControl::canFocus() const {
     for (const Control* c = this; c; c = c->parent())
         if (!c->isVisible() || !c->isEnabled())
             return false;
     return true;
 }
 
-bool WinControl::isFocused() const
-{
+bool WinControl::isFocused() const {
     return m_handle && GetFocus() == m_handle;
 }
 
-void WinControl::setFocus()
-{
+void WinControl::setFocus() {
     ::SetFocus(handle());
 }
 
-bool WinControl::isShowing() const
-{
+bool WinControl::isShowing() const {
     return m_handle && IsWindowVisible(m_handle);
 }
 
 // --- Mouse ---------------------------------------------------------------------------------------
 
-void WinControl::setMouseControl(Control* control)
-{
+void WinControl::setMouseControl(Control* control) {
     if (control == m_mouseControl)
         return;
     Control* old = m_mouseControl;
@@ -605,8 +557,7 @@ void WinControl::setMouseControl(Control* control)
         control->deliverMouseEnter();
 }
 
-void WinControl::routeMouse(Message& m)
-{
+void WinControl::routeMouse(Message& m) {
     if (m.msg == WM_MOUSELEAVE) {
         m_trackingLeave = false;
         setMouseControl(nullptr);
@@ -654,7 +605,7 @@ void WinControl::routeMouse(Message& m)
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: {
-        button = m.msg == WM_LBUTTONUP ? MouseButton::mbLeft
+        button = m.msg == WM_LBUTTONUP   ? MouseButton::mbLeft
                  : m.msg == WM_RBUTTONUP ? MouseButton::mbRight
                                          : MouseButton::mbMiddle;
         Control* target = m_captureControl ? m_captureControl : (hover ? hover : this);
@@ -679,8 +630,7 @@ void WinControl::routeMouse(Message& m)
     target->deliverMouseDown(button, shift, localX(target), localY(target), doubleClick);
 }
 
-void WinControl::handleSetCursor(Message& m)
-{
+void WinControl::handleSetCursor(Message& m) {
     if (HWND(m.wParam) == m_handle && LOWORD(m.lParam) == HTCLIENT) {
         int id = screen().screenCursor();
         if (id == crDefault) {
@@ -701,22 +651,19 @@ void WinControl::handleSetCursor(Message& m)
 
 // --- Change notifications ------------------------------------------------------------------------
 
-void WinControl::fontChanged()
-{
+void WinControl::fontChanged() {
     Control::fontChanged();
     for (Control* c : std::vector<Control*>(m_controls))
         c->parentFontChanged();
 }
 
-void WinControl::colorChanged()
-{
+void WinControl::colorChanged() {
     Control::colorChanged();
     for (Control* c : std::vector<Control*>(m_controls))
         c->parentColorChanged();
 }
 
-void WinControl::textChanged()
-{
+void WinControl::textChanged() {
     if (m_handle && !m_settingText) {
         m_settingText = true;
         SetWindowTextW(m_handle, core::utf8ToWide(caption()).c_str());
@@ -725,15 +672,13 @@ void WinControl::textChanged()
     Control::textChanged();
 }
 
-void WinControl::enabledChanged()
-{
+void WinControl::enabledChanged() {
     if (m_handle)
         EnableWindow(m_handle, isEnabled());
     Control::enabledChanged();
 }
 
-void WinControl::visibleChanged()
-{
+void WinControl::visibleChanged() {
     if (m_handle)
         ShowWindow(m_handle, isVisible() ? SW_SHOWNA : SW_HIDE);
     else if (isVisible() && parent() && parent()->hasHandle())
@@ -743,8 +688,7 @@ void WinControl::visibleChanged()
 
 // --- Layout properties ---------------------------------------------------------------------------
 
-bool WinControl::setProperty(const std::string& name, core::PropertyReader& value)
-{
+bool WinControl::setProperty(const std::string& name, core::PropertyReader& value) {
     if (name == "TabOrder")
         setTabOrder(value.asInt());
     else if (name == "TabStop")
@@ -754,8 +698,7 @@ bool WinControl::setProperty(const std::string& name, core::PropertyReader& valu
     return true;
 }
 
-void WinControl::writeProperties(core::PropertyWriter& out) const
-{
+void WinControl::writeProperties(core::PropertyWriter& out) const {
     Control::writeProperties(out);
     if (parent())
         out.writeInt("TabOrder", tabOrder());
@@ -763,8 +706,7 @@ void WinControl::writeProperties(core::PropertyWriter& out) const
         out.writeBool("TabStop", true);
 }
 
-void WinControl::loaded()
-{
+void WinControl::loaded() {
     Control::loaded();
     realign();
 }

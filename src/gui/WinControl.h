@@ -147,11 +147,10 @@ protected:
     virtual void insertControl(Control* control);
     virtual void removeControl(Control* control);
 
-
 private:
     friend LRESULT CALLBACK frameworkWindowProc(HWND, UINT, WPARAM, LPARAM);
-    friend HWND createControlWindow(WinControl&, DWORD, const std::wstring&, const std::wstring&, DWORD,
-                                    int, int, int, int, HWND);
+    friend HWND createControlWindow(WinControl&, DWORD, const std::wstring&, const std::wstring&, DWORD, int,
+                                    int, int, int, HWND);
 
     void dispatchAfter(const MessageHook* hook, Message& m);
     void attachHandle(HWND window) { m_handle = window; }

@@ -6,11 +6,12 @@ namespace gui {
 
 namespace {
 
-int32_t nonNegative(int32_t v) { return v < 0 ? 0 : v; }
+int32_t nonNegative(int32_t v) {
+    return v < 0 ? 0 : v;
+}
 
 // The order in which items of one kind are placed: nearest to their edge first.
-std::vector<size_t> placementOrder(const std::vector<AlignedRect>& items, Align kind)
-{
+std::vector<size_t> placementOrder(const std::vector<AlignedRect>& items, Align kind) {
     std::vector<size_t> order;
     for (size_t i = 0; i < items.size(); ++i)
         if (items[i].align == kind)
@@ -18,11 +19,16 @@ std::vector<size_t> placementOrder(const std::vector<AlignedRect>& items, Align 
     auto key = [&](size_t i) {
         const core::Rect& r = items[i].bounds;
         switch (kind) {
-        case Align::alTop: return r.top;
-        case Align::alBottom: return -r.bottom;
-        case Align::alLeft: return r.left;
-        case Align::alRight: return -r.right;
-        default: return 0;
+        case Align::alTop:
+            return r.top;
+        case Align::alBottom:
+            return -r.bottom;
+        case Align::alLeft:
+            return r.left;
+        case Align::alRight:
+            return -r.right;
+        default:
+            return 0;
         }
     };
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return key(a) < key(b); });
@@ -31,8 +37,7 @@ std::vector<size_t> placementOrder(const std::vector<AlignedRect>& items, Align 
 
 } // namespace
 
-core::Rect alignRects(core::Rect area, std::vector<AlignedRect>& items)
-{
+core::Rect alignRects(core::Rect area, std::vector<AlignedRect>& items) {
     // Docked items keep their thickness even when the area is too small for them (they then overlap
     // or stick out), so that shrinking a window and growing it again gives the same layout.
     for (Align kind : {Align::alTop, Align::alBottom, Align::alLeft, Align::alRight, Align::alClient}) {

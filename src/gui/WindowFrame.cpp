@@ -4,8 +4,7 @@
 
 namespace gui {
 
-void drawFrame3D(Canvas& canvas, core::Rect& r, core::Color topLeft, core::Color bottomRight, int width)
-{
+void drawFrame3D(Canvas& canvas, core::Rect& r, core::Color topLeft, core::Color bottomRight, int width) {
     for (int i = 0; i < width && !r.isEmpty(); ++i) {
         canvas.brush().setStyle(BrushStyle::bsSolid);
         canvas.brush().setColor(topLeft);

@@ -16,14 +16,12 @@ thread_local WinControl* t_creating = nullptr;
 
 constexpr UINT postedCallMessage = WM_APP + 0x100;
 
-std::deque<std::function<void()>>& postedCalls()
-{
+std::deque<std::function<void()>>& postedCalls() {
     static std::deque<std::function<void()>> calls;
     return calls;
 }
 
-LRESULT CALLBACK utilityWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK utilityWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_TIMER:
         guardedCall([&] { Timer::dispatchTimer(UINT_PTR(wParam)); });
@@ -44,8 +42,7 @@ LRESULT CALLBACK utilityWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM 
 
 } // namespace
 
-std::wstring registerWindowClass(const std::wstring& baseName, UINT classStyle)
-{
+std::wstring registerWindowClass(const std::wstring& baseName, UINT classStyle) {
     // A class name stands for one class style; another style gets a name of its own.
     static std::map<std::wstring, UINT> registered;
     std::wstring name = baseName;
@@ -72,8 +69,7 @@ std::wstring registerWindowClass(const std::wstring& baseName, UINT classStyle)
     return name;
 }
 
-WinControl* findControl(HWND window)
-{
+WinControl* findControl(HWND window) {
     if (!window || !IsWindow(window))
         return nullptr;
     if (ULONG_PTR(GetClassLongPtrW(window, GCLP_WNDPROC)) != ULONG_PTR(&frameworkWindowProc))
@@ -81,8 +77,7 @@ WinControl* findControl(HWND window)
     return reinterpret_cast<WinControl*>(GetWindowLongPtrW(window, 0));
 }
 
-LRESULT CALLBACK frameworkWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK frameworkWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto* control = reinterpret_cast<WinControl*>(GetWindowLongPtrW(window, 0));
     if (!control) {
         control = t_creating;
@@ -111,8 +106,7 @@ LRESULT CALLBACK frameworkWindowProc(HWND window, UINT msg, WPARAM wParam, LPARA
 
 HWND createControlWindow(WinControl& control, DWORD exStyle, const std::wstring& className,
                          const std::wstring& caption, DWORD style, int x, int y, int width, int height,
-                         HWND parent)
-{
+                         HWND parent) {
     WinControl* const outer = t_creating;
     t_creating = &control;
     HWND window = CreateWindowExW(exStyle, className.c_str(), caption.c_str(), style, x, y, width, height,
@@ -121,8 +115,7 @@ HWND createControlWindow(WinControl& control, DWORD exStyle, const std::wstring&
     return window;
 }
 
-void guardedCall(const std::function<void()>& fn)
-{
+void guardedCall(const std::function<void()>& fn) {
     try {
         fn();
     } catch (...) {
@@ -130,8 +123,7 @@ void guardedCall(const std::function<void()>& fn)
     }
 }
 
-HWND utilityWindow()
-{
+HWND utilityWindow() {
     static HWND window = [] {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;
@@ -145,8 +137,7 @@ HWND utilityWindow()
     return window;
 }
 
-void postCall(std::function<void()> fn)
-{
+void postCall(std::function<void()> fn) {
     postedCalls().push_back(std::move(fn));
     PostMessageW(utilityWindow(), postedCallMessage, 0, 0);
 }

@@ -14,7 +14,9 @@ namespace {
 
 // Makes form the main form for the test and puts the previous one back afterwards.
 struct MainFormScope {
-    explicit MainFormScope(CustomForm* form) : previous(application().mainForm()) { application().setMainForm(form); }
+    explicit MainFormScope(CustomForm* form) : previous(application().mainForm()) {
+        application().setMainForm(form);
+    }
     ~MainFormScope() { application().setMainForm(previous); }
     CustomForm* previous;
 };
@@ -23,8 +25,7 @@ struct MainFormScope {
 
 // Closing the main form from inside the loop ends run(); the loop really dispatched messages
 // meanwhile (the timer fired several times first).
-TEST(ApplicationLoop, ClosingTheMainFormEndsTheLoop)
-{
+TEST(ApplicationLoop, ClosingTheMainFormEndsTheLoop) {
     Form form;
     MainFormScope scope(&form);
     form.setBounds(50, 50, 200, 150);
@@ -42,8 +43,7 @@ TEST(ApplicationLoop, ClosingTheMainFormEndsTheLoop)
 }
 
 // A WM_CLOSE from the platform (the frame's close box, Alt+F4) goes the same way.
-TEST(ApplicationLoop, WmCloseOnTheMainFormEndsTheLoop)
-{
+TEST(ApplicationLoop, WmCloseOnTheMainFormEndsTheLoop) {
     Form form;
     MainFormScope scope(&form);
     form.show();
@@ -53,8 +53,7 @@ TEST(ApplicationLoop, WmCloseOnTheMainFormEndsTheLoop)
 }
 
 // The loop survives a handler that throws: the exception is reported and later ticks still come.
-TEST(ApplicationLoop, ExceptionInTimerHandlerIsReportedAndLoopGoesOn)
-{
+TEST(ApplicationLoop, ExceptionInTimerHandlerIsReportedAndLoopGoesOn) {
     Form form;
     MainFormScope scope(&form);
     std::vector<std::string> reported;
@@ -74,8 +73,7 @@ TEST(ApplicationLoop, ExceptionInTimerHandlerIsReportedAndLoopGoesOn)
 }
 
 // The default report goes to stderr and does not throw; a handler that itself throws falls back to it.
-TEST(ApplicationExceptions, FailingHandlerFallsBackToDefaultReport)
-{
+TEST(ApplicationExceptions, FailingHandlerFallsBackToDefaultReport) {
     application().onException = [](const std::exception&) { throw std::runtime_error("again"); };
     EXPECT_NO_THROW(application().handleException(std::make_exception_ptr(core::Error("boom"))));
     application().onException = nullptr;
@@ -83,8 +81,7 @@ TEST(ApplicationExceptions, FailingHandlerFallsBackToDefaultReport)
 }
 
 // Forms register while they exist; the first one becomes the main form when there is none.
-TEST(ApplicationForms, FormsRegisterAndLeaveTheList)
-{
+TEST(ApplicationForms, FormsRegisterAndLeaveTheList) {
     MainFormScope none(nullptr);
     auto a = std::make_unique<Form>();
     auto b = std::make_unique<Form>();
@@ -97,8 +94,7 @@ TEST(ApplicationForms, FormsRegisterAndLeaveTheList)
 }
 
 // Broadcasts reach the named form first, then every other form once, making windows as needed.
-TEST(ApplicationForms, SendToFormsServesTheFirstFormFirst)
-{
+TEST(ApplicationForms, SendToFormsServesTheFirstFormFirst) {
     MainFormScope none(nullptr);
     Form a;
     Form b;
@@ -125,8 +121,7 @@ TEST(ApplicationForms, SendToFormsServesTheFirstFormFirst)
 }
 
 // A form released from its own handler is freed after the handler returns, not during it.
-TEST(ApplicationForms, ReleaseFreesTheFormLater)
-{
+TEST(ApplicationForms, ReleaseFreesTheFormLater) {
     MainFormScope none(nullptr);
     auto* other = new Form;
     auto* form = new Form;
@@ -144,8 +139,7 @@ TEST(ApplicationForms, ReleaseFreesTheFormLater)
 }
 
 // Minimising the application minimises its main form, restoring brings it back; both are announced.
-TEST(ApplicationWindow, MinimiseAndRestoreTheMainForm)
-{
+TEST(ApplicationWindow, MinimiseAndRestoreTheMainForm) {
     Form form;
     MainFormScope scope(&form);
     form.show();

@@ -17,27 +17,25 @@ using namespace testing_support;
 
 // --- Alignment arithmetic ------------------------------------------------------------------------
 
-TEST(AlignRects, DocksInPriorityOrderAndFillsTheRest)
-{
+TEST(AlignRects, DocksInPriorityOrderAndFillsTheRest) {
     // Listed out of order on purpose: top items go by their top, bottom items lowest first.
     std::vector<AlignedRect> items = {
-        {Align::alClient, {0, 0, 5, 5}},      {Align::alTop, {0, 50, 10, 60}},     {Align::alTop, {0, 10, 10, 30}},
-        {Align::alBottom, {0, 0, 10, 15}},    {Align::alLeft, {0, 0, 25, 10}},     {Align::alRight, {0, 0, 30, 10}},
+        {Align::alClient, {0, 0, 5, 5}},   {Align::alTop, {0, 50, 10, 60}}, {Align::alTop, {0, 10, 10, 30}},
+        {Align::alBottom, {0, 0, 10, 15}}, {Align::alLeft, {0, 0, 25, 10}}, {Align::alRight, {0, 0, 30, 10}},
         {Align::alNone, {7, 7, 9, 9}},
     };
     const core::Rect rest = alignRects({0, 0, 200, 100}, items);
-    EXPECT_EQ(items[2].bounds, (core::Rect{0, 0, 200, 20}));   // first top item (top 10)
-    EXPECT_EQ(items[1].bounds, (core::Rect{0, 20, 200, 30}));  // second top item
-    EXPECT_EQ(items[3].bounds, (core::Rect{0, 85, 200, 100})); // bottom
-    EXPECT_EQ(items[4].bounds, (core::Rect{0, 30, 25, 85}));   // left, between top and bottom
+    EXPECT_EQ(items[2].bounds, (core::Rect{0, 0, 200, 20}));    // first top item (top 10)
+    EXPECT_EQ(items[1].bounds, (core::Rect{0, 20, 200, 30}));   // second top item
+    EXPECT_EQ(items[3].bounds, (core::Rect{0, 85, 200, 100}));  // bottom
+    EXPECT_EQ(items[4].bounds, (core::Rect{0, 30, 25, 85}));    // left, between top and bottom
     EXPECT_EQ(items[5].bounds, (core::Rect{170, 30, 200, 85})); // right
-    EXPECT_EQ(items[0].bounds, (core::Rect{25, 30, 170, 85})); // client: what is left
-    EXPECT_EQ(items[6].bounds, (core::Rect{7, 7, 9, 9}));      // not aligned: untouched
+    EXPECT_EQ(items[0].bounds, (core::Rect{25, 30, 170, 85}));  // client: what is left
+    EXPECT_EQ(items[6].bounds, (core::Rect{7, 7, 9, 9}));       // not aligned: untouched
     EXPECT_EQ(rest, (core::Rect{25, 30, 170, 85}));
 }
 
-TEST(AlignRects, ItemsKeepTheirThicknessWhenTheAreaIsTooSmall)
-{
+TEST(AlignRects, ItemsKeepTheirThicknessWhenTheAreaIsTooSmall) {
     std::vector<AlignedRect> items = {{Align::alTop, {0, 0, 10, 40}}, {Align::alClient, {}}};
     alignRects({0, 0, 50, 30}, items);
     EXPECT_EQ(items[0].bounds.height(), 40); // survives shrinking, so growing again restores the layout
@@ -47,8 +45,7 @@ TEST(AlignRects, ItemsKeepTheirThicknessWhenTheAreaIsTooSmall)
 
 // --- Children, ownership, free notification ------------------------------------------------------
 
-TEST(ControlTree, OwnerFreesOwnedControlsAndParentForgetsFreedChildren)
-{
+TEST(ControlTree, OwnerFreesOwnedControlsAndParentForgetsFreedChildren) {
     auto form = std::make_unique<Form>();
     auto* panel = new Panel(form.get());
     panel->setParent(form.get());
@@ -67,8 +64,7 @@ TEST(ControlTree, OwnerFreesOwnedControlsAndParentForgetsFreedChildren)
     SUCCEED();
 }
 
-TEST(ControlTree, ReferenceToAFreedComponentIsCleared)
-{
+TEST(ControlTree, ReferenceToAFreedComponentIsCleared) {
     Form form;
     auto* menu = new MainMenu(nullptr);
     form.setMenu(menu);
@@ -77,8 +73,7 @@ TEST(ControlTree, ReferenceToAFreedComponentIsCleared)
     EXPECT_EQ(form.menu(), nullptr);
 }
 
-TEST(ControlTree, AControlCannotBecomeItsOwnAncestor)
-{
+TEST(ControlTree, AControlCannotBecomeItsOwnAncestor) {
     Form form;
     auto* outer = new Panel(&form);
     outer->setParent(&form);
@@ -90,8 +85,7 @@ TEST(ControlTree, AControlCannotBecomeItsOwnAncestor)
 
 // --- Alignment in a real window ------------------------------------------------------------------
 
-TEST(ControlAlignment, ChildrenFollowTheClientAreaOfTheirWindow)
-{
+TEST(ControlAlignment, ChildrenFollowTheClientAreaOfTheirWindow) {
     Form form;
     form.setClientWidth(300);
     form.setClientHeight(200);
@@ -126,8 +120,7 @@ TEST(ControlAlignment, ChildrenFollowTheClientAreaOfTheirWindow)
     EXPECT_EQ((core::Rect{r.left, r.top, r.right, r.bottom}), client->boundsRect());
 }
 
-TEST(ControlAlignment, PanelAlignsInsideItsBevels)
-{
+TEST(ControlAlignment, PanelAlignsInsideItsBevels) {
     Form form;
     auto* panel = new Panel(&form);
     panel->setParent(&form);
@@ -142,8 +135,7 @@ TEST(ControlAlignment, PanelAlignsInsideItsBevels)
 
 // --- Fonts and colours from the parent ------------------------------------------------------------
 
-TEST(ControlInheritance, FontAndColourFollowTheParentUntilSetOwn)
-{
+TEST(ControlInheritance, FontAndColourFollowTheParentUntilSetOwn) {
     Form form;
     auto* panel = new Panel(&form);
     panel->setParent(&form);
@@ -172,8 +164,7 @@ TEST(ControlInheritance, FontAndColourFollowTheParentUntilSetOwn)
 namespace {
 
 struct RoutingFixture : ::testing::Test {
-    void SetUp() override
-    {
+    void SetUp() override {
         form = std::make_unique<Form>();
         form->setBounds(60, 60, 300, 200);
         panel = new Panel(form.get());
@@ -189,8 +180,7 @@ struct RoutingFixture : ::testing::Test {
         panel->onClick = [this](core::Component*) { ++panelClicks; };
         form->show();
     }
-    void post(UINT msg, int x, int y, WPARAM keys = 0)
-    {
+    void post(UINT msg, int x, int y, WPARAM keys = 0) {
         SendMessageW(panel->handle(), msg, keys, MAKELPARAM(x, y));
     }
     std::unique_ptr<Form> form;
@@ -204,8 +194,7 @@ struct RoutingFixture : ::testing::Test {
 
 } // namespace
 
-TEST_F(RoutingFixture, PressAndReleaseOverAGraphicChildClickIt)
-{
+TEST_F(RoutingFixture, PressAndReleaseOverAGraphicChildClickIt) {
     post(WM_LBUTTONDOWN, 30, 25, MK_LBUTTON);
     post(WM_LBUTTONUP, 31, 26);
     EXPECT_EQ(labelClicks, 1);
@@ -226,8 +215,7 @@ TEST_F(RoutingFixture, PressAndReleaseOverAGraphicChildClickIt)
     EXPECT_EQ(panelClicks, 1);
 }
 
-TEST_F(RoutingFixture, MouseEnterAndLeaveFollowTheChildUnderTheCursor)
-{
+TEST_F(RoutingFixture, MouseEnterAndLeaveFollowTheChildUnderTheCursor) {
     post(WM_MOUSEMOVE, 5, 5);
     EXPECT_EQ(labelEnters, 0);
     post(WM_MOUSEMOVE, 30, 25);
@@ -242,8 +230,7 @@ TEST_F(RoutingFixture, MouseEnterAndLeaveFollowTheChildUnderTheCursor)
     EXPECT_EQ(labelLeaves, 2);
 }
 
-TEST_F(RoutingFixture, CursorOfTheChildUnderTheMouseIsShown)
-{
+TEST_F(RoutingFixture, CursorOfTheChildUnderTheMouseIsShown) {
     label->setCursor(crHandPoint);
     const core::Point over = panel->clientToScreen({30, 25});
     SetCursorPos(over.x, over.y);
@@ -261,8 +248,7 @@ TEST_F(RoutingFixture, CursorOfTheChildUnderTheMouseIsShown)
 
 // --- Tab order ------------------------------------------------------------------------------------
 
-TEST(ControlTabOrder, SettingAPositionMovesTheOthersAndClamps)
-{
+TEST(ControlTabOrder, SettingAPositionMovesTheOthersAndClamps) {
     Form form;
     std::vector<Panel*> p;
     for (int i = 0; i < 3; ++i) {
@@ -285,8 +271,7 @@ namespace {
 
 template <typename Base> struct Answering : Base {
     using Base::Base;
-    void controlMessage(Message& m) override
-    {
+    void controlMessage(Message& m) override {
         if (m.msg == 46056)
             m.result = 1;
     }
@@ -296,8 +281,7 @@ template <typename Base> struct Answering : Base {
 
 // The components' own messages reach graphic and window controls alike, window ones through their
 // hook chain and from the platform too.
-TEST(ControlMessages, OwnMessagesReachGraphicAndWindowControls)
-{
+TEST(ControlMessages, OwnMessagesReachGraphicAndWindowControls) {
     Form form;
     auto* label = new Answering<Label>(&form);
     label->setParent(&form);

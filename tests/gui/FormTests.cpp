@@ -20,8 +20,7 @@ struct NoMainForm {
 } // namespace
 
 // The client size given before the window exists is exact once it does, whatever the frame.
-TEST(FormGeometry, ClientSizeSetBeforeTheWindowIsExact)
-{
+TEST(FormGeometry, ClientSizeSetBeforeTheWindowIsExact) {
     for (BorderStyle style : {BorderStyle::bsSizeable, BorderStyle::bsSingle, BorderStyle::bsDialog,
                               BorderStyle::bsToolWindow, BorderStyle::bsNone}) {
         Form form;
@@ -41,8 +40,7 @@ TEST(FormGeometry, ClientSizeSetBeforeTheWindowIsExact)
 }
 
 // Moving or sizing the window from outside (the user dragging it) updates the form's bounds.
-TEST(FormGeometry, BoundsFollowTheWindow)
-{
+TEST(FormGeometry, BoundsFollowTheWindow) {
     Form form;
     form.show();
     int resizes = 0;
@@ -54,8 +52,7 @@ TEST(FormGeometry, BoundsFollowTheWindow)
 
 // The frame buttons come from the border icons; an empty set leaves the frame without a system
 // menu, minimise or maximise box. Changing them re-makes the window keeping its client size.
-TEST(FormFrame, BorderIconsDecideTheFrameButtons)
-{
+TEST(FormFrame, BorderIconsDecideTheFrameButtons) {
     Form form;
     form.setBorderIcons(BorderIcons());
     form.setClientWidth(200);
@@ -77,8 +74,7 @@ TEST(FormFrame, BorderIconsDecideTheFrameButtons)
 }
 
 // Captions are UTF-8 inside and wide in the window; a caption changed from outside is seen too.
-TEST(FormFrame, CaptionRoundTripsThroughTheWindow)
-{
+TEST(FormFrame, CaptionRoundTripsThroughTheWindow) {
     Form form;
     const std::string title = "Velmora安装向导";
     form.setCaption(title);
@@ -92,8 +88,7 @@ TEST(FormFrame, CaptionRoundTripsThroughTheWindow)
 }
 
 // Closing: the query can refuse; a secondary form hides by default, or minimises, as its handler says.
-TEST(FormClose, CloseQueryAndCloseActionDecide)
-{
+TEST(FormClose, CloseQueryAndCloseActionDecide) {
     NoMainForm none;
     Form main;
     application().setMainForm(&main);
@@ -118,8 +113,7 @@ TEST(FormClose, CloseQueryAndCloseActionDecide)
 }
 
 // onCreate fires once, after the form is built; onShow and onHide follow visibility.
-TEST(FormEvents, CreateShowAndHide)
-{
+TEST(FormEvents, CreateShowAndHide) {
     Form form;
     int created = 0;
     int shown = 0;
@@ -137,8 +131,7 @@ TEST(FormEvents, CreateShowAndHide)
 }
 
 // Tab moves the focus along the tab order of focusable window controls, wrapping around.
-TEST(FormKeyboard, TabMovesFocusInTabOrder)
-{
+TEST(FormKeyboard, TabMovesFocusInTabOrder) {
     Form form;
     std::vector<WinControl*> controls;
     for (int i = 0; i < 3; ++i) {

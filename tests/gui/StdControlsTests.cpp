@@ -22,11 +22,12 @@ using core::Color;
 
 namespace {
 
-Color sys(Color c) { return core::colorToRgb(c); }
+Color sys(Color c) {
+    return core::colorToRgb(c);
+}
 
 // A test bitmap whose pixel (x, y) has red x and green y (blue 0), with a magenta bottom-left pixel.
-core::FBitmap gradient(int w, int h)
-{
+core::FBitmap gradient(int w, int h) {
     core::FBitmap b(w, h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
@@ -36,8 +37,7 @@ core::FBitmap gradient(int w, int h)
 }
 
 struct FormFixture : ::testing::Test {
-    void SetUp() override
-    {
+    void SetUp() override {
         form = std::make_unique<Form>();
         form->setBounds(80, 80, 320, 260);
         form->setBorderStyle(BorderStyle::bsSingle);
@@ -54,8 +54,7 @@ struct FormFixture : ::testing::Test {
 
 // --- Speed button ---------------------------------------------------------------------------------
 
-TEST(SpeedButtonLayout, GlyphAboveCaptionCentredAsAPair)
-{
+TEST(SpeedButtonLayout, GlyphAboveCaptionCentredAsAPair) {
     // 113 x 113 button, 70 x 80 glyph, 60 x 13 caption, spacing 4: the pair is 97 high.
     const ButtonGlyphLayout l =
         layoutButtonGlyph({113, 113}, {70, 80}, {60, 13}, ButtonLayout::blGlyphTop, -1, 4);
@@ -63,19 +62,20 @@ TEST(SpeedButtonLayout, GlyphAboveCaptionCentredAsAPair)
     EXPECT_EQ(l.text, (core::Rect{27, 92, 87, 105}));
 
     // Without a caption the glyph is centred alone; spacing does not count.
-    const ButtonGlyphLayout g = layoutButtonGlyph({100, 100}, {20, 30}, {0, 0}, ButtonLayout::blGlyphTop, -1, 4);
+    const ButtonGlyphLayout g =
+        layoutButtonGlyph({100, 100}, {20, 30}, {0, 0}, ButtonLayout::blGlyphTop, -1, 4);
     EXPECT_EQ(g.glyph, (core::Point{40, 35}));
 
     // A fixed margin on the right.
-    const ButtonGlyphLayout r = layoutButtonGlyph({100, 40}, {16, 16}, {30, 13}, ButtonLayout::blGlyphRight, 5, 4);
+    const ButtonGlyphLayout r =
+        layoutButtonGlyph({100, 40}, {16, 16}, {30, 13}, ButtonLayout::blGlyphRight, 5, 4);
     EXPECT_EQ(r.glyph.x, 100 - 5 - 16);
     EXPECT_EQ(r.text.right, r.glyph.x - 4);
 }
 
 // Real mouse input: press and release over the button clicks it exactly once; a press that leaves
 // the button before the release does not click.
-TEST_F(FormFixture, SpeedButtonClickedWithTheRealMouseFiresOnce)
-{
+TEST_F(FormFixture, SpeedButtonClickedWithTheRealMouseFiresOnce) {
     auto* button = new SpeedButton(form.get());
     button->setParent(panel);
     button->setBounds(25, 31, 113, 113);
@@ -111,8 +111,7 @@ TEST_F(FormFixture, SpeedButtonClickedWithTheRealMouseFiresOnce)
 }
 
 // The glyph is drawn without its transparent colour (its bottom-left pixel), over the button face.
-TEST_F(FormFixture, SpeedButtonDrawsGlyphTransparently)
-{
+TEST_F(FormFixture, SpeedButtonDrawsGlyphTransparently) {
     auto* button = new SpeedButton(form.get());
     button->setParent(panel);
     button->setBounds(0, 0, 40, 40);
@@ -129,8 +128,7 @@ TEST_F(FormFixture, SpeedButtonDrawsGlyphTransparently)
 
 // --- Label ---------------------------------------------------------------------------------------
 
-TEST_F(FormFixture, LabelSizesItselfToItsLines)
-{
+TEST_F(FormFixture, LabelSizesItselfToItsLines) {
     auto* one = new Label(form.get());
     one->setParent(panel);
     one->setCaption("安装数据库时如果提示重新");
@@ -159,8 +157,7 @@ TEST_F(FormFixture, LabelSizesItselfToItsLines)
     EXPECT_EQ(fixed->boundsRect(), (core::Rect{10, 10, 40, 20}));
 }
 
-TEST_F(FormFixture, TransparentLabelLeavesTheBackgroundAndOpaqueLabelFillsIt)
-{
+TEST_F(FormFixture, TransparentLabelLeavesTheBackgroundAndOpaqueLabelFillsIt) {
     panel->setColor(core::clWhite);
     auto* label = new Label(form.get());
     label->setParent(panel);
@@ -176,8 +173,7 @@ TEST_F(FormFixture, TransparentLabelLeavesTheBackgroundAndOpaqueLabelFillsIt)
 
 // --- Bevel, group box, image ----------------------------------------------------------------------
 
-TEST_F(FormFixture, BevelShapesDrawTheirLines)
-{
+TEST_F(FormFixture, BevelShapesDrawTheirLines) {
     panel->setColor(core::clWhite);
     auto* bevel = new Bevel(form.get());
     bevel->setParent(panel);
@@ -200,8 +196,7 @@ TEST_F(FormFixture, BevelShapesDrawTheirLines)
     EXPECT_EQ(shown.pixel(20, 25), core::clWhite);
 }
 
-TEST_F(FormFixture, ImageDrawsUnscaledFromTheTopLeftAndIsCut)
-{
+TEST_F(FormFixture, ImageDrawsUnscaledFromTheTopLeftAndIsCut) {
     auto* image = new Image(form.get());
     image->setParent(panel);
     image->setBounds(56, 147, 12, 5); // the picture is 12 x 8: the bottom 3 rows are cut off
@@ -213,8 +208,7 @@ TEST_F(FormFixture, ImageDrawsUnscaledFromTheTopLeftAndIsCut)
     EXPECT_EQ(shown.pixel(56 + 3, 147 + 5), sys(core::clBtnFace)); // below the control: not drawn
 }
 
-TEST(PictureData, AcceptsTheStoredFormsAndRejectsGarbage)
-{
+TEST(PictureData, AcceptsTheStoredFormsAndRejectsGarbage) {
     const std::vector<uint8_t> file = core::encodeBmp(gradient(3, 2));
     auto withCount = [](std::vector<uint8_t> bytes) {
         std::vector<uint8_t> out(4);
@@ -251,16 +245,14 @@ TEST(PictureData, AcceptsTheStoredFormsAndRejectsGarbage)
 // --- Layouts --------------------------------------------------------------------------------------
 
 // A layout builds the standard controls with their parents, properties and bound events.
-TEST(StandardClassesLayout, LayoutBuildsControlsInsideTheirParents)
-{
+TEST(StandardClassesLayout, LayoutBuildsControlsInsideTheirParents) {
     layout::ClassRegistry registry;
     registerStandardClasses(registry);
 
     struct LayoutForm : Form {
         const char* className() const override { return "TForm1"; }
         int clicks = 0;
-        std::function<void(core::Component*)> findMethod(const std::string& name) override
-        {
+        std::function<void(core::Component*)> findMethod(const std::string& name) override {
             if (name == "SpeedButton1Click")
                 return [this](core::Component*) { ++clicks; };
             return {};

@@ -10,8 +10,7 @@ using namespace testing_support;
 
 // Ticks come only from the message loop: none while it is not pumped, then several at about the
 // interval.
-TEST(TimerTicks, FireOnlyThroughTheMessageLoop)
-{
+TEST(TimerTicks, FireOnlyThroughTheMessageLoop) {
     Timer timer;
     timer.setInterval(20);
     int ticks = 0;
@@ -27,8 +26,7 @@ TEST(TimerTicks, FireOnlyThroughTheMessageLoop)
 }
 
 // Disabled or zero-interval timers stay silent; enabling again resumes.
-TEST(TimerTicks, DisabledOrZeroIntervalTimersStaySilent)
-{
+TEST(TimerTicks, DisabledOrZeroIntervalTimersStaySilent) {
     Timer timer;
     timer.setInterval(10);
     int ticks = 0;
@@ -49,8 +47,7 @@ TEST(TimerTicks, DisabledOrZeroIntervalTimersStaySilent)
 }
 
 // A timer freed by its owner, or by its own handler, never ticks again.
-TEST(TimerTicks, FreedTimerNeverTicks)
-{
+TEST(TimerTicks, FreedTimerNeverTicks) {
     core::Component owner;
     int ticks = 0;
     auto* selfFreeing = new Timer(&owner);

@@ -19,8 +19,7 @@ public:
     std::vector<UINT> seen;
     std::function<bool(Message&)> answer; // returns true when it answered
 
-    void hookMessage(Message& m) override
-    {
+    void hookMessage(Message& m) override {
         seen.push_back(m.msg);
         if (answer && answer(m))
             return;
@@ -31,8 +30,7 @@ public:
 
 class HookedForm : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         form = std::make_unique<Form>();
         form->setBounds(100, 100, 300, 200);
         form->setCaption("hook test");
@@ -40,8 +38,7 @@ protected:
     std::unique_ptr<Form> form;
 };
 
-LRESULT hitTest(HWND window, int x, int y)
-{
+LRESULT hitTest(HWND window, int x, int y) {
     return SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y));
 }
 
@@ -49,8 +46,7 @@ LRESULT hitTest(HWND window, int x, int y)
 
 // The chain sees the non-client messages before the window, can answer them, and taking it away
 // gives the window its own behaviour back.
-TEST_F(HookedForm, HookSeesNonClientMessagesFirstAndCanAnswerThem)
-{
+TEST_F(HookedForm, HookSeesNonClientMessagesFirstAndCanAnswerThem) {
     RecordingHook hook;
     form->installHook(&hook);
     form->show();
@@ -78,8 +74,7 @@ TEST_F(HookedForm, HookSeesNonClientMessagesFirstAndCanAnswerThem)
 
 // A hook that takes the whole window as client area in WM_NCCALCSIZE really changes the window's
 // client rectangle; removing it and re-computing the frame restores the platform frame.
-TEST_F(HookedForm, NcCalcSizeAnswerShapesTheClientArea)
-{
+TEST_F(HookedForm, NcCalcSizeAnswerShapesTheClientArea) {
     form->show();
     const core::Rect framed = form->clientRect();
     ASSERT_LT(framed.width(), form->width());
@@ -92,18 +87,19 @@ TEST_F(HookedForm, NcCalcSizeAnswerShapesTheClientArea)
         return true;
     };
     form->installHook(&hook);
-    SetWindowPos(form->handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    SetWindowPos(form->handle(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
     EXPECT_EQ(form->clientRect().width(), form->width());
     EXPECT_EQ(form->clientRect().height(), form->height());
 
     form->removeHook(&hook);
-    SetWindowPos(form->handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    SetWindowPos(form->handle(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
     EXPECT_EQ(form->clientRect(), framed);
 }
 
 // Newer hooks sit in front of older ones; each passes on to the one installed before it.
-TEST_F(HookedForm, NewestHookIsInFrontAndPassesToTheOlderOne)
-{
+TEST_F(HookedForm, NewestHookIsInFrontAndPassesToTheOlderOne) {
     std::vector<std::string> order;
     FunctionHook older([&](Message& m, const std::function<void(Message&)>& previous) {
         if (m.msg == WM_USER + 7)
@@ -130,8 +126,7 @@ TEST_F(HookedForm, NewestHookIsInFrontAndPassesToTheOlderOne)
 }
 
 // Re-creating the window keeps the hook in front, and it sees the new window's creation messages.
-TEST_F(HookedForm, HooksSurviveWindowRecreation)
-{
+TEST_F(HookedForm, HooksSurviveWindowRecreation) {
     RecordingHook hook;
     form->installHook(&hook);
     form->show();
@@ -148,8 +143,7 @@ TEST_F(HookedForm, HooksSurviveWindowRecreation)
 }
 
 // A hook that is destroyed takes itself out of the chain; the window goes on working.
-TEST_F(HookedForm, DestroyedHookLeavesTheChain)
-{
+TEST_F(HookedForm, DestroyedHookLeavesTheChain) {
     auto hook = std::make_unique<RecordingHook>();
     form->installHook(hook.get());
     form->show();
@@ -160,8 +154,7 @@ TEST_F(HookedForm, DestroyedHookLeavesTheChain)
 
 // An exception thrown while a message is handled is reported through the application's handler and
 // stops at the window procedure: the window stays alive and keeps answering.
-TEST_F(HookedForm, ExceptionInHandlerIsReportedAndWindowLivesOn)
-{
+TEST_F(HookedForm, ExceptionInHandlerIsReportedAndWindowLivesOn) {
     std::vector<std::string> reported;
     application().onException = [&](const std::exception& e) { reported.push_back(e.what()); };
     FunctionHook thrower([](Message& m, const std::function<void(Message&)>& previous) {

@@ -13,8 +13,7 @@
 namespace testing_support {
 
 // Dispatches messages until done() or timeoutMs pass; returns done().
-inline bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 2000)
-{
+inline bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 2000) {
     const DWORD start = GetTickCount();
     while (!done()) {
         if (GetTickCount() - start > timeoutMs)
@@ -25,14 +24,12 @@ inline bool pumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 2000)
     return true;
 }
 
-inline void pumpFor(DWORD ms)
-{
+inline void pumpFor(DWORD ms) {
     pumpUntil([] { return false; }, ms);
 }
 
 // What the control shows in its client area, painted off-screen.
-inline core::FBitmap renderClient(gui::WinControl& control)
-{
+inline core::FBitmap renderClient(gui::WinControl& control) {
     const core::Rect client = control.clientRect();
     gui::Bitmap bitmap(client.width(), client.height());
     control.paintWindow(bitmap.dc(), client);
@@ -41,8 +38,7 @@ inline core::FBitmap renderClient(gui::WinControl& control)
 }
 
 // Moves the real mouse to a screen point and presses and releases the left button there.
-inline void sendMouseMove(int x, int y)
-{
+inline void sendMouseMove(int x, int y) {
     const int w = GetSystemMetrics(SM_CXSCREEN) - 1;
     const int h = GetSystemMetrics(SM_CYSCREEN) - 1;
     INPUT in{};
@@ -53,8 +49,7 @@ inline void sendMouseMove(int x, int y)
     SendInput(1, &in, sizeof in);
 }
 
-inline void sendMouseButton(bool down)
-{
+inline void sendMouseButton(bool down) {
     INPUT in{};
     in.type = INPUT_MOUSE;
     in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
