@@ -92,7 +92,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
-            m_times[run.benchmark_name()] = run.GetAdjustedRealTime();
+            m_times[run.benchmark_name()] = run.GetAdjustedCPUTime(); // CPU time: steadier on a busy machine
         ConsoleReporter::ReportRuns(runs);
     }
     double time(const std::string& name) const {

@@ -81,10 +81,14 @@ uint8_t clampInt(int32_t v) {
 } // namespace
 
 uint8_t roundChannel(double value) {
-    const double n = nearestEven(value);
-    if (!(n >= 0))
-        return 0;
-    return n > 255 ? 255 : uint8_t(n);
+    if (!(value > 0))
+        return 0; // also NaN
+    if (value >= 255)
+        return 255;
+    // Adding and taking away 1.5 x 2^52 leaves no fraction bits: the sum rounds to nearest, ties to even,
+    // inline and without a library call (the inner loops of every effect run through here).
+    constexpr double shifter = 6755399441055744.0;
+    return uint8_t(int32_t((value + shifter) - shifter));
 }
 
 EffectBmp::EffectBmp(int32_t width, int32_t height) : m_bitmap(width, height) {}
