@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
+using core::Point;
+using core::Rect;
 using skin::ControlSkinGeometry;
 using skin::FittedSkinGeometry;
 using skin::ResizeMode;
-using core::Point;
-using core::Rect;
 
 namespace {
 
@@ -110,7 +110,8 @@ TEST(FitSizeToSkinTest, FixedRecordTakesTheSkinSizeAndEmptyRecordChangesNothing)
 }
 
 TEST(MapRectToSizeTest, GroupBoxCaptionStretchesAcrossTheTopBand) {
-    EXPECT_EQ(skin::mapRectToSize(groupBox(), ResizeMode::Both, {6, 4, 61, 20}, 160, 324), (Rect{6, 4, 154, 20}));
+    EXPECT_EQ(skin::mapRectToSize(groupBox(), ResizeMode::Both, {6, 4, 61, 20}, 160, 324),
+              (Rect{6, 4, 154, 20}));
 }
 
 TEST(MapRectToSizeTest, NinePieceZones) {

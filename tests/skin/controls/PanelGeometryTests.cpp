@@ -78,16 +78,17 @@ TEST(UnskinnedPanelTest, CaptionBandOfAFramedPanelIsTwoFramesDeep) {
     const Rect band = skin::paintUnskinnedPanel(b, SkinBorderStyle::bvFrame, true, 22);
     EXPECT_EQ(band, (Rect{2, 2, 58, 20}));
     EXPECT_EQ(band, skin::unskinnedCaptionBand(SkinBorderStyle::bvFrame, 60, 22));
-    EXPECT_EQ(pixelAt(b, 5, 21), shadow);    // band's outer frame bottom
-    EXPECT_EQ(pixelAt(b, 5, 1), highlight);  // inner frame top
-    EXPECT_EQ(pixelAt(b, 5, 20), face);      // inner frame bottom in button face
+    EXPECT_EQ(pixelAt(b, 5, 21), shadow);   // band's outer frame bottom
+    EXPECT_EQ(pixelAt(b, 5, 1), highlight); // inner frame top
+    EXPECT_EQ(pixelAt(b, 5, 20), face);     // inner frame bottom in button face
     EXPECT_EQ(skin::paintUnskinnedPanel(b, SkinBorderStyle::bvLowered, true, 22), (Rect{3, 3, 57, 20}));
     EXPECT_EQ(skin::unskinnedCaptionBand(SkinBorderStyle::bvLowered, 60, 22), (Rect{3, 3, 57, 20}));
 }
 
 TEST(CaptionTextTest, TextIsCentredVerticallyInTheBandAndIndentedOnlyUnskinned) {
     const Rect band{2, 2, 158, 20}; // rows 2 to 19
-    const core::Point unskinned = skin::captionTextOrigin(band, skin::CaptionAlignment::taCenter, 50, 14, false);
+    const core::Point unskinned =
+        skin::captionTextOrigin(band, skin::CaptionAlignment::taCenter, 50, 14, false);
     EXPECT_EQ(unskinned, (core::Point{2 + 2 + 78 - 25, 2 + 9 - 7}));
     EXPECT_GE(unskinned.y, 2);
     EXPECT_LE(unskinned.y + 14, 20);
@@ -121,7 +122,8 @@ TEST(BevelLinesTest, LoweredBoxIsDarkTopLeftAndLightBottomRight) {
     EXPECT_EQ(pixelAt(b, 200, 2), lime);
     EXPECT_EQ(pixelAt(b, 200, 1), core::clWhite);
 
-    const core::FBitmap raised = drawBevel(skin::BevelShape::bsBox, skin::BevelStyle::bsRaised, false, 10, 10);
+    const core::FBitmap raised =
+        drawBevel(skin::BevelShape::bsBox, skin::BevelStyle::bsRaised, false, 10, 10);
     EXPECT_EQ(pixelAt(raised, 5, 0), lime);
     EXPECT_EQ(pixelAt(raised, 5, 9), core::clRed);
 }
@@ -143,6 +145,8 @@ TEST(BevelLinesTest, DividerRunsAcrossTheMiddleWithTwoPixelMargins) {
     EXPECT_EQ(pixelAt(v, 4, 1), core::clWhite);
     EXPECT_EQ(pixelAt(v, 0, 0), core::clWhite);
 
-    EXPECT_TRUE(skin::bevelLines(skin::BevelShape::bsSpacer, skin::BevelStyle::bsLowered, true, 10, 10, 1, 2).empty());
-    EXPECT_TRUE(skin::bevelLines(skin::BevelShape::bsSpacer, skin::BevelStyle::bsLowered, false, 10, 10, 1, 2).empty());
+    EXPECT_TRUE(skin::bevelLines(skin::BevelShape::bsSpacer, skin::BevelStyle::bsLowered, true, 10, 10, 1, 2)
+                    .empty());
+    EXPECT_TRUE(skin::bevelLines(skin::BevelShape::bsSpacer, skin::BevelStyle::bsLowered, false, 10, 10, 1, 2)
+                    .empty());
 }

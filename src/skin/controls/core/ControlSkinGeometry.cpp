@@ -5,8 +5,8 @@
 namespace skin {
 
 ControlSkinGeometry controlSkinGeometry(const DataSkinCustomControl& record) {
-    return {record.skinRect,         record.leftTopPoint,     record.rightTopPoint,
-            record.leftBottomPoint,  record.rightBottomPoint, record.clientRect};
+    return {record.skinRect,        record.leftTopPoint,     record.rightTopPoint,
+            record.leftBottomPoint, record.rightBottomPoint, record.clientRect};
 }
 
 ResizeMode deriveResizeMode(const ControlSkinGeometry& g) {
@@ -55,7 +55,8 @@ void fitSizeToSkin(const ControlSkinGeometry& g, ResizeMode mode, int32_t& width
     }
 }
 
-Rect mapRectToSize(const ControlSkinGeometry& g, ResizeMode mode, const Rect& q, int32_t width, int32_t height) {
+Rect mapRectToSize(const ControlSkinGeometry& g, ResizeMode mode, const Rect& q, int32_t width,
+                   int32_t height) {
     const int32_t sw = g.skinWidth();
     const int32_t sh = g.skinHeight();
     const int32_t dx = width - sw;

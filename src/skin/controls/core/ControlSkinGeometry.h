@@ -56,7 +56,8 @@ void fitSizeToSkin(const ControlSkinGeometry& g, ResizeMode mode, int32_t& width
 
 // Places rectangle q (in skin coordinates) on a control of width x height: parts over a corner
 // move with that corner, parts across a stretching band grow with it.
-Rect mapRectToSize(const ControlSkinGeometry& g, ResizeMode mode, const Rect& q, int32_t width, int32_t height);
+Rect mapRectToSize(const ControlSkinGeometry& g, ResizeMode mode, const Rect& q, int32_t width,
+                   int32_t height);
 
 // Source and target frames of the control's mask region for the current size (modes 1 to 3; the
 // fixed mode uses the mask as it is).
