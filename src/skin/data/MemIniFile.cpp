@@ -19,8 +19,16 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(begin, end - begin);
 }
 
+// Lookup key of a name. Skin names are almost always ASCII, which takes the short way.
 std::string upper(std::string_view name) {
-    return core::utf8ToUpper(name);
+    std::string out(name);
+    for (char& c : out) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return core::utf8ToUpper(name);
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    }
+    return out;
 }
 
 // Calls f for each line of text cut at CR LF, LF or CR.
