@@ -1,6 +1,7 @@
 #include "skin/data/SkinRecords.h"
 
 #include "core/Error.h"
+#include "core/Stream.h"
 
 #include <gtest/gtest.h>
 
@@ -415,4 +416,92 @@ TEST(SkinRecords, EntriesSplitAtTheFirstColonWithoutTrimming) {
     EXPECT_EQ(none.idName, "");
     EXPECT_EQ(none.kind, "");
     EXPECT_EQ(splitNameKind(":panel").kind, "panel");
+}
+
+namespace {
+
+// Reads a [SKINOBJECTS] / [SKINCONTROLS] list as the store does.
+template <typename Record, typename Create>
+std::vector<std::unique_ptr<Record>> readList(const MemIniFile& ini, const char* section, Create create) {
+    std::vector<std::unique_ptr<Record>> list;
+    const int32_t count = ini.readInteger(section, "count", 0);
+    for (int32_t i = 0; i < count; ++i) {
+        auto entry = splitNameKind(ini.readString(section, std::to_string(i), ""));
+        if (auto record = create(entry.kind, entry.idName)) {
+            record->readFromIni(ini);
+            list.push_back(std::move(record));
+        }
+    }
+    return list;
+}
+
+template <typename Record>
+const Record* find(const std::vector<std::unique_ptr<Record>>& list, const char* name) {
+    for (const auto& record : list)
+        if (record->idName == name)
+            return record.get();
+    return nullptr;
+}
+
+} // namespace
+
+TEST(SkinRecords, TheLauncherSkinReadsCompletelyAndWritesBackStably) {
+    const auto ini = MemIniFile::fromBytes(core::readFileBytes(VELMORA_SOURCE_DIR "/skins/velmora/skin.ini"));
+    ASSERT_TRUE(isSkinIni(ini));
+    const auto objects = readList<DataSkinObject>(ini, "SKINOBJECTS", createSkinObjectRecord);
+    const auto controls = readList<DataSkinControl>(ini, "SKINCONTROLS", createSkinControlRecord);
+    EXPECT_EQ(objects.size(), 11u);
+    EXPECT_EQ(controls.size(), 59u);
+
+    const auto* close = dynamic_cast<const DataSkinStdButton*>(find(objects, "closebutton"));
+    ASSERT_TRUE(close);
+    EXPECT_EQ(close->command, WindowCommand::cmClose);
+    EXPECT_TRUE(close->skinRectInAPicture);
+    EXPECT_TRUE(close->morphing);
+    EXPECT_EQ(close->downRect, (Rect{42, 23, 61, 42}));
+    EXPECT_EQ(close->restoreRect, Rect{});
+
+    const auto* caption = dynamic_cast<const DataSkinCaption*>(find(objects, "caption1"));
+    ASSERT_TRUE(caption);
+    EXPECT_EQ(caption->alignment, Alignment::taLeftJustify);
+    EXPECT_TRUE(caption->shadow);
+
+    const auto* groupBox = dynamic_cast<const DataSkinPanelControl*>(find(controls, "groupbox"));
+    ASSERT_TRUE(groupBox);
+    EXPECT_EQ(groupBox->captionRect, (Rect{6, 4, 61, 20}));
+    EXPECT_EQ(groupBox->alignment, Alignment::taCenter);
+    EXPECT_EQ(groupBox->fontColor, 16777215);
+    EXPECT_EQ(groupBox->checkImageRect, (Rect{51, 107, 68, 124}));
+    EXPECT_EQ(find(controls, "GroupBox"), nullptr); // record names compare exactly
+
+    const auto* panel = dynamic_cast<const DataSkinPanelControl*>(find(controls, "panel"));
+    ASSERT_TRUE(panel);
+    EXPECT_EQ(panel->captionRect, Rect{});
+    EXPECT_EQ(panel->bgPictureIndex, -1);
+    const auto* label = dynamic_cast<const DataSkinStdLabelControl*>(find(controls, "stdlabel"));
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->activeFontColor, 12615680);
+    const auto* bevel = dynamic_cast<const DataSkinBevel*>(find(controls, "bevel"));
+    ASSERT_TRUE(bevel);
+    EXPECT_EQ(bevel->lightColor, 16777215);
+    EXPECT_EQ(bevel->darkColor, 8421504);
+
+    // Every record written and read again writes the same section.
+    MemIniFile written;
+    for (const auto& record : objects)
+        record->writeToIni(written);
+    for (const auto& record : controls)
+        record->writeToIni(written);
+    MemIniFile rewritten;
+    for (const auto& record : objects) {
+        auto again = createSkinObjectRecord(record->kind(), record->idName);
+        again->readFromIni(written);
+        again->writeToIni(rewritten);
+    }
+    for (const auto& record : controls) {
+        auto again = createSkinControlRecord(record->kind(), record->idName);
+        again->readFromIni(written);
+        again->writeToIni(rewritten);
+    }
+    EXPECT_EQ(rewritten.lines(), written.lines());
 }
