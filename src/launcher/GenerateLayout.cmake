@@ -1,5 +1,5 @@
 # Writes the launcher's layout with its images inlined as binary properties.
-# Usage: cmake -DTEMPLATE=... -DASSETS=... -DOUTPUT=... -P GenerateLayout.cmake
+# Usage: cmake -DTEMPLATE=... -DASSETS=... -DPACKAGE=... -DOUTPUT=... -P GenerateLayout.cmake
 cmake_minimum_required(VERSION 3.25)
 
 # Hex of a bitmap's layout data: a 32-bit little-endian byte count, then the BMP file, in lines
@@ -25,6 +25,15 @@ function(bitmap_data file indent out)
     set(${out} "\n${indent}${hex}" PARENT_SCOPE)
 endfunction()
 
+# Hex of a file's bytes as they are, in lines indented to sit under the property.
+function(raw_data file indent out)
+    file(READ ${file} hex HEX)
+    string(TOUPPER "${hex}" hex)
+    string(REGEX REPLACE "(................................................................)" "\\1\n${indent}" hex "${hex}")
+    string(REGEX REPLACE "\n *$" "" hex "${hex}")
+    set(${out} "\n${indent}${hex}" PARENT_SCOPE)
+endfunction()
+
 # The picture property adds the graphic's class name before the bitmap data.
 function(picture_data file indent out)
     bitmap_data(${file} "${indent}" data)
@@ -35,4 +44,6 @@ endfunction()
 bitmap_data(${ASSETS}/SpeedButton1Glyph.bmp "          " SPEEDBUTTON1_GLYPH)
 bitmap_data(${ASSETS}/SpeedButton2Glyph.bmp "          " SPEEDBUTTON2_GLYPH)
 picture_data(${ASSETS}/Image1Picture.bmp "          " IMAGE1_PICTURE)
+# The stored skin: the packed Velmora skin's zlib stream.
+raw_data(${PACKAGE} "      " SKIN_PACKAGE)
 configure_file(${TEMPLATE} ${OUTPUT} @ONLY)

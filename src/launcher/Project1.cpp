@@ -4,6 +4,7 @@
 #include "launcher/StandIns.h"
 #include "launcher/Unit1.h"
 #include "layout/ClassRegistry.h"
+#include "skin/controls/SkinControlClasses.h"
 
 #include <windows.h>
 
@@ -14,6 +15,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     try {
         app.initialize();
         gui::registerStandardClasses();
+        skin::registerSkinControlClasses();
         launcher::registerStandIns(layout::ClassRegistry::global());
         auto* form = new launcher::Form1(&app);
         app.setMainForm(form);
