@@ -105,6 +105,10 @@ void loadPackage(const std::string& path, skin::CompressedStoredSkin& package) {
 } // namespace
 
 int runRenderCommand(const std::vector<std::string>& args) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << usage;
+        return 0;
+    }
     const std::optional<Options> o = parse(args);
     if (!o)
         return 2;

@@ -26,6 +26,7 @@ TEST(RenderCommand, WritesTheFrameAsA24BitBitmap) {
     EXPECT_EQ(image.pixel(0, 0), core::rgb(255, 0, 255)); // the skin's corners are cut away
     EXPECT_NE(image.pixel(150, 100), core::rgb(255, 0, 255));
     ASSERT_EQ(runRenderCommand({kSkinIni, "--inactive", "--size", "300X200", "-o", out}), 0);
+    EXPECT_EQ(runRenderCommand({"--help"}), 0);
 }
 
 TEST(RenderCommand, RefusesBadRequests) {
