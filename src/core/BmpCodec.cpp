@@ -4,6 +4,7 @@
 #include "core/Stream.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace core {
@@ -77,24 +78,38 @@ FBitmap BmpImage::toFBitmap() const {
     if (isEmpty())
         return FBitmap();
     FBitmap out(width, height);
+    // Indexed pictures go through a full table, entries past the palette black.
+    std::array<std::array<uint8_t, 3>, 256> lut{};
+    for (size_t i = 0; i < palette.size() && i < lut.size(); ++i)
+        lut[i] = {blueOf(palette[i]), greenOf(palette[i]), redOf(palette[i])};
     for (int32_t y = 0; y < height; ++y) {
         uint8_t* dst = out.row(y);
         const uint8_t* src = row(y);
-        if (bitsPerPixel == 24) {
+        switch (bitsPerPixel) {
+        case 24:
             std::memcpy(dst, src, size_t(width) * 3);
-        } else if (bitsPerPixel == 32) {
-            for (int32_t x = 0; x < width; ++x, dst += 3, src += 4) {
-                dst[0] = src[0];
-                dst[1] = src[1];
-                dst[2] = src[2];
-            }
-        } else {
+            break;
+        case 32:
+            for (int32_t x = 0; x < width; ++x, dst += 3, src += 4)
+                std::memcpy(dst, src, 3);
+            break;
+        case 8:
             for (int32_t x = 0; x < width; ++x, dst += 3) {
-                Color c = pixel(x, y);
-                dst[0] = blueOf(c);
-                dst[1] = greenOf(c);
-                dst[2] = redOf(c);
+                const auto& c = lut[src[x]];
+                dst[0] = c[0];
+                dst[1] = c[1];
+                dst[2] = c[2];
             }
+            break;
+        default: {
+            const int bpp = bitsPerPixel;
+            const int mask = (1 << bpp) - 1;
+            for (int32_t x = 0; x < width; ++x, dst += 3) {
+                const size_t bit = size_t(x) * size_t(bpp);
+                const int index = (src[bit >> 3] >> (8 - bpp - int(bit & 7))) & mask;
+                std::memcpy(dst, lut[size_t(index)].data(), 3);
+            }
+        }
         }
     }
     return out;
