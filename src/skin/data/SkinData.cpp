@@ -21,11 +21,11 @@ core::FBitmap decodeToFBitmap(const std::vector<uint8_t>& bmp) {
     return bmp.empty() ? core::FBitmap() : core::decodeBmp(bmp).toFBitmap();
 }
 
-// How many list entries can exist: one past the highest index that has a key. A damaged "count"
-// of two billion must not mean two billion lookups of keys that are not there; entries past the
-// last key would read as empty and be skipped anyway.
-int32_t entriesToRead(const MemIniFile& ini, std::string_view section, int32_t count) {
-    int32_t end = 0;
+// The indexes below count that have a key, in order. Only these can make records: a missing entry
+// reads as empty text, whose kind is in no table. Walking the keys rather than 0..count-1 keeps a
+// damaged "count" of two billion from meaning two billion lookups.
+std::vector<int32_t> presentEntries(const MemIniFile& ini, std::string_view section, int32_t count) {
+    std::vector<int32_t> indexes;
     for (const std::string& key : ini.sectionKeys(section)) {
         int32_t index = 0;
         auto [ptr, ec] = std::from_chars(key.data(), key.data() + key.size(), index);
@@ -33,17 +33,17 @@ int32_t entriesToRead(const MemIniFile& ini, std::string_view section, int32_t c
         if (ec != std::errc() || ptr != key.data() + key.size() || index < 0 || std::to_string(index) != key)
             continue;
         if (index < count)
-            end = std::max(end, index + 1);
+            indexes.push_back(index);
     }
-    return end;
+    std::sort(indexes.begin(), indexes.end());
+    return indexes;
 }
 
 template <class Record, class Create>
 void readList(const MemIniFile& ini, std::string_view section, std::vector<std::unique_ptr<Record>>& list,
               Create create) {
     const int32_t count = ini.readInteger(section, "count", 0);
-    const int32_t end = entriesToRead(ini, section, count);
-    for (int32_t i = 0; i < end; ++i) {
+    for (int32_t i : presentEntries(ini, section, count)) {
         SkinRecordEntry entry = splitNameKind(ini.readString(section, std::to_string(i), ""));
         std::unique_ptr<Record> record = create(entry.kind, entry.idName);
         if (!record)

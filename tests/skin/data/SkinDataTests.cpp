@@ -391,20 +391,21 @@ TEST_F(SkinDataTest, FormInfoMaskAndClampingRules) {
 TEST_F(SkinDataTest, RecordListsEntriesDuplicatesAndDamagedCounts) {
     CompressedStoredSkin c;
     setIniOnly(c, "[SKINCONTROLS]\r\ncount=2147483647\r\n0=a:panel\r\n1=a:bevel\r\n3=nocolon\r\n"
-                  "4=:panel\r\n01=b:panel\r\n6=c:label\r\n"
+                  "4=:panel\r\n01=b:panel\r\n6=c:label\r\n2147483000=z:panel\r\n"
                   "[SKINOBJECTS]\r\ncount=-3\r\n0=x:caption\r\n");
     SkinData s;
     auto start = std::chrono::steady_clock::now();
     s.loadFromPackage(c);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
-    // Entries 0, 1, 4 and 6 make records; "01" is not the decimal form of an index.
-    ASSERT_EQ(s.skinControlList().size(), 4u);
+    // Entries 0, 1, 4, 6 and 2147483000 make records; "01" is not the decimal form of an index.
+    ASSERT_EQ(s.skinControlList().size(), 5u);
     EXPECT_EQ(s.findSkinControl("a"), 0);
     EXPECT_NE(dynamic_cast<DataSkinPanelControl*>(s.skinControl(0)), nullptr);
     EXPECT_NE(dynamic_cast<DataSkinBevel*>(s.skinControl(1)), nullptr);
     EXPECT_EQ(s.findSkinControl(""), 2);
     EXPECT_EQ(s.findSkinControl("c"), 3);
     EXPECT_EQ(s.findSkinControl("b"), -1);
+    EXPECT_EQ(s.findSkinControl("z"), 4);
     EXPECT_TRUE(s.skinObjectList().empty());
 
     // A count below the entries present reads only that many.
