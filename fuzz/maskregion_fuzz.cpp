@@ -2,6 +2,7 @@
 // the border split and the union must stay inside their bitmaps and agree with each other.
 #include "skin/render/MaskRegion.h"
 
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -14,8 +15,15 @@ class Input {
 public:
     Input(const uint8_t* data, size_t size) : m_data(data), m_size(size) {}
     uint8_t byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
-    // A small signed value, so that points may fall outside the mask too.
-    int32_t coordinate() { return int32_t(byte()) - 16; }
+    // A small signed value, so that points may fall outside the mask too; now and then an extreme one.
+    int32_t coordinate() {
+        const uint8_t b = byte();
+        if (b == 255)
+            return INT32_MAX;
+        if (b == 254)
+            return INT32_MIN;
+        return int32_t(b) - 16;
+    }
 
 private:
     const uint8_t* m_data;
@@ -57,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int32_t width = in.byte() % 96, height = in.byte() % 96;
     const SkinFrame target = targetFrame(source, w, h, width, height);
     std::optional<Region> composed = composeMaskRegion(source, target, mask, width, height);
-    if (composed && !target.client.isEmpty() && !composed->contains({target.client.left, target.client.top}))
+    if (composed && !rectIsEmpty(target.client) && !composed->contains({target.client.left, target.client.top}))
         std::abort();
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "skin/render/BitmapCopy.h"
 
+#include "skin/render/SkinGeometry.h"
+
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -19,6 +21,8 @@ int32_t scaledIndex(int64_t i, int32_t srcSpan, int32_t dstSpan) {
 } // namespace
 
 void copyRect(FBitmap& dst, const Rect& dstRect, const FBitmap& src, const Rect& srcRect) {
+    if (!inSkinRange(dstRect) || !inSkinRange(srcRect))
+        return; // far outside any bitmap; also keeps the arithmetic below from overflowing
     const int32_t dw = dstRect.width(), dh = dstRect.height();
     const int32_t sw = srcRect.width(), sh = srcRect.height();
     if (dw < 1 || dh < 1 || sw < 1 || sh < 1 || dst.isEmpty() || src.isEmpty())
@@ -76,12 +80,6 @@ void copyRect(FBitmap& dst, const Rect& dstRect, const FBitmap& src, const Rect&
 
 void stretchDraw(FBitmap& dst, const Rect& dstRect, const FBitmap& src) {
     copyRect(dst, dstRect, src, src.bounds());
-}
-
-FBitmap copyPiece(const FBitmap& src, const Rect& srcRect) {
-    FBitmap piece(srcRect.width(), srcRect.height());
-    copyRect(piece, piece.bounds(), src, srcRect);
-    return piece;
 }
 
 } // namespace skin

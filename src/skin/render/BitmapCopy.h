@@ -17,7 +17,4 @@ void copyRect(core::FBitmap& dst, const core::Rect& dstRect, const core::FBitmap
               const core::Rect& srcRect);
 void stretchDraw(core::FBitmap& dst, const core::Rect& dstRect, const core::FBitmap& src);
 
-// Copies srcRect into a new bitmap of exactly its size (parts outside src stay black).
-core::FBitmap copyPiece(const core::FBitmap& src, const core::Rect& srcRect);
-
 } // namespace skin

@@ -49,13 +49,19 @@ void paintOutside(FBitmap& window, const Region& region, core::Color color) {
 } // namespace
 
 core::Point minimumFrameSize(const FramePreviewSkin& skin) {
-    return {skin.metrics.pictureWidth, skin.metrics.pictureHeight - skin.metrics.clientRect.height()};
+    const Rect& c = skin.metrics.clientRect;
+    return {skin.metrics.pictureWidth,
+            clampCoordinate(int64_t(skin.metrics.pictureHeight) - (int64_t(c.bottom) - c.top))};
 }
 
 FBitmap renderFramePreview(const FramePreviewSkin& skin, int32_t width, int32_t height, FrameState state,
                            core::Color outside) {
     FBitmap window(width, height);
     if (window.isEmpty() || !skin.picture || skin.picture->isEmpty())
+        return window;
+    // A skin with coordinates far outside any picture is damaged: nothing of it is drawn.
+    if (!inSkinRange(skin.metrics.frame()) || !inSkinRange(skin.metrics.maskFrame()) || !inSkinRange(width) ||
+        !inSkinRange(height))
         return window;
     const FrameGeometry g = computeFrameGeometry(skin.metrics, width, height);
     const bool active = state == FrameState::Active;
@@ -90,7 +96,7 @@ FBitmap renderFramePreview(const FramePreviewSkin& skin, int32_t width, int32_t 
     // The window region from the mask, recomposed for the size.
     if (skin.mask && !skin.mask->isEmpty()) {
         MaskStrips maskStrips;
-        splitMaskBorders(skin.metrics.maskFrame(), g.maskFrame(), *skin.mask, width, maskStrips);
+        splitMaskBorders(skin.metrics.maskFrame(), g.maskFrame(), *skin.mask, width, height, maskStrips);
         paintOutside(window, regionFromMaskStrips(maskStrips, g.maskArea), core::colorToRgb(outside));
     }
     return window;

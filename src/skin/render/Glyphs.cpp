@@ -1,5 +1,7 @@
 #include "skin/render/Glyphs.h"
 
+#include "skin/render/SkinGeometry.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -29,7 +31,7 @@ bool resolve(Color color, Color& rgbColor) {
 
 void drawLine(FBitmap& canvas, Point from, Point to, Color color) {
     Color c;
-    if (!resolve(color, c))
+    if (!resolve(color, c) || !inSkinRange(from) || !inSkinRange(to))
         return;
     // Bresenham, end point left out. Exact for the horizontal, vertical and diagonal lines glyphs use.
     const int32_t dx = std::abs(to.x - from.x), dy = -std::abs(to.y - from.y);
@@ -57,13 +59,13 @@ void drawPolyline(FBitmap& canvas, const Point* points, size_t count, Color colo
 
 void frameRectangle(FBitmap& canvas, const Rect& r, Color color) {
     Color c;
-    if (r.isEmpty() || !resolve(color, c))
+    if (rectIsEmpty(r) || !inSkinRange(r) || !resolve(color, c))
         return;
-    for (int32_t x = r.left; x < r.right; ++x) {
+    for (int32_t x = std::max(r.left, 0); x < std::min(r.right, canvas.width()); ++x) {
         plot(canvas, x, r.top, c);
         plot(canvas, x, r.bottom - 1, c);
     }
-    for (int32_t y = r.top; y < r.bottom; ++y) {
+    for (int32_t y = std::max(r.top, 0); y < std::min(r.bottom, canvas.height()); ++y) {
         plot(canvas, r.left, y, c);
         plot(canvas, r.right - 1, y, c);
     }
@@ -77,7 +79,8 @@ void fillRectangle(FBitmap& canvas, const Rect& r, Color color) {
 
 void drawGlyphFrame(FBitmap& canvas, int32_t x, int32_t y, int32_t frameIndex, int32_t frameCount,
                     const FBitmap& strip) {
-    if (strip.isEmpty() || frameCount < 1 || frameIndex < 1 || frameIndex > frameCount)
+    if (strip.isEmpty() || frameCount < 1 || frameIndex < 1 || frameIndex > frameCount || !inSkinRange(x) ||
+        !inSkinRange(y))
         return;
     const int32_t fw = strip.width() / frameCount;
     const int32_t h = strip.height();
@@ -106,6 +109,8 @@ void drawGlyphFrame(FBitmap& canvas, int32_t x, int32_t y, int32_t frameIndex, i
 }
 
 void drawArrowGlyph(FBitmap& canvas, const Rect& r, Color color, int kind) {
+    if (!inSkinRange(r))
+        return;
     const int32_t cx = r.left + r.width() / 2, cy = r.top + r.height() / 2;
     for (int32_t i = 0; i <= 3; ++i) {
         switch (kind) {
@@ -128,6 +133,8 @@ void drawArrowGlyph(FBitmap& canvas, const Rect& r, Color color, int kind) {
 }
 
 void drawCheckGlyph(FBitmap& canvas, int32_t x, int32_t y, Color color) {
+    if (!inSkinRange(x) || !inSkinRange(y))
+        return;
     for (int32_t i = 0; i <= 2; ++i) {
         const Point points[] = {{x, y + 5 - i}, {x + 2, y + 7 - i}, {x + 7, y + 2 - i}};
         drawPolyline(canvas, points, 3, color);
@@ -135,6 +142,8 @@ void drawCheckGlyph(FBitmap& canvas, int32_t x, int32_t y, Color color) {
 }
 
 void drawCaptionGlyph(FBitmap& canvas, CaptionGlyph glyph, int32_t x, int32_t y, Color color) {
+    if (!inSkinRange(x) || !inSkinRange(y))
+        return;
     switch (glyph) {
     case CaptionGlyph::Close:
         drawLine(canvas, {x + 1, y + 1}, {x + 9, y + 9}, color);

@@ -54,7 +54,7 @@ void tileDown(FBitmap& strip, const FBitmap& mask, int32_t srcLeft, int32_t srcR
     if (d <= 0)
         return;
     const int32_t count = (y1 - y0) / d;
-    for (int32_t k = 0; k <= count; ++k) {
+    for (int32_t k = y0 < 0 ? -y0 / d : 0; k <= count && y0 + k * d < strip.height(); ++k) {
         const int32_t y = y0 + k * d;
         const int32_t cut = std::max(y + d - y1, 0);
         copyRect(strip, {0, y, strip.width(), y + d - cut}, mask, {srcLeft, from, srcRight, from + d - cut});
@@ -67,7 +67,7 @@ void tileAcross(FBitmap& strip, const FBitmap& mask, int32_t srcTop, int32_t src
     if (d <= 0)
         return;
     const int32_t count = (x1 - x0) / d;
-    for (int32_t k = 0; k <= count; ++k) {
+    for (int32_t k = x0 < 0 ? -x0 / d : 0; k <= count && x0 + k * d < strip.width(); ++k) {
         const int32_t x = x0 + k * d;
         const int32_t cut = std::max(x + d - x1, 0);
         copyRect(strip, {x, 0, x + d - cut, strip.height()}, mask, {from, srcTop, from + d - cut, srcBottom});
@@ -94,26 +94,34 @@ void splitSide(FBitmap& strip, const FBitmap& mask, int32_t srcLeft, int32_t src
 } // namespace
 
 void splitMaskBorders(const SkinFrame& s, const SkinFrame& t, const FBitmap& mask, int32_t width,
-                      MaskStrips& strips) {
+                      int32_t height, MaskStrips& strips) {
+    if (!inSkinRange(s) || !inSkinRange(t) || !inSkinRange(width) || !inSkinRange(height)) {
+        for (FBitmap* strip : {&strips.top, &strips.bottom, &strips.left, &strips.right})
+            strip->setSize(0, 0);
+        return;
+    }
     const Rect m = s.client, nm = t.client;
     const int32_t mw = mask.width(), mh = mask.height();
-    const int32_t h = nm.height();
+    // Strips never reach past the window, whatever the skin's rectangles say.
+    const int32_t h = std::min(nm.height(), height);
 
     // NOTE: a strip whose band has no size is emptied rather than left as it was: callers keep their
     // strips for hit testing across size changes and must never see one from an earlier size.
     if (m.left > 0 && h > 0)
-        splitSide(strips.left, mask, 0, m.left, h, s.leftTop.y, s.leftBottom.y, m.top, m.bottom);
+        splitSide(strips.left, mask, 0, std::min(m.left, width), h, s.leftTop.y, s.leftBottom.y, m.top,
+                  m.bottom);
     else
         strips.left.setSize(0, 0);
 
     if (mw - m.right > 0 && h > 0)
-        splitSide(strips.right, mask, m.right, mw, h, s.rightTop.y, s.rightBottom.y, m.top, m.bottom);
+        splitSide(strips.right, mask, m.right, m.right + std::min(mw - m.right, width), h, s.rightTop.y,
+                  s.rightBottom.y, m.top, m.bottom);
     else
         strips.right.setSize(0, 0);
 
     if (width > 0 && m.top > 0) {
         FBitmap& top = strips.top;
-        makeStrip(top, width, m.top);
+        makeStrip(top, width, std::min(m.top, height));
         if (s.rightTop.x != s.leftTop.x)
             tileAcross(top, mask, 0, m.top, s.leftTop.x, s.rightTop.x - s.leftTop.x, t.leftTop.x,
                        t.rightTop.x);
@@ -123,7 +131,7 @@ void splitMaskBorders(const SkinFrame& s, const SkinFrame& t, const FBitmap& mas
         strips.top.setSize(0, 0);
     }
 
-    const int32_t bh = mh - m.bottom;
+    const int32_t bh = std::min(mh - m.bottom, height);
     if (width >= 1 && bh >= 1) {
         FBitmap& bottom = strips.bottom;
         makeStrip(bottom, width, bh);
@@ -147,17 +155,17 @@ Region regionFromMaskStrips(const MaskStrips& strips, const Rect& nm) {
     add(strips.bottom, 0, nm.bottom);
     add(strips.left, 0, nm.top);
     add(strips.right, nm.right, nm.top);
-    if (!nm.isEmpty())
+    if (!rectIsEmpty(nm))
         rects.push_back(nm);
     return Region::fromRects(std::move(rects));
 }
 
 std::optional<Region> composeMaskRegion(const SkinFrame& source, const SkinFrame& target, const FBitmap& mask,
-                                        int32_t width, int32_t /*height*/) {
+                                        int32_t width, int32_t height) {
     if (target.rightTop.x < target.leftTop.x || target.leftBottom.y < target.leftTop.y)
         return std::nullopt;
     MaskStrips strips;
-    splitMaskBorders(source, target, mask, width, strips);
+    splitMaskBorders(source, target, mask, width, height, strips);
     return regionFromMaskStrips(strips, target.client);
 }
 

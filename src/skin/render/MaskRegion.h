@@ -33,12 +33,12 @@ struct MaskStrips {
     core::FBitmap right;
 };
 
-// Fills the strips for a window `width` wide from `source` (corner points and mask area, relative to the
-// mask) and `target` (the same in window coordinates). Middles are tiled, never stretched; fixed pieces
-// are copied unscaled. A band without size gives an empty strip; parts of a strip no piece reaches lie
-// outside the window.
+// Fills the strips for a width x height window from `source` (corner points and mask area, relative to
+// the mask) and `target` (the same in window coordinates). Middles are tiled, never stretched; fixed
+// pieces are copied unscaled. A band without size gives an empty strip; parts of a strip no piece
+// reaches lie outside the window. The height only bounds the strips.
 void splitMaskBorders(const SkinFrame& source, const SkinFrame& target, const core::FBitmap& mask,
-                      int32_t width, MaskStrips& strips);
+                      int32_t width, int32_t height, MaskStrips& strips);
 // The window region made of the target mask area and the four strips at their places.
 Region regionFromMaskStrips(const MaskStrips& strips, const core::Rect& targetArea);
 // The region of a width x height window; none when the target corner points are crossed

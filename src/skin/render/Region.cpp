@@ -9,12 +9,12 @@ using core::Point;
 using core::Rect;
 
 Region::Region(const Rect& r) {
-    if (!r.isEmpty())
+    if (!rectIsEmpty(r))
         m_rects.push_back(r);
 }
 
 Region Region::fromRects(std::vector<Rect> input) {
-    std::erase_if(input, [](const Rect& r) { return r.isEmpty(); });
+    std::erase_if(input, [](const Rect& r) { return rectIsEmpty(r); });
     Region result;
     if (input.empty())
         return result;

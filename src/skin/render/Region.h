@@ -4,6 +4,7 @@
 // non-touching rectangles of equal top and bottom sorted by left; vertically adjacent bands with the
 // same spans are merged. The Win32 layer turns it into a region handle.
 #include "core/Geometry.h"
+#include "skin/render/SkinGeometry.h"
 
 #include <cstdint>
 #include <vector>

@@ -14,14 +14,16 @@ namespace {
 // Tiles the d-wide source piece starting at column srcLeft (rows srcTop..srcBottom) over the
 // destination columns from..to (rows dstTop..dstBottom): (to - from) / d + 1 tiles, each cut on both
 // sides by its excess past `to` so that it is never scaled. A span that is an exact multiple of d ends
-// with a tile of zero width.
+// with a tile of zero width. Tiles that cannot reach the bitmap are skipped.
 void tileColumns(FBitmap& dst, const FBitmap& src, int32_t srcLeft, int32_t srcTop, int32_t srcBottom,
                  int32_t d, int32_t from, int32_t to, int32_t dstTop, int32_t dstBottom) {
     if (d <= 0)
         return; // a zero-size middle would divide by zero; skins must not give one, so draw nothing
     const int32_t count = (to - from) / d;
-    for (int32_t k = 0; k <= count; ++k) {
+    for (int32_t k = from < 0 ? -from / d : 0; k <= count; ++k) {
         const int32_t x = from + k * d;
+        if (x >= dst.width())
+            break;
         const int32_t cut = std::max(x + d - to, 0);
         copyRect(dst, {x, dstTop, x + d - cut, dstBottom}, src,
                  {srcLeft, srcTop, srcLeft + d - cut, srcBottom});
@@ -34,19 +36,20 @@ void tileRows(FBitmap& dst, const FBitmap& src, int32_t srcLeft, int32_t srcRigh
     if (d <= 0)
         return;
     const int32_t count = (to - from) / d;
-    for (int32_t k = 0; k <= count; ++k) {
+    for (int32_t k = from < 0 ? -from / d : 0; k <= count; ++k) {
         const int32_t y = from + k * d;
+        if (y >= dst.height())
+            break;
         const int32_t cut = std::max(y + d - to, 0);
         copyRect(dst, {dstLeft, y, dstRight, y + d - cut}, src,
                  {srcLeft, srcTop, srcRight, srcTop + d - cut});
     }
 }
 
-// A stretched band goes through a bitmap of exactly the piece's size, as the skin's picture is read.
+// A stretched band is scaled straight out of the picture; no piece-sized bitmap is made, so a damaged
+// skin with a huge piece costs no memory.
 void stretchPiece(FBitmap& dst, const Rect& dstRect, const FBitmap& src, const Rect& srcRect) {
-    if (srcRect.isEmpty() || dstRect.isEmpty())
-        return;
-    stretchDraw(dst, dstRect, copyPiece(src, srcRect));
+    copyRect(dst, dstRect, src, srcRect);
 }
 
 } // namespace
@@ -56,6 +59,8 @@ void composeSkinImage(const SkinFrame& s, const SkinFrame& t, FBitmap& dest, con
                       BandStretch stretch) {
     dest.setSize(width, height);
     if (s.rightBottom.x == s.leftTop.x || s.rightBottom.y == s.leftTop.y || picture.isEmpty())
+        return;
+    if (!inSkinRange(s) || !inSkinRange(t) || !inSkinRange(r) || !inSkinRange(width) || !inSkinRange(height))
         return;
     const Point lt = s.leftTop, rt = s.rightTop, lb = s.leftBottom, rb = s.rightBottom;
     const Rect c = s.client, nc = t.client;
@@ -116,10 +121,10 @@ void composeSkinImage(const SkinFrame& s, const SkinFrame& t, FBitmap& dest, con
     if (cw < 1 || ch < 1)
         return; // an empty client piece would divide by zero
     const int32_t sx = r.left + c.left, sy = r.top + c.top;
-    for (int32_t i = 0; i <= nc.width() / cw; ++i) {
+    for (int32_t i = nc.left < 0 ? -nc.left / cw : 0; i <= nc.width() / cw && nc.left + i * cw < W; ++i) {
         const int32_t x = nc.left + i * cw;
         const int32_t cutX = std::max(x + cw - nc.right, 0);
-        for (int32_t j = 0; j <= nc.height() / ch; ++j) {
+        for (int32_t j = nc.top < 0 ? -nc.top / ch : 0; j <= nc.height() / ch && nc.top + j * ch < H; ++j) {
             const int32_t y = nc.top + j * ch;
             const int32_t cutY = std::max(y + ch - nc.bottom, 0);
             copyRect(dest, {x, y, x + cw - cutX, y + ch - cutY}, picture,
@@ -136,6 +141,10 @@ void composeSkinImageTiled(const SkinFrame& source, const SkinFrame& target, FBi
 
 void composeHorizontalSkinImage(int32_t leftWidth, int32_t rightWidth, FBitmap& dest, const FBitmap& picture,
                                 const Rect& r, int32_t width) {
+    if (!inSkinRange(r) || !inSkinRange(width) || !inSkinRange(leftWidth) || !inSkinRange(rightWidth)) {
+        dest.setSize(0, 0);
+        return;
+    }
     const int32_t h = r.height();
     dest.setSize(width, h);
     if (leftWidth != 0)
@@ -151,6 +160,10 @@ void composeHorizontalSkinImage(int32_t leftWidth, int32_t rightWidth, FBitmap& 
 
 void composeVerticalSkinImage(int32_t topHeight, int32_t bottomHeight, FBitmap& dest, const FBitmap& picture,
                               const Rect& r, int32_t height) {
+    if (!inSkinRange(r) || !inSkinRange(height) || !inSkinRange(topHeight) || !inSkinRange(bottomHeight)) {
+        dest.setSize(0, 0);
+        return;
+    }
     const int32_t w = r.width();
     dest.setSize(w, height);
     if (topHeight != 0)
@@ -166,6 +179,12 @@ void composeVerticalSkinImage(int32_t topHeight, int32_t bottomHeight, FBitmap& 
 void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderImages& images,
                              const FBitmap& picture, const Rect& r, int32_t width, int32_t height,
                              BandStretch stretch) {
+    if (!inSkinRange(s) || !inSkinRange(t) || !inSkinRange(r) || !inSkinRange(width) ||
+        !inSkinRange(height)) {
+        for (FBitmap* strip : {&images.top, &images.bottom, &images.left, &images.right})
+            strip->setSize(0, 0);
+        return;
+    }
     const Point lt = s.leftTop, rt = s.rightTop, lb = s.leftBottom, rb = s.rightBottom;
     const Rect c = s.client, nc = t.client;
     const Point nlt = t.leftTop, nrt = t.rightTop, nlb = t.leftBottom, nrb = t.rightBottom;
@@ -177,8 +196,9 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
     // A strip whose band has no size is emptied rather than left as it was, so that a caller reusing
     // its strip bitmaps never paints a strip (or derives side heights) from an earlier size.
     FBitmap& top = images.top;
+    // Strips never reach past the window, whatever the skin's rectangles say.
     if (W > 0 && nc.top > 0 && rt.x - lt.x > 0) {
-        top.setSize(W, nc.top);
+        top.setSize(W, std::min(nc.top, H));
         const int32_t d = rt.x - lt.x;
         if (stretch.top)
             stretchPiece(top, {nlt.x, 0, nrt.x, nc.top}, picture,
@@ -192,7 +212,7 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
     }
 
     FBitmap& bottom = images.bottom;
-    const int32_t b = H - nc.bottom;
+    const int32_t b = std::min(H - nc.bottom, H);
     if (W > 0 && b > 0 && rb.x - lb.x > 0) {
         bottom.setSize(W, b);
         const int32_t d = rb.x - lb.x;
@@ -212,7 +232,7 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
 
     FBitmap& left = images.left;
     if (nc.left > 0 && h > 0 && lb.y - lt.y > 0) {
-        left.setSize(nc.left, h);
+        left.setSize(std::min(nc.left, W), h);
         const int32_t d = lb.y - lt.y;
         const int32_t sRight = r.left + nc.left;
         if (stretch.left)
@@ -232,7 +252,7 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
     }
 
     FBitmap& right = images.right;
-    const int32_t w = W - nc.right;
+    const int32_t w = std::min(W - nc.right, W);
     if (w >= 1 && h >= 1 && rb.y - rt.y >= 1) {
         right.setSize(w, h);
         const int32_t d = rb.y - rt.y;

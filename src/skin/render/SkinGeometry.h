@@ -3,6 +3,8 @@
 // part shares, and the rule that maps a skin's frame onto a target size.
 #include "core/Geometry.h"
 
+#include <cstdint>
+
 namespace skin {
 
 using core::Point;
@@ -14,8 +16,9 @@ inline int32_t rectWidth(const Rect& r) {
 inline int32_t rectHeight(const Rect& r) {
     return r.bottom - r.top;
 }
+// Width or height below 1 (compared so that no subtraction can overflow).
 inline bool rectIsEmpty(const Rect& r) {
-    return rectWidth(r) < 1 || rectHeight(r) < 1;
+    return r.right <= r.left || r.bottom <= r.top;
 }
 inline bool rectsEqual(const Rect& a, const Rect& b) {
     return a == b;
@@ -36,6 +39,23 @@ inline bool rectInsideRect(const Rect& inner, const Rect& outer) {
     return outer.contains({inner.left, inner.top}) && outer.contains({inner.right, inner.bottom});
 }
 
+// Coordinates skins and windows use stay far inside this range. Values beyond it (from a damaged or
+// hostile skin) make the drawing routines draw nothing instead of overflowing.
+constexpr int32_t maxSkinCoordinate = 1 << 16;
+inline bool inSkinRange(int32_t v) {
+    return v >= -maxSkinCoordinate && v <= maxSkinCoordinate;
+}
+inline bool inSkinRange(const Point& p) {
+    return inSkinRange(p.x) && inSkinRange(p.y);
+}
+inline bool inSkinRange(const Rect& r) {
+    return inSkinRange(r.left) && inSkinRange(r.top) && inSkinRange(r.right) && inSkinRange(r.bottom);
+}
+// A coordinate computed in 64 bits, narrowed back with saturation.
+inline int32_t clampCoordinate(int64_t v) {
+    return v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : int32_t(v);
+}
+
 // How a skin cuts a picture rectangle into a frame: the four inner corner points and the client
 // rectangle, all relative to the rectangle's top-left (or, for a target, in destination coordinates).
 struct SkinFrame {
@@ -46,6 +66,11 @@ struct SkinFrame {
     Rect client;
     friend bool operator==(const SkinFrame&, const SkinFrame&) = default;
 };
+
+inline bool inSkinRange(const SkinFrame& f) {
+    return inSkinRange(f.leftTop) && inSkinRange(f.rightTop) && inSkinRange(f.leftBottom) &&
+           inSkinRange(f.rightBottom) && inSkinRange(f.client);
+}
 
 // Whether each band of the frame is stretched (true) or tiled when the target grows.
 struct BandStretch {

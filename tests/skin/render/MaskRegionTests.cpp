@@ -190,7 +190,7 @@ TEST(SplitMaskBorders, OneDirectionResizingLetsTheFixedPiecesCarryTheBand) {
     t.leftBottom = t.leftTop;
     t.rightBottom = t.rightTop;
     MaskStrips strips;
-    splitMaskBorders(s, t, mask, 30, strips);
+    splitMaskBorders(s, t, mask, 30, mask.height(), strips);
     ASSERT_EQ(strips.left.height(), 5);
     // Mask rows 2..3 of the left columns (fixed top piece), then rows 3..6 (fixed bottom piece).
     EXPECT_EQ(skintest::bitmapText(strips.left), lines({".#", "##", "#.", "##", "##"}));
@@ -227,10 +227,10 @@ TEST(SplitMaskBorders, BandsThatVanishEmptyTheirReusedStrips) {
     const FBitmap mask = notchedMask();
     MaskStrips strips;
     SkinFrame t = targetFrame(kMaskFrame, 16, 9, 20, 12);
-    splitMaskBorders(kMaskFrame, t, mask, 20, strips);
+    splitMaskBorders(kMaskFrame, t, mask, 20, 12, strips);
     ASSERT_FALSE(strips.left.isEmpty());
     t.client.bottom = t.client.top; // the window is now only as high as its top and bottom bands
-    splitMaskBorders(kMaskFrame, t, mask, 20, strips);
+    splitMaskBorders(kMaskFrame, t, mask, 20, 12, strips);
     EXPECT_TRUE(strips.left.isEmpty());
     EXPECT_TRUE(strips.right.isEmpty());
     EXPECT_FALSE(strips.top.isEmpty());
