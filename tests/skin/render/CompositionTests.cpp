@@ -368,3 +368,26 @@ TEST(SkinGeometry, HelpersFollowTheirEdgeRules) {
     EXPECT_EQ(t.rightBottom, (Point{92, 63}));
     EXPECT_EQ(t.client, (Rect{4, 5, 96, 66}));
 }
+
+TEST(ComposeSkinImage, DamagedCoordinatesDrawNothingAndAllocateNothingLarge) {
+    FBitmap picture = coordinateBitmap(40, 30);
+    SkinFrame huge = kFrame;
+    huge.rightTop.x = INT32_MAX;
+    huge.client.bottom = INT32_MIN;
+    const SkinFrame t = targetFrame(huge, kSkinW, kSkinH, 50, 40); // 25 - INT32_MIN would overflow in 32 bits
+    EXPECT_EQ(t.client.bottom, INT32_MIN + 15);
+    FBitmap dest;
+    composeSkinImage(huge, t, dest, picture, kSkinRect, 50, 40, DrawClient::Yes, {true, true, true, true});
+    EXPECT_EQ(dest.width(), 50);
+    expectPixels(dest, [](int, int) { return std::nullopt; });
+
+    // A stretched piece tens of thousands of pixels high within range: scaled straight from the
+    // picture, never copied into a bitmap of its own size; strips never outgrow the window.
+    SkinFrame tall = kFrame;
+    tall.client = {4, 60000, 26, 60010};
+    FormBorderImages images;
+    composeFormBorderImages(tall, targetFrame(tall, kSkinW, kSkinH, 45, 40), images, picture,
+                            {0, 0, 60000, 60000}, 45, 40, {true, true, true, true});
+    EXPECT_LE(images.top.height(), 40);
+    EXPECT_LE(images.bottom.height(), 40);
+}
