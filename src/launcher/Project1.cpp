@@ -1,10 +1,7 @@
 // Program entry: builds the launcher window from its layout and runs until it is closed.
 #include "gui/Application.h"
-#include "gui/StandardClasses.h"
-#include "launcher/StandIns.h"
+#include "launcher/LauncherClasses.h"
 #include "launcher/Unit1.h"
-#include "layout/ClassRegistry.h"
-#include "skin/controls/SkinControlClasses.h"
 
 #include <windows.h>
 
@@ -14,9 +11,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     gui::Application& app = gui::application();
     try {
         app.initialize();
-        gui::registerStandardClasses();
-        skin::registerSkinControlClasses();
-        launcher::registerStandIns(layout::ClassRegistry::global());
+        launcher::registerLauncherClasses();
         auto* form = new launcher::Form1(&app);
         app.setMainForm(form);
         app.run();

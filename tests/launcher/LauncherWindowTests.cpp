@@ -6,7 +6,8 @@
 #include "gui/SpeedButton.h"
 #include "gui/StandardClasses.h"
 #include "gui/WinControl.h"
-#include "launcher/StandIns.h"
+#include "labels/win32/URLLabel.h"
+#include "launcher/LauncherClasses.h"
 #include "launcher/Unit1.h"
 #include "layout/ClassRegistry.h"
 #include "skin/controls/SkinBevel.h"
@@ -25,9 +26,7 @@ class LauncherWindow : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         gui::application().initialize();
-        gui::registerStandardClasses();
-        skin::registerSkinControlClasses();
-        launcher::registerStandIns(layout::ClassRegistry::global());
+        launcher::registerLauncherClasses();
     }
 
     void SetUp() override { form = std::make_unique<launcher::Form1>(nullptr); }
@@ -157,6 +156,12 @@ TEST_F(LauncherWindow, TextsFontsAndImages) {
     const gui::Font& url = find("URLLabel1")->font();
     EXPECT_EQ(url.color(), core::clHighlight);
     EXPECT_TRUE(url.style().has(gui::FontStyle::fsUnderline));
+    // The web address is the label library's URL label, turning blue under the mouse.
+    auto* urlLabel = find<labels::URLLabel>("URLLabel1");
+    ASSERT_NE(urlLabel, nullptr);
+    EXPECT_EQ(urlLabel->flyByColor(), core::clBlue);
+    EXPECT_TRUE(urlLabel->flyByEnabled());
+    EXPECT_EQ(urlLabel->url(), urlLabel->caption());
 
     for (const char* name : {"SpeedButton1", "SpeedButton2"}) {
         SCOPED_TRACE(name);

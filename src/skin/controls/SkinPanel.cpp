@@ -21,9 +21,10 @@ const std::initializer_list<const char*> borderStyleNames = {"bvFrame", "bvRaise
 // Copies src of picture to (x, y) leaving out the colour of its bottom-left pixel.
 void drawTransparentPiece(core::FBitmap& dest, int32_t x, int32_t y, const core::FBitmap& picture,
                           const core::Rect& src) {
-    const core::FBitmap piece = copyPiece(picture, src);
-    if (piece.isEmpty())
+    if (src.isEmpty())
         return;
+    core::FBitmap piece(src.width(), src.height());
+    copyRect(piece, piece.bounds(), picture, src);
     const core::Color transparent = piece.pixel(0, piece.height() - 1);
     for (int32_t py = 0; py < piece.height(); ++py)
         for (int32_t px = 0; px < piece.width(); ++px) {

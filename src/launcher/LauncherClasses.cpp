@@ -1,0 +1,19 @@
+#include "launcher/LauncherClasses.h"
+
+#include "gui/StandardClasses.h"
+#include "labels/win32/LabelClasses.h"
+#include "launcher/StandIns.h"
+#include "layout/ClassRegistry.h"
+#include "skin/controls/SkinControlClasses.h"
+
+namespace launcher {
+
+void registerLauncherClasses()
+{
+    gui::registerStandardClasses();
+    skin::registerSkinControlClasses();
+    labels::registerLabelClasses();
+    registerStandIns(layout::ClassRegistry::global());
+}
+
+} // namespace launcher
