@@ -40,7 +40,7 @@ bool decode(std::string_view text, size_t& i, char32_t& cp)
     return true;
 }
 
-void append(std::string& out, char32_t cp)
+void appendCp(std::string& out, char32_t cp)
 {
     if (cp < 0x80) {
         out += char(cp);
@@ -78,6 +78,21 @@ char32_t upper(char32_t cp)
 
 } // namespace
 
+void appendUtf8(std::string& out, char32_t codePoint)
+{
+    appendCp(out, codePoint);
+}
+
+char32_t nextCodePoint(std::string_view text, size_t& i)
+{
+    char32_t cp;
+    size_t start = i;
+    if (decode(text, i, cp))
+        return cp;
+    i = start + 1;
+    return char32_t(uint8_t(text[start]));
+}
+
 bool isValidUtf8(std::string_view text)
 {
     size_t i = 0;
@@ -93,7 +108,7 @@ std::string latin1ToUtf8(std::string_view text)
     std::string out;
     out.reserve(text.size());
     for (char c : text)
-        append(out, char32_t(uint8_t(c)));
+        appendCp(out, char32_t(uint8_t(c)));
     return out;
 }
 
@@ -131,7 +146,7 @@ std::string utf16ToUtf8(std::u16string_view text)
         } else if (cp >= 0xD800 && cp <= 0xDFFF) {
             cp = 0xFFFD;
         }
-        append(out, cp);
+        appendCp(out, cp);
     }
     return out;
 }
@@ -149,7 +164,7 @@ std::string utf8ToUpper(std::string_view text)
             i = start + 1;
             continue;
         }
-        append(out, upper(cp));
+        appendCp(out, upper(cp));
     }
     return out;
 }

@@ -7,6 +7,10 @@
 namespace core {
 
 bool isValidUtf8(std::string_view text);
+// Appends one code point as UTF-8.
+void appendUtf8(std::string& out, char32_t codePoint);
+// Reads the code point at text[i] and advances i past it; a malformed byte reads as itself.
+char32_t nextCodePoint(std::string_view text, size_t& i);
 // Latin-1 bytes to UTF-8 (each byte is the code point of the same value).
 std::string latin1ToUtf8(std::string_view text);
 std::u16string utf8ToUtf16(std::string_view text);

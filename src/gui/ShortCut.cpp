@@ -53,51 +53,12 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
-// Decodes one UTF-8 code point at i (advancing i); invalid bytes read as themselves.
-char32_t decodeAt(std::string_view s, size_t& i) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
-    int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-    if (extra && i + size_t(extra) >= s.size()) {
-        ++i;
-        return c;
-    }
-    char32_t cp = extra == 0 ? c : extra == 1 ? (c & 0x1F) : extra == 2 ? (c & 0x0F) : (c & 0x07);
-    for (int k = 1; k <= extra; ++k) {
-        unsigned char cc = static_cast<unsigned char>(s[i + size_t(k)]);
-        if ((cc & 0xC0) != 0x80) {
-            ++i;
-            return c;
-        }
-        cp = (cp << 6) | (cc & 0x3F);
-    }
-    i += size_t(extra) + 1;
-    return cp;
-}
-
-std::string encode(char32_t cp) {
-    std::string out;
-    if (cp < 0x80) {
-        out += char(cp);
-    } else if (cp < 0x800) {
-        out += char(0xC0 | (cp >> 6));
-        out += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += char(0xE0 | (cp >> 12));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    } else {
-        out += char(0xF0 | (cp >> 18));
-        out += char(0x80 | ((cp >> 12) & 0x3F));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
-    return out;
-}
-
 char32_t upper(char32_t cp) {
-    std::string up = core::utf8ToUpper(encode(cp));
+    std::string encoded;
+    core::appendUtf8(encoded, cp);
+    std::string up = core::utf8ToUpper(encoded);
     size_t i = 0;
-    return up.empty() ? cp : decodeAt(up, i);
+    return up.empty() ? cp : core::nextCodePoint(up, i);
 }
 
 } // namespace
@@ -163,7 +124,7 @@ char32_t accelerator(std::string_view caption) {
     size_t i = 0;
     while (i < caption.size()) {
         if (caption[i] != '&') {
-            decodeAt(caption, i);
+            core::nextCodePoint(caption, i);
             continue;
         }
         ++i;
@@ -173,7 +134,7 @@ char32_t accelerator(std::string_view caption) {
             ++i;
             continue;
         }
-        return upper(decodeAt(caption, i));
+        return upper(core::nextCodePoint(caption, i));
     }
     return 0;
 }

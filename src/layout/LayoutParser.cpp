@@ -1,5 +1,7 @@
 #include "layout/LayoutParser.h"
 
+#include "core/Utf8.h"
+
 #include "layout/LayoutError.h"
 
 #include <cstdint>
@@ -47,24 +49,6 @@ bool equalsNoCase(std::string_view a, std::string_view b) {
         if ((a[i] | 0x20) != (b[i] | 0x20))
             return false;
     return true;
-}
-
-void appendUtf8(std::string& out, uint32_t cp) {
-    if (cp < 0x80) {
-        out += char(cp);
-    } else if (cp < 0x800) {
-        out += char(0xC0 | (cp >> 6));
-        out += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += char(0xE0 | (cp >> 12));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    } else {
-        out += char(0xF0 | (cp >> 18));
-        out += char(0x80 | ((cp >> 12) & 0x3F));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
 }
 
 class Parser {
@@ -336,7 +320,7 @@ private:
                 } else if (pendingHighSurrogate) {
                     fail("unpaired surrogate in string");
                 }
-                appendUtf8(text, cp);
+                core::appendUtf8(text, char32_t(cp));
             }
         }
         if (pendingHighSurrogate)
