@@ -1,5 +1,6 @@
 #include "skin/controls/SkinBevel.h"
 
+#include "skin/controls/SkinDataReference.h"
 #include "core/Error.h"
 #include "core/Property.h"
 #include "gui/Canvas.h"
@@ -73,12 +74,7 @@ bool SkinBevel::setProperty(const std::string& name, core::PropertyReader& value
     else if (name == "DividerMode")
         setDividerMode(value.asBool());
     else if (name == "SkinData")
-        value.resolveReference([this](core::Component* c) {
-            auto* store = dynamic_cast<SkinData*>(c);
-            if (c && !store)
-                throw core::Error("SkinData must name a skin store");
-            setSkinData(store);
-        });
+        readSkinDataReference(value, [this](SkinData* store) { setSkinData(store); });
     else
         return gui::Bevel::setProperty(name, value);
     return true;

@@ -1,5 +1,6 @@
 #include "skin/controls/SkinLinkLabel.h"
 
+#include "skin/controls/SkinDataReference.h"
 #include "core/Error.h"
 #include "core/Property.h"
 #include "core/Utf8.h"
@@ -167,12 +168,7 @@ bool SkinLinkLabel::setProperty(const std::string& name, core::PropertyReader& v
     else if (name == "SkinDataName")
         setSkinDataName(value.asString());
     else if (name == "SkinData")
-        value.resolveReference([this](core::Component* c) {
-            auto* store = dynamic_cast<SkinData*>(c);
-            if (c && !store)
-                throw core::Error("SkinData must name a skin store");
-            setSkinData(store);
-        });
+        readSkinDataReference(value, [this](SkinData* store) { setSkinData(store); });
     else
         return gui::CustomLabel::setProperty(name, value);
     return true;
