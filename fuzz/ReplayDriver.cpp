@@ -11,16 +11,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 namespace fs = std::filesystem;
 
-static void runFile(const fs::path& path, int& count)
-{
+static void runFile(const fs::path& path, int& count) {
     std::ifstream in(path, std::ios::binary);
     std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
     ++count;
 }
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     int count = 0;
     LLVMFuzzerTestOneInput(nullptr, 0);
     for (int i = 1; i < argc; ++i) {

@@ -65,7 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int32_t width = in.byte() % 96, height = in.byte() % 96;
     const SkinFrame target = targetFrame(source, w, h, width, height);
     std::optional<Region> composed = composeMaskRegion(source, target, mask, width, height);
-    if (composed && !rectIsEmpty(target.client) && !composed->contains({target.client.left, target.client.top}))
+    if (composed && !rectIsEmpty(target.client) &&
+        !composed->contains({target.client.left, target.client.top}))
         std::abort();
     return 0;
 }

@@ -5,8 +5,7 @@ namespace core {
 namespace {
 
 // Classic Windows defaults, so portable code renders as on a standard desktop.
-Color defaultSystemColor(int index)
-{
+Color defaultSystemColor(int index) {
     static constexpr Color table[] = {
         rgb(200, 200, 200), rgb(0, 128, 128),   rgb(0, 0, 128),     rgb(128, 128, 128), rgb(192, 192, 192),
         rgb(255, 255, 255), rgb(0, 0, 0),       rgb(0, 0, 0),       rgb(0, 0, 0),       rgb(255, 255, 255),
@@ -23,13 +22,11 @@ SystemColorResolver g_resolver = defaultSystemColor;
 
 } // namespace
 
-void setSystemColorResolver(SystemColorResolver resolver)
-{
+void setSystemColorResolver(SystemColorResolver resolver) {
     g_resolver = resolver ? resolver : defaultSystemColor;
 }
 
-Color colorToRgb(Color c)
-{
+Color colorToRgb(Color c) {
     if (isSystemColor(c))
         return g_resolver(int(c & 0xFF)) & 0xFFFFFF;
     return c;

@@ -7,10 +7,18 @@ namespace core {
 
 using Color = int32_t;
 
-constexpr Color rgb(uint8_t r, uint8_t g, uint8_t b) { return Color(r | (g << 8) | (b << 16)); }
-constexpr uint8_t redOf(Color c) { return uint8_t(c & 0xFF); }
-constexpr uint8_t greenOf(Color c) { return uint8_t((c >> 8) & 0xFF); }
-constexpr uint8_t blueOf(Color c) { return uint8_t((c >> 16) & 0xFF); }
+constexpr Color rgb(uint8_t r, uint8_t g, uint8_t b) {
+    return Color(r | (g << 8) | (b << 16));
+}
+constexpr uint8_t redOf(Color c) {
+    return uint8_t(c & 0xFF);
+}
+constexpr uint8_t greenOf(Color c) {
+    return uint8_t((c >> 8) & 0xFF);
+}
+constexpr uint8_t blueOf(Color c) {
+    return uint8_t((c >> 16) & 0xFF);
+}
 
 constexpr Color clBlack = 0x000000;
 constexpr Color clWhite = 0xFFFFFF;
@@ -47,7 +55,9 @@ constexpr Color cl3DLight = systemColorBase | 22;
 constexpr Color clInfoText = systemColorBase | 23;
 constexpr Color clInfoBk = systemColorBase | 24;
 
-constexpr bool isSystemColor(Color c) { return (uint32_t(c) & 0xFF000000u) == 0x80000000u; }
+constexpr bool isSystemColor(Color c) {
+    return (uint32_t(c) & 0xFF000000u) == 0x80000000u;
+}
 
 // Resolves system colours to RGB. Portable code uses the classic Windows defaults; the Win32 layer
 // installs a resolver that asks the system.

@@ -4,21 +4,18 @@
 
 namespace core {
 
-Component::Component(Component* owner)
-{
+Component::Component(Component* owner) {
     if (owner)
         owner->insertComponent(this);
 }
 
-Component::~Component()
-{
+Component::~Component() {
     beginDestroy();
     if (m_owner)
         m_owner->removeComponent(this);
 }
 
-void Component::beginDestroy()
-{
+void Component::beginDestroy() {
     if (m_destroyStarted)
         return;
     m_destroyStarted = true;
@@ -37,8 +34,7 @@ void Component::beginDestroy()
     }
 }
 
-Component* Component::findComponent(const std::string& name) const
-{
+Component* Component::findComponent(const std::string& name) const {
     if (name.empty())
         return nullptr;
     for (Component* c : m_components)
@@ -49,48 +45,44 @@ Component* Component::findComponent(const std::string& name) const
     return nullptr;
 }
 
-void Component::freeNotification(Component* other)
-{
+void Component::freeNotification(Component* other) {
     if (!other || other == this)
         return;
     if (std::find(m_freeNotifies.begin(), m_freeNotifies.end(), other) == m_freeNotifies.end())
         m_freeNotifies.push_back(other);
-    if (std::find(other->m_freeNotifies.begin(), other->m_freeNotifies.end(), this) == other->m_freeNotifies.end())
+    if (std::find(other->m_freeNotifies.begin(), other->m_freeNotifies.end(), this) ==
+        other->m_freeNotifies.end())
         other->m_freeNotifies.push_back(this);
 }
 
-void Component::removeFreeNotification(Component* other)
-{
+void Component::removeFreeNotification(Component* other) {
     if (!other)
         return;
-    m_freeNotifies.erase(std::remove(m_freeNotifies.begin(), m_freeNotifies.end(), other), m_freeNotifies.end());
+    m_freeNotifies.erase(std::remove(m_freeNotifies.begin(), m_freeNotifies.end(), other),
+                         m_freeNotifies.end());
     other->m_freeNotifies.erase(std::remove(other->m_freeNotifies.begin(), other->m_freeNotifies.end(), this),
                                 other->m_freeNotifies.end());
 }
 
-bool Component::setProperty(const std::string&, PropertyReader&)
-{
+bool Component::setProperty(const std::string&, PropertyReader&) {
     return false;
 }
 
 void Component::writeProperties(PropertyWriter&) const {}
 
-std::function<void(Component*)> Component::findMethod(const std::string&)
-{
+std::function<void(Component*)> Component::findMethod(const std::string&) {
     return {};
 }
 
 void Component::notification(Component*, Operation) {}
 
-void Component::insertComponent(Component* c)
-{
+void Component::insertComponent(Component* c) {
     c->m_owner = this;
     m_components.push_back(c);
     notification(c, Operation::Insert);
 }
 
-void Component::removeComponent(Component* c)
-{
+void Component::removeComponent(Component* c) {
     m_components.erase(std::remove(m_components.begin(), m_components.end(), c), m_components.end());
     c->m_owner = nullptr;
     notification(c, Operation::Remove);

@@ -17,32 +17,26 @@ private:
     std::vector<uint8_t> m_bytes;
 };
 
-FBitmap::StorageFactory& factory()
-{
+FBitmap::StorageFactory& factory() {
     static FBitmap::StorageFactory f;
     return f;
 }
 
 } // namespace
 
-void FBitmap::setStorageFactory(StorageFactory f)
-{
+void FBitmap::setStorageFactory(StorageFactory f) {
     factory() = std::move(f);
 }
 
-FBitmap::FBitmap(int32_t width, int32_t height)
-{
+FBitmap::FBitmap(int32_t width, int32_t height) {
     setSize(width, height);
 }
 
 FBitmap::FBitmap(FBitmap&& other) noexcept
     : m_width(std::exchange(other.m_width, 0)), m_height(std::exchange(other.m_height, 0)),
-      m_storage(std::move(other.m_storage)), m_bits(std::exchange(other.m_bits, nullptr))
-{
-}
+      m_storage(std::move(other.m_storage)), m_bits(std::exchange(other.m_bits, nullptr)) {}
 
-FBitmap& FBitmap::operator=(FBitmap&& other) noexcept
-{
+FBitmap& FBitmap::operator=(FBitmap&& other) noexcept {
     if (this != &other) {
         m_width = std::exchange(other.m_width, 0);
         m_height = std::exchange(other.m_height, 0);
@@ -52,8 +46,7 @@ FBitmap& FBitmap::operator=(FBitmap&& other) noexcept
     return *this;
 }
 
-void FBitmap::setSize(int32_t width, int32_t height)
-{
+void FBitmap::setSize(int32_t width, int32_t height) {
     m_width = std::max(width, 0);
     m_height = std::max(height, 0);
     if (m_width == 0 || m_height == 0) {
@@ -69,30 +62,26 @@ void FBitmap::setSize(int32_t width, int32_t height)
     m_bits = m_storage->bits();
 }
 
-FBitmap FBitmap::clone() const
-{
+FBitmap FBitmap::clone() const {
     FBitmap copy(m_width, m_height);
     if (m_bits)
         std::memcpy(copy.m_bits, m_bits, byteSize());
     return copy;
 }
 
-Color FBitmap::pixel(int32_t x, int32_t y) const
-{
+Color FBitmap::pixel(int32_t x, int32_t y) const {
     const uint8_t* p = pixelAt(x, y);
     return rgb(p[2], p[1], p[0]);
 }
 
-void FBitmap::setPixel(int32_t x, int32_t y, Color c)
-{
+void FBitmap::setPixel(int32_t x, int32_t y, Color c) {
     uint8_t* p = pixelAt(x, y);
     p[0] = blueOf(c);
     p[1] = greenOf(c);
     p[2] = redOf(c);
 }
 
-void FBitmap::fillRect(Rect r, Color c)
-{
+void FBitmap::fillRect(Rect r, Color c) {
     int32_t l = std::max(r.left, 0), t = std::max(r.top, 0);
     int32_t rr = std::min(r.right, m_width), b = std::min(r.bottom, m_height);
     for (int32_t y = t; y < b; ++y)
@@ -100,8 +89,7 @@ void FBitmap::fillRect(Rect r, Color c)
             setPixel(x, y, c);
 }
 
-bool FBitmap::operator==(const FBitmap& other) const
-{
+bool FBitmap::operator==(const FBitmap& other) const {
     if (m_width != other.m_width || m_height != other.m_height)
         return false;
     for (int32_t y = 0; y < m_height; ++y)

@@ -22,7 +22,8 @@ public:
 class FBitmap {
 public:
     // Makes storage for size bytes (zero-filled) for a width x height bitmap.
-    using StorageFactory = std::function<std::unique_ptr<PixelStorage>(int32_t width, int32_t height, size_t size)>;
+    using StorageFactory =
+        std::function<std::unique_ptr<PixelStorage>(int32_t width, int32_t height, size_t size)>;
     static void setStorageFactory(StorageFactory factory);
 
     FBitmap() = default;

@@ -22,8 +22,12 @@ struct Rect {
     constexpr bool isEmpty() const { return width() < 1 || height() < 1; }
     constexpr bool isZero() const { return left == 0 && top == 0 && right == 0 && bottom == 0; }
     // The platform's PtInRect: left and top inclusive, right and bottom exclusive.
-    constexpr bool contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
-    constexpr Rect translated(int32_t dx, int32_t dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
+    constexpr bool contains(Point p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
+    constexpr Rect translated(int32_t dx, int32_t dy) const {
+        return {left + dx, top + dy, right + dx, bottom + dy};
+    }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 

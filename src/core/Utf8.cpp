@@ -5,8 +5,7 @@ namespace core {
 namespace {
 
 // Decodes one code point at text[i]; returns false on a malformed sequence.
-bool decode(std::string_view text, size_t& i, char32_t& cp)
-{
+bool decode(std::string_view text, size_t& i, char32_t& cp) {
     auto byte = [&](size_t k) { return uint8_t(text[k]); };
     uint8_t b0 = byte(i);
     int extra;
@@ -40,8 +39,7 @@ bool decode(std::string_view text, size_t& i, char32_t& cp)
     return true;
 }
 
-void appendCp(std::string& out, char32_t cp)
-{
+void appendCp(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += char(cp);
     } else if (cp < 0x800) {
@@ -59,8 +57,7 @@ void appendCp(std::string& out, char32_t cp)
     }
 }
 
-char32_t upper(char32_t cp)
-{
+char32_t upper(char32_t cp) {
     if (cp >= 'a' && cp <= 'z')
         return cp - 32;
     if ((cp >= 0xE0 && cp <= 0xFE && cp != 0xF7))
@@ -78,13 +75,11 @@ char32_t upper(char32_t cp)
 
 } // namespace
 
-void appendUtf8(std::string& out, char32_t codePoint)
-{
+void appendUtf8(std::string& out, char32_t codePoint) {
     appendCp(out, codePoint);
 }
 
-char32_t nextCodePoint(std::string_view text, size_t& i)
-{
+char32_t nextCodePoint(std::string_view text, size_t& i) {
     char32_t cp;
     size_t start = i;
     if (decode(text, i, cp))
@@ -93,8 +88,7 @@ char32_t nextCodePoint(std::string_view text, size_t& i)
     return char32_t(uint8_t(text[start]));
 }
 
-bool isValidUtf8(std::string_view text)
-{
+bool isValidUtf8(std::string_view text) {
     size_t i = 0;
     char32_t cp;
     while (i < text.size())
@@ -103,8 +97,7 @@ bool isValidUtf8(std::string_view text)
     return true;
 }
 
-std::string latin1ToUtf8(std::string_view text)
-{
+std::string latin1ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (char c : text)
@@ -112,8 +105,7 @@ std::string latin1ToUtf8(std::string_view text)
     return out;
 }
 
-std::u16string utf8ToUtf16(std::string_view text)
-{
+std::u16string utf8ToUtf16(std::string_view text) {
     std::u16string out;
     out.reserve(text.size());
     size_t i = 0;
@@ -134,13 +126,13 @@ std::u16string utf8ToUtf16(std::string_view text)
     return out;
 }
 
-std::string utf16ToUtf8(std::u16string_view text)
-{
+std::string utf16ToUtf8(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
         char32_t cp = text[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
             cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
         } else if (cp >= 0xD800 && cp <= 0xDFFF) {
@@ -151,8 +143,7 @@ std::string utf16ToUtf8(std::u16string_view text)
     return out;
 }
 
-std::string utf8ToUpper(std::string_view text)
-{
+std::string utf8ToUpper(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     size_t i = 0;
@@ -170,14 +161,12 @@ std::string utf8ToUpper(std::string_view text)
 }
 
 #ifdef _WIN32
-std::wstring utf8ToWide(std::string_view text)
-{
+std::wstring utf8ToWide(std::string_view text) {
     std::u16string s = utf8ToUtf16(text);
     return std::wstring(s.begin(), s.end());
 }
 
-std::string wideToUtf8(std::wstring_view text)
-{
+std::string wideToUtf8(std::wstring_view text) {
     return utf16ToUtf8(std::u16string(text.begin(), text.end()));
 }
 #endif

@@ -8,8 +8,7 @@
 
 namespace launcher {
 
-void registerLauncherClasses()
-{
+void registerLauncherClasses() {
     gui::registerStandardClasses();
     skin::registerSkinControlClasses();
     labels::registerLabelClasses();

@@ -4,8 +4,7 @@
 
 using namespace core;
 
-TEST(FBitmap, RowStrideMatchesDeviceIndependentLayout)
-{
+TEST(FBitmap, RowStrideMatchesDeviceIndependentLayout) {
     // stride = 3 * width + width mod 4, always a multiple of 4
     for (int w : {1, 2, 3, 4, 5, 7, 184}) {
         FBitmap b(w, 2);
@@ -15,8 +14,7 @@ TEST(FBitmap, RowStrideMatchesDeviceIndependentLayout)
     }
 }
 
-TEST(FBitmap, PixelsAreBlueGreenRed)
-{
+TEST(FBitmap, PixelsAreBlueGreenRed) {
     FBitmap b(2, 1);
     b.setPixel(1, 0, rgb(10, 20, 30));
     EXPECT_EQ(b.pixelAt(1, 0)[0], 30);
@@ -24,8 +22,7 @@ TEST(FBitmap, PixelsAreBlueGreenRed)
     EXPECT_EQ(b.pixel(1, 0), rgb(10, 20, 30));
 }
 
-TEST(FBitmap, FillRectClipsToBitmap)
-{
+TEST(FBitmap, FillRectClipsToBitmap) {
     FBitmap b(3, 3);
     b.fillRect({-5, 1, 2, 10}, clWhite);
     EXPECT_EQ(b.pixel(0, 0), clBlack);
@@ -33,8 +30,7 @@ TEST(FBitmap, FillRectClipsToBitmap)
     EXPECT_EQ(b.pixel(2, 2), clBlack);
 }
 
-TEST(FBitmap, MovedFromBitmapIsEmpty)
-{
+TEST(FBitmap, MovedFromBitmapIsEmpty) {
     FBitmap a(4, 4);
     a.setPixel(3, 3, clWhite);
     FBitmap b(std::move(a));

@@ -5,8 +5,7 @@
 
 using namespace core;
 
-TEST(MemoryStream, ReadBufferPastEndThrowsStreamReadError)
-{
+TEST(MemoryStream, ReadBufferPastEndThrowsStreamReadError) {
     MemoryStream s(std::vector<uint8_t>{1, 2, 3});
     uint8_t b[4];
     try {
@@ -17,8 +16,7 @@ TEST(MemoryStream, ReadBufferPastEndThrowsStreamReadError)
     }
 }
 
-TEST(MemoryStream, Int32IsLittleEndianAndRoundTrips)
-{
+TEST(MemoryStream, Int32IsLittleEndianAndRoundTrips) {
     MemoryStream s;
     s.writeInt32(-2);
     s.writeInt32(0x01020304);
@@ -28,8 +26,7 @@ TEST(MemoryStream, Int32IsLittleEndianAndRoundTrips)
     EXPECT_EQ(s.readInt32(), 0x01020304);
 }
 
-TEST(MemoryStream, WritePastEndGrowsAndSeekClampsAtZero)
-{
+TEST(MemoryStream, WritePastEndGrowsAndSeekClampsAtZero) {
     MemoryStream s;
     s.seek(3, SeekOrigin::Begin);
     s.writeByte(9);
@@ -37,8 +34,7 @@ TEST(MemoryStream, WritePastEndGrowsAndSeekClampsAtZero)
     EXPECT_EQ(s.seek(-10, SeekOrigin::Current), 0);
 }
 
-TEST(Stream, CopyFromZeroCopiesWholeSourceFromStart)
-{
+TEST(Stream, CopyFromZeroCopiesWholeSourceFromStart) {
     MemoryStream src(std::vector<uint8_t>{1, 2, 3, 4});
     src.setPosition(2);
     MemoryStream dst;
@@ -46,12 +42,12 @@ TEST(Stream, CopyFromZeroCopiesWholeSourceFromStart)
     EXPECT_EQ(dst.bytes(), (std::vector<uint8_t>{1, 2, 3, 4}));
 }
 
-TEST(FileStream, MissingFileNamesPathInError)
-{
+TEST(FileStream, MissingFileNamesPathInError) {
     try {
         FileStream f("/nonexistent/dir/x.bin", FileStream::Mode::Read);
         FAIL();
     } catch (const FileOpenError& e) {
-        EXPECT_NE(std::string(e.what()).find("Cannot open file \"/nonexistent/dir/x.bin\"."), std::string::npos);
+        EXPECT_NE(std::string(e.what()).find("Cannot open file \"/nonexistent/dir/x.bin\"."),
+                  std::string::npos);
     }
 }

@@ -4,8 +4,7 @@
 
 using namespace core;
 
-TEST(Utf8, ValidationRejectsMalformedSequences)
-{
+TEST(Utf8, ValidationRejectsMalformedSequences) {
     EXPECT_TRUE(isValidUtf8("abc"));
     EXPECT_TRUE(isValidUtf8("安装向导"));
     EXPECT_FALSE(isValidUtf8("\xE5\xAE"));         // cut short
@@ -14,15 +13,13 @@ TEST(Utf8, ValidationRejectsMalformedSequences)
     EXPECT_FALSE(isValidUtf8("\xB0\xB2\xD7\xB0")); // GB2312 bytes
 }
 
-TEST(Utf8, Utf16RoundTripIncludingAstralPlane)
-{
+TEST(Utf8, Utf16RoundTripIncludingAstralPlane) {
     std::string s = "Velmora安装向导\xF0\x9F\x98\x80";
     EXPECT_EQ(utf16ToUtf8(utf8ToUtf16(s)), s);
     EXPECT_EQ(utf8ToUtf16("\xF0\x9F\x98\x80").size(), 2u);
 }
 
-TEST(Utf8, UpperCaseFoldsAsciiAndLatinButKeepsCjk)
-{
+TEST(Utf8, UpperCaseFoldsAsciiAndLatinButKeepsCjk) {
     EXPECT_EQ(utf8ToUpper("skinRect"), "SKINRECT");
     EXPECT_EQ(utf8ToUpper("\xC3\xA9t\xC3\xA9"), "\xC3\x89T\xC3\x89"); // été
     EXPECT_EQ(utf8ToUpper("宋体"), "宋体");

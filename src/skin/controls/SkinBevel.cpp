@@ -1,9 +1,9 @@
 #include "skin/controls/SkinBevel.h"
 
-#include "skin/controls/SkinDataReference.h"
 #include "core/Error.h"
 #include "core/Property.h"
 #include "gui/Canvas.h"
+#include "skin/controls/SkinDataReference.h"
 #include "skin/controls/core/BevelLines.h"
 #include "skin/data/DataSkinControls.h"
 #include "skin/data/SkinData.h"

@@ -1,10 +1,10 @@
 #include "skin/controls/SkinControl.h"
 
-#include "skin/controls/SkinDataReference.h"
 #include "core/Error.h"
 #include "core/Property.h"
 #include "gui/Canvas.h"
 #include "gui/DibStorage.h"
+#include "skin/controls/SkinDataReference.h"
 #include "skin/data/SkinData.h"
 
 namespace skin {

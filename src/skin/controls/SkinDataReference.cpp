@@ -6,8 +6,7 @@
 
 namespace skin {
 
-void readSkinDataReference(core::PropertyReader& value, std::function<void(SkinData*)> assign)
-{
+void readSkinDataReference(core::PropertyReader& value, std::function<void(SkinData*)> assign) {
     value.resolveReference([assign = std::move(assign)](core::Component* c) {
         auto* store = dynamic_cast<SkinData*>(c);
         if (c && !store)

@@ -1,11 +1,11 @@
 #include "skin/controls/SkinLinkLabel.h"
 
-#include "skin/controls/SkinDataReference.h"
 #include "core/Error.h"
 #include "core/Property.h"
 #include "core/Utf8.h"
 #include "gui/Canvas.h"
 #include "gui/Cursors.h"
+#include "skin/controls/SkinDataReference.h"
 #include "skin/data/DataSkinControls.h"
 #include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
