@@ -1,5 +1,7 @@
 #include "labels/win32/StyledLabel.h"
 
+#include <functional>
+
 #include "core/Error.h"
 #include "core/Property.h"
 #include "gui/Canvas.h"
@@ -407,6 +409,11 @@ void StyledLabel::drawStraightText(gui::Canvas& canvas) {
     };
     // The main text's place: turned drop-shadow text sits half the depth up and left.
     const int32_t main = flat && shadow ? -e : 0;
+    drawTextPasses(draw, main, flat ? e : m_shadowDepth);
+}
+
+void StyledLabel::drawTextPasses(const std::function<void(core::Color, int32_t, int32_t)>& draw, int32_t main,
+                                 int32_t shadowOffset) const {
     if (!isEnabled()) {
         draw(core::clBtnHighlight, main + 1, main + 1);
         draw(core::clBtnShadow, main, main);
@@ -424,10 +431,7 @@ void StyledLabel::drawStraightText(gui::Canvas& canvas) {
             draw(m_shadowColor, -1, -1);
         break;
     case TextStyle::tsShadow:
-        if (flat)
-            draw(m_shadowColor, e, e);
-        else
-            draw(m_shadowColor, m_shadowDepth, m_shadowDepth);
+        draw(m_shadowColor, shadowOffset, shadowOffset);
         break;
     default:
         break;
@@ -455,29 +459,7 @@ void StyledLabel::drawArcText(gui::Canvas& canvas) {
             canvas.font().setColor(color);
             canvas.textOut(x + dx, y + dy, ch);
         };
-        if (!isEnabled()) {
-            draw(core::clBtnHighlight, 1, 1);
-            draw(core::clBtnShadow, 0, 0);
-        } else {
-            switch (m_textStyle) {
-            case TextStyle::tsRaised:
-                if (!m_lightTextStyle)
-                    draw(m_shadowColor, 1, 1);
-                draw(m_highlightColor, -1, -1);
-                break;
-            case TextStyle::tsRecessed:
-                draw(m_highlightColor, 1, 1);
-                if (!m_lightTextStyle)
-                    draw(m_shadowColor, -1, -1);
-                break;
-            case TextStyle::tsShadow:
-                draw(m_shadowColor, m_shadowDepth, m_shadowDepth);
-                break;
-            default:
-                break;
-            }
-            draw(m_textColor, 0, 0);
-        }
+        drawTextPasses(draw, 0, m_shadowDepth);
         // A radius of 0 would turn the step infinite; the text then stays on one spot.
         if (radii.width != 0)
             alpha -= double(canvas.textWidth("w") + 2) / radii.width;

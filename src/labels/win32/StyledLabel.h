@@ -8,6 +8,7 @@
 #include "labels/LabelGeometry.h"
 #include "labels/LabelTypes.h"
 
+#include <functional>
 #include <string_view>
 
 namespace gui {
@@ -128,6 +129,10 @@ private:
     HorizontalAlignment horizontalAlignment() const;
     void drawStraightText(gui::Canvas& canvas);
     void drawArcText(gui::Canvas& canvas);
+    // The passes of the text style (disabled look, raised, recessed, shadow) and then the text itself;
+    // draw paints the text in a colour at an offset.
+    void drawTextPasses(const std::function<void(core::Color, int32_t, int32_t)>& draw, int32_t main,
+                        int32_t shadowOffset) const;
     void changed();
 
     int32_t m_angle = 0;
