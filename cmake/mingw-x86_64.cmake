@@ -8,4 +8,7 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# No contraction into fused multiply-adds, as on i686: both builds must round alike.
+set(CMAKE_C_FLAGS_INIT "-ffp-contract=off")
+set(CMAKE_CXX_FLAGS_INIT "-ffp-contract=off")
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)

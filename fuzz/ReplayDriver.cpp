@@ -32,5 +32,10 @@ int main(int argc, char** argv) {
         }
     }
     std::printf("replayed %d inputs\n", count);
+    // A wrong corpus path replays nothing: that must not pass as a clean run.
+    if (count == 0) {
+        std::fprintf(stderr, "no input found in the paths given\n");
+        return 1;
+    }
     return 0;
 }

@@ -1,35 +1,36 @@
 #!/usr/bin/env bash
-# Builds the Windows (i686) launcher and starts it under Wine. Without a display it runs on a
-# virtual one, waits until the window is painted, saves a screenshot and closes the launcher again;
-# with a display it leaves the launcher running for you and still saves a screenshot.
-# Usage: run-launcher.sh [screenshot.png]     Environment: VELMORA_BUILD_DIR (default build/win32).
+# Builds the Windows launcher and starts it under Wine: the shipped i686 build where this machine
+# runs 32-bit programs, otherwise the x86_64 build. Without a display it runs on a virtual one, waits
+# until the window is painted, saves a screenshot and closes the launcher again; with a display it
+# leaves the launcher running for you and still saves a screenshot.
+# Usage: run-launcher.sh [screenshot.png]
+# Environment: VELMORA_BUILD_DIR (default build/win32 or build/win64), VELMORA_NO_32BIT=1.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${VELMORA_BUILD_DIR:-$root/build/win32}
-shot=${1:-$build/launcher-screenshot.png}
+. "$root/scripts/lib/display.sh"
+. "$root/scripts/lib/wine.sh"
 title="Velmora安装向导"
 
 bash "$root/scripts/setup.sh"
-cmake --preset win32 -B "$build" >/dev/null
+velmora_probe_32bit
+if [ "$velmora_can_run_32bit" = 1 ]; then
+    preset=win32
+    echo "run-launcher: starting the i686 launcher (the shipped build)"
+else
+    preset=win64
+    echo "run-launcher: starting the x86_64 launcher: $velmora_no_32bit_reason"
+fi
+build=${VELMORA_BUILD_DIR:-$root/build/$preset}
+shot=${1:-$build/launcher-screenshot.png}
+cmake --preset "$preset" -B "$build" >/dev/null
 cmake --build "$build" --target Project1 -j "$(nproc)"
 exe="$build/src/launcher/Project1.exe"
 
 # A virtual display of our own when there is none, so the screenshot can see the window.
-started_xvfb=""
 headless=""
 if [ -z "${DISPLAY:-}" ]; then
     headless=1
-    fifo=$(mktemp -u)
-    mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-    started_xvfb=$!
-    read -r -t 20 number <"$fifo" || number=""
-    rm -f "$fifo"
-    if [ -z "$number" ]; then
-        echo "run-launcher: Xvfb did not start" >&2
-        exit 1
-    fi
-    export DISPLAY=":$number"
+    velmora_start_xvfb 1024x768x24 || { echo "run-launcher: no display" >&2; exit 1; }
 fi
 
 launcher_pid=""
@@ -47,10 +48,7 @@ cleanup() {
         kill -TERM "$launcher_pid" 2>/dev/null || true
         wait "$launcher_pid" 2>/dev/null || true
     fi
-    if [ -n "$started_xvfb" ]; then
-        kill "$started_xvfb" 2>/dev/null || true
-        wait "$started_xvfb" 2>/dev/null || true
-    fi
+    velmora_stop_xvfb
 }
 trap cleanup EXIT
 

@@ -3,6 +3,12 @@
 // Negative values with the high byte 0x80 name system colours, resolved before any arithmetic.
 #include <cstdint>
 
+// Colour and pixel arithmetic must round alike on every build. On i686 that needs SSE2 floating point:
+// x87 excess precision changes how ties round.
+#if defined(__i386__) && !defined(__SSE2_MATH__)
+#error "i686 builds need SSE2 floating point (-msse2 -mfpmath=sse -ffp-contract=off)"
+#endif
+
 namespace core {
 
 using Color = int32_t;
