@@ -31,6 +31,7 @@ Application::Application() = default;
 
 Application::~Application() {
     beginDestroy();
+    core::setFormMessageSender(nullptr);
 }
 
 void Application::initialize() {
