@@ -281,6 +281,8 @@ void decodeRows(const uint8_t* data, size_t size, const HeaderInfo& info, BmpIma
     const size_t stride = size_t(image.stride());
     checkPixelBytes(info, stride, size);
     image.pixels.resize(stride * size_t(image.height));
+    if (image.pixels.empty())
+        return; // zero width: the rows hold nothing, and an empty buffer has no address to copy to
     for (int32_t y = 0; y < image.height; ++y)
         std::memcpy(image.row(y), data + fileRowOffset(info, y, stride), stride);
 }

@@ -224,6 +224,13 @@ TEST(BmpCodec, EmptyImageRoundTrips) {
     BmpImage back = decodeBmp(encodeBmp(FBitmap()));
     EXPECT_TRUE(back.isEmpty());
     EXPECT_TRUE(back.toFBitmap().isEmpty());
+    // No width but some rows: nothing to copy (the fuzzer once found the copy into no buffer).
+    FileSpec s;
+    s.width = 0;
+    s.bpp = 24;
+    BmpImage noWidth = decodeBmp(makeFile(s, {{}, {}}));
+    EXPECT_TRUE(noWidth.isEmpty());
+    EXPECT_TRUE(noWidth.pixels.empty());
 }
 
 TEST(BmpCodec, StreamReaderTakesExactlyTheFileAndLeavesTheRest) {
