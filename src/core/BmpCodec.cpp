@@ -14,6 +14,8 @@ namespace {
 constexpr size_t fileHeaderSize = 14;
 constexpr size_t infoHeaderSize = 40;
 constexpr uint32_t biRgb = 0;
+constexpr uint32_t biRle8 = 1;
+constexpr uint32_t biRle4 = 2;
 constexpr uint32_t biBitfields = 3;
 // A file cannot sensibly be larger than the largest picture we accept plus its tables.
 constexpr uint32_t maxBmpFileSize =
@@ -43,6 +45,10 @@ void put32(std::vector<uint8_t>& out, uint32_t v) {
 
 bool isSupportedDepth(int bpp) {
     return bpp == 1 || bpp == 4 || bpp == 8 || bpp == 24 || bpp == 32;
+}
+
+bool isReadableDepth(int bpp) {
+    return isSupportedDepth(bpp) || bpp == 16;
 }
 
 bool isSupportedHeaderSize(uint32_t size) {
@@ -128,90 +134,271 @@ BmpImage BmpImage::fromFBitmap(const FBitmap& bitmap) {
     return image;
 }
 
-BmpImage decodeBmp(const uint8_t* data, size_t size) {
+namespace {
+
+// One colour channel of a bit-field pixel.
+struct Channel {
+    uint32_t mask = 0;
+    int shift = 0;  // position of the mask's lowest bit
+    int length = 0; // number of bits in the mask
+
+    // The channel widened to 8 bits the way the platform's own conversion does it: the bits placed
+    // at the top of the byte and repeated once below themselves (5 bits v give v << 3 | v >> 2,
+    // 6 bits v << 2 | v >> 4). Channels wider than 8 bits keep their top 8; an empty mask reads 0.
+    uint8_t widen(uint32_t pixel) const {
+        const uint32_t v = (pixel & mask) >> shift;
+        if (length >= 8)
+            return uint8_t(v >> (length - 8));
+        const uint32_t top = v << (8 - length);
+        return uint8_t(top | top >> length);
+    }
+};
+
+// A mask is usable when its bits are contiguous (or it has none).
+bool makeChannel(uint32_t mask, Channel& channel) {
+    channel = {mask, 0, 0};
+    if (mask == 0)
+        return true;
+    while (!(mask >> channel.shift & 1))
+        ++channel.shift;
+    const uint32_t bits = mask >> channel.shift;
+    if ((bits & (bits + 1)) != 0)
+        return false;
+    while (channel.length < 32 && (bits >> channel.length & 1))
+        ++channel.length;
+    return true;
+}
+
+struct HeaderInfo {
+    uint32_t pixelOffset = 0;
+    uint32_t headerSize = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+    bool topDown = false;
+    int bpp = 0;
+    uint32_t compression = biRgb;
+    uint32_t colorsUsed = 0;
+    size_t paletteEntrySize = 4;
+    size_t paletteStart = 0;
+    std::array<uint32_t, 3> masks{}; // red, green, blue; only with biBitfields
+};
+
+HeaderInfo readHeader(const uint8_t* data, size_t size) {
     if (!data || size < fileHeaderSize + 12 || data[0] != 'B' || data[1] != 'M')
         invalidImage();
-    const uint32_t pixelOffset = u32(data + 10);
-    const uint32_t headerSize = u32(data + 14);
-    if (!isSupportedHeaderSize(headerSize) || fileHeaderSize + headerSize > size)
+    HeaderInfo info;
+    info.pixelOffset = u32(data + 10);
+    info.headerSize = u32(data + 14);
+    if (!isSupportedHeaderSize(info.headerSize) || fileHeaderSize + info.headerSize > size)
         invalidImage();
     const uint8_t* h = data + fileHeaderSize;
 
     int64_t width, height;
-    int bpp;
-    uint32_t compression = biRgb;
-    uint32_t colorsUsed = 0;
-    size_t paletteEntrySize = 4;
-    if (headerSize == 12) {
+    if (info.headerSize == 12) {
         // OS/2 core header: unsigned 16-bit sizes, always bottom-up, three-byte colour entries.
         width = u16(h + 4);
         height = u16(h + 6);
-        bpp = u16(h + 10);
-        paletteEntrySize = 3;
+        info.bpp = u16(h + 10);
+        info.paletteEntrySize = 3;
     } else {
         width = int32_t(u32(h + 4));
         height = int32_t(u32(h + 8));
-        bpp = u16(h + 14);
-        compression = u32(h + 16);
-        colorsUsed = u32(h + 32);
+        info.bpp = u16(h + 14);
+        info.compression = u32(h + 16);
+        info.colorsUsed = u32(h + 32);
     }
-
-    const bool topDown = height < 0;
-    if (topDown)
+    info.topDown = height < 0;
+    if (info.topDown)
         height = -height;
     if (width < 0 || width > maxBmpSide || height > maxBmpSide || width * height > maxBmpPixels)
         invalidImage();
-    if (!isSupportedDepth(bpp))
+    if (!isReadableDepth(info.bpp))
         invalidImage();
+    info.width = int32_t(width);
+    info.height = int32_t(height);
 
-    size_t paletteStart = fileHeaderSize + headerSize;
-    if (compression == biBitfields) {
-        // Only the standard 8-8-8 layout, which is the same bytes as BI_RGB at 32 bits.
-        if (bpp != 32)
+    info.paletteStart = fileHeaderSize + info.headerSize;
+    switch (info.compression) {
+    case biRgb:
+        if (info.bpp == 16)
+            info.masks = {0x7C00, 0x03E0, 0x001F}; // five bits each, the top bit unused
+        break;
+    case biRle8:
+    case biRle4:
+        // Run-length data is always stored bottom-up, at the depth its kind names.
+        if (info.bpp != (info.compression == biRle8 ? 8 : 4) || info.topDown)
             invalidImage();
+        break;
+    case biBitfields: {
+        if (info.bpp != 16 && info.bpp != 32)
+            invalidImage();
+        // The masks follow a 40-byte header; larger headers hold them.
         const uint8_t* masks = h + infoHeaderSize;
-        if (headerSize == infoHeaderSize) {
-            if (paletteStart + 12 > size)
+        if (info.headerSize == infoHeaderSize) {
+            if (info.paletteStart + 12 > size)
                 invalidImage();
-            masks = data + paletteStart;
-            paletteStart += 12;
+            masks = data + info.paletteStart;
+            info.paletteStart += 12;
         }
-        if (u32(masks) != 0x00FF0000 || u32(masks + 4) != 0x0000FF00 || u32(masks + 8) != 0x000000FF)
-            invalidImage();
-    } else if (compression != biRgb) {
+        info.masks = {u32(masks), u32(masks + 4), u32(masks + 8)};
+        break;
+    }
+    default:
         invalidImage();
     }
-
-    BmpImage image;
-    image.width = int32_t(width);
-    image.height = int32_t(height);
-    image.bitsPerPixel = bpp;
-
-    if (pixelOffset < paletteStart || pixelOffset > size)
+    if (info.pixelOffset < info.paletteStart || info.pixelOffset > size)
         invalidImage();
-    if (bpp <= 8) {
-        // A colour count of 0 means a full table; a count larger than the depth allows is cut to it.
-        // A table cut short by the pixel offset keeps the entries that are there.
-        size_t count = size_t(1) << bpp;
-        if (colorsUsed != 0 && colorsUsed < count)
-            count = colorsUsed;
-        count = std::min(count, (pixelOffset - paletteStart) / paletteEntrySize);
-        image.palette.reserve(count);
-        for (size_t i = 0; i < count; ++i) {
-            const uint8_t* e = data + paletteStart + i * paletteEntrySize;
-            image.palette.push_back(rgb(e[2], e[1], e[0]));
-        }
-    }
+    return info;
+}
 
+void readPalette(const uint8_t* data, const HeaderInfo& info, BmpImage& image) {
+    // A colour count of 0 means a full table; a count larger than the depth allows is cut to it.
+    // A table cut short by the pixel offset keeps the entries that are there.
+    size_t count = size_t(1) << info.bpp;
+    if (info.colorsUsed != 0 && info.colorsUsed < count)
+        count = info.colorsUsed;
+    count = std::min(count, (info.pixelOffset - info.paletteStart) / info.paletteEntrySize);
+    image.palette.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        const uint8_t* e = data + info.paletteStart + i * info.paletteEntrySize;
+        image.palette.push_back(rgb(e[2], e[1], e[0]));
+    }
+}
+
+// Offset of the file row that holds image row y.
+size_t fileRowOffset(const HeaderInfo& info, int32_t y, size_t stride) {
+    const int32_t fileRow = info.topDown ? y : info.height - 1 - y;
+    return info.pixelOffset + size_t(fileRow) * stride;
+}
+
+void checkPixelBytes(const HeaderInfo& info, size_t stride, size_t size) {
+    if (uint64_t(info.pixelOffset) + uint64_t(stride) * uint64_t(info.height) > size)
+        invalidImage();
+}
+
+// Rows as the file stores them (1, 4, 8, 24 and 32 bits with the standard layout).
+void decodeRows(const uint8_t* data, size_t size, const HeaderInfo& info, BmpImage& image) {
     const size_t stride = size_t(image.stride());
-    const uint64_t pixelBytes = uint64_t(stride) * uint64_t(height);
-    if (uint64_t(pixelOffset) + pixelBytes > size)
+    checkPixelBytes(info, stride, size);
+    image.pixels.resize(stride * size_t(image.height));
+    if (image.pixels.empty())
+        return; // zero width: the rows hold nothing, and an empty buffer has no address to copy to
+    for (int32_t y = 0; y < image.height; ++y)
+        std::memcpy(image.row(y), data + fileRowOffset(info, y, stride), stride);
+}
+
+// 16-bit pixels and 32-bit ones with other masks, widened into a 24-bit image.
+void decodeBitfieldRows(const uint8_t* data, size_t size, const HeaderInfo& info, BmpImage& image) {
+    const uint32_t pixelMask = info.bpp == 16 ? 0xFFFFu : 0xFFFFFFFFu;
+    std::array<Channel, 3> channels;
+    for (size_t i = 0; i < 3; ++i)
+        if ((info.masks[i] & ~pixelMask) != 0 || !makeChannel(info.masks[i], channels[i]))
+            invalidImage();
+    if ((info.masks[0] & info.masks[1]) | (info.masks[0] & info.masks[2]) | (info.masks[1] & info.masks[2]))
         invalidImage();
-    image.pixels.resize(size_t(pixelBytes));
+    const size_t fileStride = size_t(BmpImage::stride(info.width, info.bpp));
+    checkPixelBytes(info, fileStride, size);
+    image.bitsPerPixel = 24;
+    image.pixels.assign(size_t(image.stride()) * size_t(image.height), 0);
+    const size_t bytesPerPixel = size_t(info.bpp / 8);
     for (int32_t y = 0; y < image.height; ++y) {
-        int32_t fileRow = topDown ? y : image.height - 1 - y;
-        std::memcpy(image.row(y), data + pixelOffset + size_t(fileRow) * stride, stride);
+        const uint8_t* src = data + fileRowOffset(info, y, fileStride);
+        uint8_t* dst = image.row(y);
+        for (int32_t x = 0; x < image.width; ++x, src += bytesPerPixel, dst += 3) {
+            const uint32_t pixel = bytesPerPixel == 2 ? u16(src) : u32(src);
+            dst[0] = channels[2].widen(pixel);
+            dst[1] = channels[1].widen(pixel);
+            dst[2] = channels[0].widen(pixel);
+        }
     }
+}
+
+// RLE8 and RLE4 data into an indexed image. Pixels that a delta, an end of line or an early end of
+// bitmap skips keep index 0, as the platform's loader leaves them in a bitmap that keeps the file's
+// depth (a device-dependent bitmap shows them black instead). A run or delta that would go past
+// its row or the picture, and data that ends before the end-of-bitmap code, make the file invalid.
+void decodeRunLength(const uint8_t* data, size_t size, const HeaderInfo& info, BmpImage& image) {
+    image.pixels.assign(size_t(image.stride()) * size_t(image.height), 0);
+    const bool four = info.compression == biRle4;
+    const int32_t width = image.width, height = image.height;
+    auto put = [&](int32_t x, int32_t fileRow, int index) {
+        uint8_t* row = image.row(height - 1 - fileRow);
+        if (!four)
+            row[x] = uint8_t(index);
+        else if (x & 1)
+            row[x >> 1] = uint8_t((row[x >> 1] & 0xF0) | index);
+        else
+            row[x >> 1] = uint8_t((row[x >> 1] & 0x0F) | index << 4);
+    };
+    size_t pos = info.pixelOffset;
+    int32_t x = 0, y = 0; // y counts file rows, from the bottom
+    for (;;) {
+        if (size - pos < 2)
+            invalidImage();
+        const uint8_t count = data[pos], value = data[pos + 1];
+        pos += 2;
+        if (count > 0) {
+            // Encoded run: one index, or two alternating ones at 4 bits.
+            if (y >= height || count > width - x)
+                invalidImage();
+            for (int i = 0; i < count; ++i)
+                put(x + i, y, !four ? value : (i & 1) ? value & 0x0F : value >> 4);
+            x += count;
+            continue;
+        }
+        switch (value) {
+        case 0: // end of line
+            x = 0;
+            if (++y > height)
+                invalidImage();
+            break;
+        case 1: // end of bitmap
+            return;
+        case 2: // delta: move right and up
+            if (size - pos < 2)
+                invalidImage();
+            x += data[pos];
+            y += data[pos + 1];
+            pos += 2;
+            if (x > width || y > height)
+                invalidImage();
+            break;
+        default: {
+            // Absolute run of `value` indexes, padded to a 16-bit boundary.
+            const size_t bytes = four ? (size_t(value) + 1) / 2 : value;
+            if (y >= height || value > width - x || size - pos < bytes)
+                invalidImage();
+            for (int i = 0; i < value; ++i) {
+                const uint8_t b = data[pos + (four ? size_t(i) / 2 : size_t(i))];
+                put(x + i, y, !four ? b : (i & 1) ? b & 0x0F : b >> 4);
+            }
+            x += value;
+            pos += std::min(bytes + (bytes & 1), size - pos);
+        }
+        }
+    }
+}
+
+} // namespace
+
+BmpImage decodeBmp(const uint8_t* data, size_t size) {
+    const HeaderInfo info = readHeader(data, size);
+    BmpImage image;
+    image.width = info.width;
+    image.height = info.height;
+    image.bitsPerPixel = info.bpp;
+    if (info.bpp <= 8)
+        readPalette(data, info, image);
+    // 32-bit bit fields with the standard masks are the same bytes as plain 32-bit rows.
+    const bool plain32 =
+        info.bpp == 32 && (info.compression == biRgb ||
+                           info.masks == std::array<uint32_t, 3>{0x00FF0000, 0x0000FF00, 0x000000FF});
+    if (info.compression == biRle8 || info.compression == biRle4)
+        decodeRunLength(data, size, info, image);
+    else if (info.bpp == 16 || (info.bpp == 32 && !plain32))
+        decodeBitfieldRows(data, size, info, image);
+    else
+        decodeRows(data, size, info, image);
     return image;
 }
 

@@ -2,10 +2,20 @@
 // Classes in this file: BmpImage (a decoded Windows bitmap file that keeps its depth and palette) and
 // the free functions that read and write the BMP file format.
 //
-// Accepted on reading: 1, 4, 8, 24 and 32 bits per pixel; top-down and bottom-up; the OS/2 core header
-// (12 bytes), BITMAPINFOHEADER (40) and the larger V2..V5 headers (52, 56, 108, 124); BI_RGB, and
-// BI_BITFIELDS for 32 bits with the standard masks. Everything else fails with InvalidImageError
-// "Bitmap image is not valid". Writing uses BITMAPINFOHEADER and BI_RGB at the image's own depth.
+// Accepted on reading: 1, 4, 8, 16, 24 and 32 bits per pixel; top-down and bottom-up; the OS/2 core
+// header (12 bytes), BITMAPINFOHEADER (40) and the larger V2..V5 headers (52, 56, 108, 124); BI_RGB;
+// BI_BITFIELDS at 16 and 32 bits with any contiguous, non-overlapping masks; BI_RLE8 at 8 bits and
+// BI_RLE4 at 4 bits (bottom-up only). Everything else fails with InvalidImageError "Bitmap image is
+// not valid". Writing uses BITMAPINFOHEADER and BI_RGB at the image's own depth.
+//
+// Where the format leaves a choice, the decoder gives what the platform's own loader gives:
+// - 16-bit pixels (5-5-5 without masks) and bit fields other than the standard 32-bit 8-8-8 are
+//   widened into a 24-bit image; a channel of n < 8 bits is placed at the top of the byte and
+//   repeated once below itself (5 bits v: v << 3 | v >> 2; 6 bits: v << 2 | v >> 4), a wider one
+//   keeps its top 8 bits.
+// - Run-length pictures decode to their indexed depth; the pixels that a delta, an end of line or
+//   an early end of bitmap skips keep palette index 0. A run or delta that would pass the end of its
+//   row or the picture, or data that ends without the end-of-bitmap code, makes the file invalid.
 #include "core/Color.h"
 #include "core/FBitmap.h"
 
@@ -25,7 +35,7 @@ constexpr int64_t maxBmpPixels = int64_t(1) << 26;
 struct BmpImage {
     int32_t width = 0;
     int32_t height = 0;
-    int bitsPerPixel = 24; // 1, 4, 8, 24 or 32
+    int bitsPerPixel = 24; // 1, 4, 8, 24 or 32 (16-bit files decode to 24)
     // Colour table for depths up to 8 (RGB, low byte red); may hold fewer than 2^depth entries.
     std::vector<Color> palette;
     // Pixel rows top-down, each stride() bytes, laid out as in the file: packed indexes (most

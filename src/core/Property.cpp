@@ -124,6 +124,8 @@ const char* kindName(PropertyValue::Kind kind) {
         return "a set";
     case PropertyValue::Kind::Binary:
         return "binary data";
+    case PropertyValue::Kind::StringList:
+        return "a list of strings";
     }
     return "a value";
 }
@@ -210,6 +212,11 @@ const std::vector<std::string>& PropertyReader::asSet() const {
 const std::vector<uint8_t>& PropertyReader::asBytes() const {
     expect(PropertyValue::Kind::Binary);
     return m_value.bytes;
+}
+
+const std::vector<std::string>& PropertyReader::asStrings() const {
+    expect(PropertyValue::Kind::StringList);
+    return m_value.names;
 }
 
 Color PropertyReader::asColor() const {
@@ -313,6 +320,13 @@ void PropertyWriter::writeBytes(const std::string& name, const std::vector<uint8
     PropertyValue v;
     v.kind = PropertyValue::Kind::Binary;
     v.bytes = bytes;
+    write(fullName(name), v);
+}
+
+void PropertyWriter::writeStrings(const std::string& name, const std::vector<std::string>& lines) {
+    PropertyValue v;
+    v.kind = PropertyValue::Kind::StringList;
+    v.names = lines;
     write(fullName(name), v);
 }
 

@@ -21,11 +21,11 @@ class Component;
 using NotifyEvent = std::function<void(Component* sender)>;
 
 struct PropertyValue {
-    enum class Kind { Integer, String, Identifier, Set, Binary };
+    enum class Kind { Integer, String, Identifier, Set, Binary, StringList };
     Kind kind = Kind::Integer;
     int64_t integer = 0;
     std::string text;               // String (UTF-8) or Identifier
-    std::vector<std::string> names; // Set
+    std::vector<std::string> names; // Set element names, or the lines of a StringList
     std::vector<uint8_t> bytes;     // Binary
 };
 
@@ -61,6 +61,7 @@ public:
     const std::string& asIdent() const;
     const std::vector<std::string>& asSet() const;
     const std::vector<uint8_t>& asBytes() const;
+    const std::vector<std::string>& asStrings() const; // a list of strings: ('a' 'b')
     Color asColor() const; // integer ($FF allowed) or a colour name: clBtnFace, clRed, clNone...
     // Index of the identifier among names, which lists an enumeration in order.
     int asEnum(std::initializer_list<const char*> names) const;
@@ -94,6 +95,7 @@ public:
     void writeBool(const std::string& name, bool value) { writeIdent(name, value ? "True" : "False"); }
     void writeSet(const std::string& name, const std::vector<std::string>& names);
     void writeBytes(const std::string& name, const std::vector<uint8_t>& bytes);
+    void writeStrings(const std::string& name, const std::vector<std::string>& lines);
     void writeColor(const std::string& name, Color value); // by name when it has one
     void writeCharset(const std::string& name, int charset);
     void writeCursor(const std::string& name, int cursor);

@@ -1,6 +1,7 @@
 #include "gui/Application.h"
 
 #include "core/Error.h"
+#include "core/FormMessages.h"
 #include "gui/DibStorage.h"
 #include "gui/Form.h"
 #include "gui/Graphics.h"
@@ -11,10 +12,26 @@
 
 namespace gui {
 
+namespace {
+
+// The sender portable components use (the skin store's notifications, say).
+void sendFromPortableCode(core::Component* first, uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    try {
+        application().sendToForms(UINT(message), WPARAM(wParam), LPARAM(lParam),
+                                  dynamic_cast<CustomForm*>(first));
+    } catch (...) {
+        // A form whose window cannot be made misses the message; the sender goes on.
+        application().handleException(std::current_exception());
+    }
+}
+
+} // namespace
+
 Application::Application() = default;
 
 Application::~Application() {
     beginDestroy();
+    core::setFormMessageSender(nullptr);
 }
 
 void Application::initialize() {
@@ -23,6 +40,9 @@ void Application::initialize() {
     m_initialized = true;
     installSystemColorResolver();
     installDibStorage();
+    // Every form passes through here (addForm), so portable components reach forms without any
+    // set-up of their own library.
+    core::setFormMessageSender(&sendFromPortableCode);
 }
 
 void Application::setMainForm(CustomForm* form) {

@@ -4,6 +4,10 @@
 #include "gui/Form.h"
 #include "gui/WinControl.h"
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 namespace gui {
 
 ShiftState ShiftState::fromMouseKeys(WPARAM keys) {
@@ -82,6 +86,23 @@ void Control::storeBounds(core::Rect r) {
     m_top = r.top;
     m_width = r.width() < 0 ? 0 : r.width();
     m_height = r.height() < 0 ? 0 : r.height();
+    // Bounds the parent sets while it aligns or anchors its children are derived, not new rules.
+    if (m_parent && !m_parent->m_aligning)
+        updateAnchorRules();
+}
+
+void Control::setAnchors(Anchors anchors) {
+    m_anchors = anchors;
+    updateAnchorRules();
+}
+
+void Control::updateAnchorRules() {
+    const core::Rect parentArea = m_parent ? m_parent->clientRect() : core::Rect{};
+    m_anchorRules = {boundsRect(), parentArea.width(), parentArea.height()};
+}
+
+core::Rect Control::anchoredBoundsFor(int32_t parentWidth, int32_t parentHeight) const {
+    return anchoredBounds(m_anchorRules, m_anchors, parentWidth, parentHeight);
 }
 
 void Control::setClientWidth(int32_t w) {
@@ -371,6 +392,28 @@ const char* alignName(Align a) {
     return alignNames.begin()[int(a)];
 }
 
+constexpr const char* anchorNames[] = {"akLeft", "akTop", "akRight", "akBottom"};
+
+Anchors readAnchors(const core::PropertyReader& value) {
+    Anchors anchors = Anchors::none();
+    for (const std::string& name : value.asSet()) {
+        auto it = std::find_if(std::begin(anchorNames), std::end(anchorNames),
+                               [&](const char* n) { return name == n; });
+        if (it == std::end(anchorNames))
+            value.fail("'" + name + "' is not an anchor");
+        anchors = anchors | Anchor(it - std::begin(anchorNames));
+    }
+    return anchors;
+}
+
+std::vector<std::string> anchorSet(Anchors anchors) {
+    std::vector<std::string> names;
+    for (unsigned i = 0; i < std::size(anchorNames); ++i)
+        if (anchors.has(Anchor(i)))
+            names.push_back(anchorNames[i]);
+    return names;
+}
+
 } // namespace
 
 bool Control::setProperty(const std::string& name, core::PropertyReader& value) {
@@ -409,6 +452,8 @@ bool Control::setProperty(const std::string& name, core::PropertyReader& value) 
         setShowHint(value.asBool());
     else if (name == "Align")
         setAlign(Align(value.asEnum(alignNames)));
+    else if (name == "Anchors")
+        setAnchors(readAnchors(value));
     else if (name == "OnClick")
         value.bindEvent([this](core::NotifyEvent e) { onClick = std::move(e); });
     else if (name == "OnDblClick")
@@ -439,6 +484,8 @@ void Control::writeProperties(core::PropertyWriter& out) const {
     out.writeInt("Height", m_height);
     if (m_align != Align::alNone)
         out.writeIdent("Align", alignName(m_align));
+    if (m_anchors != Anchors())
+        out.writeSet("Anchors", anchorSet(m_anchors));
     if (!m_caption.empty())
         out.writeString("Caption", m_caption);
     if (!m_parentColor)

@@ -134,6 +134,14 @@ public:
 
     Align align() const { return m_align; }
     void setAlign(Align align);
+    // The parent's edges whose distances the control keeps when the parent's client area is resized
+    // (controls that are not aligned only). Setting them, the bounds or the parent measures afresh.
+    Anchors anchors() const { return m_anchors; }
+    void setAnchors(Anchors anchors);
+    // Measures the distances again from the current bounds and the parent's client size.
+    void updateAnchorRules();
+    // Where the anchors put the control in a parent client area of that size.
+    core::Rect anchoredBoundsFor(int32_t parentWidth, int32_t parentHeight) const;
 
     // Asks for a repaint of the whole control at the next paint; repaint() paints at once.
     virtual void invalidate();
@@ -249,6 +257,8 @@ private:
     std::string m_hint;
     bool m_showHint = false;
     Align m_align = Align::alNone;
+    Anchors m_anchors;
+    AnchorRules m_anchorRules;
     bool m_autoSize = false;
     bool m_clickEvents = true;
     bool m_clicked = false; // a left press started inside and the release has not come yet

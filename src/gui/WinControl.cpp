@@ -430,6 +430,7 @@ void WinControl::insertControl(Control* control) {
     }
     control->parentFontChanged();
     control->parentColorChanged();
+    control->updateAnchorRules();
     if (control->align() != Align::alNone)
         realign();
     control->invalidate();
@@ -486,16 +487,23 @@ void WinControl::alignChildren() {
     if (m_alignDisabled > 0 || m_aligning || isLoading() || isDestroying())
         return;
     std::vector<AlignedRect> items;
-    std::vector<Control*> aligned;
-    for (Control* c : m_controls)
+    std::vector<Control*> aligned, anchored;
+    for (Control* c : m_controls) {
         if (c->align() != Align::alNone && c->isVisible()) {
             items.push_back({c->align(), c->boundsRect()});
             aligned.push_back(c);
+        } else if (c->align() == Align::alNone && c->anchors() != Anchors()) {
+            anchored.push_back(c);
         }
-    if (items.empty())
+    }
+    if (items.empty() && anchored.empty())
         return;
     m_aligning = true;
     try {
+        // Anchored children first: docking below does not depend on them.
+        const core::Rect area = clientRect();
+        for (Control* c : anchored)
+            c->setBoundsRect(c->anchoredBoundsFor(area.width(), area.height()));
         alignRects(alignClientRect(), items);
         for (size_t i = 0; i < items.size(); ++i)
             aligned[i]->setBoundsRect(items[i].bounds);

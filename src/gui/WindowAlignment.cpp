@@ -35,7 +35,35 @@ std::vector<size_t> placementOrder(const std::vector<AlignedRect>& items, Align 
     return order;
 }
 
+// One axis of anchoredBounds: [low, high) in a parent extent that went from before to now.
+void anchorAxis(int32_t& low, int32_t& high, bool nearEdge, bool farEdge, int32_t before, int32_t now) {
+    const int32_t size = high - low;
+    const int32_t delta = now - before;
+    if (nearEdge && farEdge) {
+        high = std::max(low, high + delta);
+    } else if (farEdge) {
+        low += delta;
+        high += delta;
+    } else if (!nearEdge && before > 0) {
+        // The centre scaled with the parent, rounded to the nearest pixel.
+        const int64_t centre = int64_t(low) + size / 2;
+        const int64_t scaled = (2 * centre * now + before) / (2 * int64_t(before));
+        low = int32_t(scaled - size / 2);
+        high = low + size;
+    }
+}
+
 } // namespace
+
+core::Rect anchoredBounds(const AnchorRules& rules, Anchors anchors, int32_t parentWidth,
+                          int32_t parentHeight) {
+    core::Rect r = rules.bounds;
+    anchorAxis(r.left, r.right, anchors.has(Anchor::akLeft), anchors.has(Anchor::akRight), rules.parentWidth,
+               parentWidth);
+    anchorAxis(r.top, r.bottom, anchors.has(Anchor::akTop), anchors.has(Anchor::akBottom), rules.parentHeight,
+               parentHeight);
+    return r;
+}
 
 core::Rect alignRects(core::Rect area, std::vector<AlignedRect>& items) {
     // Docked items keep their thickness even when the area is too small for them (they then overlap

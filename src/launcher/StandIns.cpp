@@ -55,6 +55,9 @@ public:
             case Kind::Binary:
                 out.writeBytes(name, v.bytes);
                 break;
+            case Kind::StringList:
+                out.writeStrings(name, v.names);
+                break;
             }
         }
     }

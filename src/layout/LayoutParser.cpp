@@ -201,6 +201,9 @@ private:
         } else if (c == '{') {
             value.kind = Kind::Binary;
             value.bytes = parseBinary();
+        } else if (c == '(') {
+            value.kind = Kind::StringList;
+            value.names = parseStringList();
         } else if (isIdentStart(c)) {
             value.kind = Kind::Identifier;
             value.text = parseDottedIdent("value");
@@ -247,13 +250,16 @@ private:
         return value;
     }
 
-    // $ followed by 1..8 hex digits: a 32-bit pattern, so $FFFFFFFF is -1.
+    // $ followed by hex digits giving a 32-bit pattern, so $FFFFFFFF is -1. Leading zeros do not
+    // count towards the eight digits: $0000000FF is 255.
     int64_t parseHex() {
         size_t start = m_pos++;
         uint32_t value = 0;
         int digits = 0;
+        int significant = 0;
         while (hexValue(peek()) >= 0) {
-            if (++digits > 8)
+            ++digits;
+            if ((significant > 0 || hexValue(peek()) != 0) && ++significant > 8)
                 fail("hexadecimal value longer than 32 bits");
             value = value << 4 | uint32_t(hexValue(peek()));
             ++m_pos;
@@ -330,19 +336,24 @@ private:
     uint32_t parseCharCode() {
         uint32_t cp = 0;
         int digits = 0;
+        // Leading zeros are skipped without limit; past seven significant digits the code is out
+        // of range whatever follows.
+        int significant = 0;
         if (peek() == '$') {
             ++m_pos;
             while (hexValue(peek()) >= 0) {
                 cp = cp * 16 + uint32_t(hexValue(peek()));
                 ++m_pos;
-                if (++digits > 6)
+                ++digits;
+                if (cp != 0 && ++significant > 6)
                     break;
             }
         } else {
             while (isDigit(peek())) {
                 cp = cp * 10 + uint32_t(peek() - '0');
                 ++m_pos;
-                if (++digits > 7)
+                ++digits;
+                if (cp != 0 && ++significant > 7)
                     break;
             }
         }
@@ -369,6 +380,22 @@ private:
                 return names;
             }
             expectChar(',');
+        }
+    }
+
+    // ( string string ... ): the strings one after another, each possibly continued with +.
+    std::vector<std::string> parseStringList() {
+        ++m_pos;
+        std::vector<std::string> lines;
+        for (;;) {
+            skipSpace();
+            if (peek() == ')') {
+                ++m_pos;
+                return lines;
+            }
+            if (peek() != '\'' && peek() != '#')
+                expected("string or ')'");
+            lines.push_back(parseString());
         }
     }
 

@@ -76,6 +76,9 @@ protected:
         case Kind::Binary:
             writeBinary(pad, value.bytes);
             break;
+        case Kind::StringList:
+            writeStringList(pad, value.names);
+            break;
         }
     }
 
@@ -86,14 +89,30 @@ private:
             return;
         }
         m_out += '\n';
+        writePieces(pad + "  ", text, "\n");
+    }
+
+    // One list entry per line, the closing parenthesis after the last: ( 'a' 'b').
+    void writeStringList(const std::string& pad, const std::vector<std::string>& lines) {
+        if (lines.empty()) {
+            m_out += " ()\n";
+            return;
+        }
+        m_out += " (\n";
+        for (size_t i = 0; i < lines.size(); ++i)
+            writePieces(pad + "  ", lines[i], i + 1 < lines.size() ? "\n" : ")\n");
+    }
+
+    // text as quoted pieces of at most maxStringPiece bytes joined by +, one per line.
+    void writePieces(const std::string& pad, const std::string& text, const char* last) {
         size_t pos = 0;
-        while (pos < text.size()) {
+        do {
             size_t end = std::min(text.size(), pos + maxStringPiece);
             while (end < text.size() && end > pos + 1 && isContinuationByte(text[end]))
                 --end;
-            m_out += pad + "  " + quote(text, pos, end) + (end < text.size() ? " +\n" : "\n");
+            m_out += pad + quote(text, pos, end) + (end < text.size() ? " +\n" : last);
             pos = end;
-        }
+        } while (pos < text.size());
     }
 
     void writeBinary(const std::string& pad, const std::vector<uint8_t>& bytes) {

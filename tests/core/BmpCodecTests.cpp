@@ -1,3 +1,4 @@
+#include "BmpFileBuilder.h"
 #include "core/BmpCodec.h"
 #include "core/Error.h"
 #include "core/Stream.h"
@@ -8,84 +9,9 @@
 #include <string>
 
 using namespace core;
+using namespace bmp_testing;
 
 namespace {
-
-// Builds a BMP file by hand, independent of the encoder, so the decoder is checked against the
-// format rather than against itself.
-struct FileSpec {
-    int width = 3;
-    int height = 2;
-    int bpp = 8;
-    bool topDown = false;
-    uint32_t headerSize = 40;
-    uint32_t compression = 0;
-    uint32_t colorsUsed = 0;
-    std::vector<Color> palette;
-    std::vector<uint32_t> masks; // written after a 40-byte header or inside a larger one
-};
-
-void put16(std::vector<uint8_t>& v, uint32_t x) {
-    v.push_back(uint8_t(x));
-    v.push_back(uint8_t(x >> 8));
-}
-void put32(std::vector<uint8_t>& v, uint32_t x) {
-    for (int i = 0; i < 4; ++i)
-        v.push_back(uint8_t(x >> (8 * i)));
-}
-
-// rows: top-down, each already padded to the stride.
-std::vector<uint8_t> makeFile(const FileSpec& s, const std::vector<std::vector<uint8_t>>& rows) {
-    std::vector<uint8_t> h;
-    if (s.headerSize == 12) {
-        put32(h, 12);
-        put16(h, uint32_t(s.width));
-        put16(h, uint32_t(s.height));
-        put16(h, 1);
-        put16(h, uint32_t(s.bpp));
-    } else {
-        put32(h, s.headerSize);
-        put32(h, uint32_t(s.width));
-        put32(h, uint32_t(s.topDown ? -s.height : s.height));
-        put16(h, 1);
-        put16(h, uint32_t(s.bpp));
-        put32(h, s.compression);
-        put32(h, 0);
-        put32(h, 2835);
-        put32(h, 2835);
-        put32(h, s.colorsUsed);
-        put32(h, 0);
-        if (s.headerSize > 40) {
-            for (uint32_t m : s.masks)
-                put32(h, m);
-            h.resize(s.headerSize, 0);
-        } else {
-            for (uint32_t m : s.masks)
-                put32(h, m);
-        }
-    }
-    for (Color c : s.palette) {
-        h.push_back(blueOf(c));
-        h.push_back(greenOf(c));
-        h.push_back(redOf(c));
-        if (s.headerSize != 12)
-            h.push_back(0);
-    }
-    std::vector<uint8_t> file = {'B', 'M'};
-    size_t pixelOffset = 14 + h.size();
-    size_t total = pixelOffset;
-    for (auto& r : rows)
-        total += r.size();
-    put32(file, uint32_t(total));
-    put32(file, 0);
-    put32(file, uint32_t(pixelOffset));
-    file.insert(file.end(), h.begin(), h.end());
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const auto& r = s.topDown ? rows[i] : rows[rows.size() - 1 - i];
-        file.insert(file.end(), r.begin(), r.end());
-    }
-    return file;
-}
 
 const Color red = rgb(255, 0, 0), green = rgb(0, 255, 0), blue = rgb(0, 0, 255), white = clWhite;
 
@@ -197,8 +123,14 @@ TEST(BmpCodec, RejectsWhatItCannotReadAsInvalidImage) {
     expectInvalid(notBm, "first bytes not BM");
     expectInvalid(std::vector<uint8_t>(file.begin(), file.begin() + 20), "header cut short");
     expectInvalid(std::vector<uint8_t>(file.begin(), file.end() - 1), "pixel array beyond the file");
-    expectInvalid(withSpec([](FileSpec& s) { s.bpp = 16; }), "16-bit");
-    expectInvalid(withSpec([](FileSpec& s) { s.compression = 1; }), "run-length compression");
+    expectInvalid(withSpec([](FileSpec& s) { s.bpp = 15; }), "15-bit");
+    expectInvalid(withSpec([](FileSpec& s) { s.compression = 2; }), "RLE4 at 8 bits");
+    expectInvalid(withSpec([](FileSpec& s) { s.compression = 5; }), "PNG inside");
+    expectInvalid(withSpec([](FileSpec& s) {
+                      s.compression = 1;
+                      s.topDown = true;
+                  }),
+                  "top-down RLE8");
     expectInvalid(withSpec([](FileSpec& s) { s.headerSize = 64; }), "unknown header size");
     expectInvalid(withSpec([](FileSpec& s) { s.width = -3; }), "negative width");
     expectInvalid(withSpec([](FileSpec& s) { s.width = 16385; }), "over-wide");
@@ -210,12 +142,18 @@ TEST(BmpCodec, RejectsWhatItCannotReadAsInvalidImage) {
                       s.masks = {0x00FF0000, 0x0000FF00, 0x000000FF};
                   }),
                   "bitfields at 24 bits");
-    expectInvalid(withSpec([](FileSpec& s) {
-                      s.bpp = 32;
-                      s.compression = 3;
-                      s.masks = {0x0000F800, 0x000007E0, 0x0000001F};
-                  }),
-                  "non-standard masks");
+    const std::pair<std::vector<uint32_t>, const char*> badMasks[] = {
+        {{0x7C00, 0x03F0, 0x001F}, "overlapping masks"},
+        {{0x7C00, 0x03E0, 0x0015}, "a mask with a gap"},
+        {{0x1F0000, 0x03E0, 0x001F}, "a mask beyond 16 bits"},
+    };
+    for (const auto& [masks, what] : badMasks)
+        expectInvalid(withSpec([&](FileSpec& s) {
+                          s.bpp = 16;
+                          s.compression = 3;
+                          s.masks = masks;
+                      }),
+                      what);
     auto offsetPastEnd = file;
     offsetPastEnd[10] = 0xFF;
     offsetPastEnd[11] = 0xFF;
@@ -286,6 +224,13 @@ TEST(BmpCodec, EmptyImageRoundTrips) {
     BmpImage back = decodeBmp(encodeBmp(FBitmap()));
     EXPECT_TRUE(back.isEmpty());
     EXPECT_TRUE(back.toFBitmap().isEmpty());
+    // No width but some rows: nothing to copy (the fuzzer once found the copy into no buffer).
+    FileSpec s;
+    s.width = 0;
+    s.bpp = 24;
+    BmpImage noWidth = decodeBmp(makeFile(s, {{}, {}}));
+    EXPECT_TRUE(noWidth.isEmpty());
+    EXPECT_TRUE(noWidth.pixels.empty());
 }
 
 TEST(BmpCodec, StreamReaderTakesExactlyTheFileAndLeavesTheRest) {
@@ -338,4 +283,154 @@ TEST(BmpCodec, StreamReaderFailures) {
     auto absurd = file;
     absurd[2] = absurd[3] = absurd[4] = absurd[5] = 0xFF;
     EXPECT_EQ(message(absurd), "Bitmap image is not valid");
+}
+
+TEST(BmpCodec, SixteenBitPixelsWidenLikeThePlatform) {
+    // Each case: masks (none: 5-5-5), four pixels, and the colours the platform's loader gives for
+    // them. A channel of n bits is placed at the top of the byte and repeated once below itself.
+    // The second row holds 0x8000 (the bit 5-5-5 leaves unused) among black pixels.
+    struct Case {
+        const char* what;
+        std::vector<uint32_t> masks;
+        std::vector<Color> want;
+        Color topBit;
+    };
+    const std::vector<uint16_t> pixels = {0x7FFF, 0x0421, 0x7C00, 0x4210};
+    const Case cases[] = {
+        {"5-5-5 without masks",
+         {},
+         {rgb(255, 255, 255), rgb(8, 8, 8), rgb(255, 0, 0), rgb(0x84, 0x84, 0x84)},
+         clBlack},
+        {"5-5-5 with masks",
+         {0x7C00, 0x03E0, 0x001F},
+         {rgb(255, 255, 255), rgb(8, 8, 8), rgb(255, 0, 0), rgb(0x84, 0x84, 0x84)},
+         clBlack},
+        {"5-6-5",
+         {0xF800, 0x07E0, 0x001F},
+         {rgb(0x7B, 255, 255), rgb(0, 0x86, 8), rgb(0x7B, 0x82, 0), rgb(0x42, 0x41, 0x84)},
+         rgb(0x84, 0, 0)},
+        {"4-4-4",
+         {0x0F00, 0x00F0, 0x000F},
+         {rgb(255, 255, 255), rgb(0x44, 0x22, 0x11), rgb(0xCC, 0, 0), rgb(0x22, 0x11, 0)},
+         clBlack},
+        // Two bits give 0xF0 and one 0xC0: one repetition only; thirteen keep their top eight.
+        {"1-2-13",
+         {0x8000, 0x6000, 0x1FFF},
+         {rgb(0, 0xF0, 255), rgb(0, 0, 0x21), rgb(0, 0xF0, 0xE0), rgb(0, 0xA0, 0x10)},
+         rgb(0xC0, 0, 0)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (uint32_t headerSize : {40u, 108u}) {
+            FileSpec s;
+            s.width = 4;
+            s.height = 2;
+            s.bpp = 16;
+            s.headerSize = headerSize;
+            s.masks = c.masks;
+            s.compression = c.masks.empty() ? 0 : 3;
+            BmpImage img = decodeBmp(makeFile(s, {row16(pixels), row16({0, 0x8000, 0, 0})}));
+            EXPECT_EQ(img.bitsPerPixel, 24);
+            expectPixels(img, {c.want, {clBlack, c.topBit, clBlack, clBlack}});
+        }
+    }
+}
+
+TEST(BmpCodec, OtherThirtyTwoBitMasksWidenToo) {
+    // Ten bits per channel: the top eight of each.
+    FileSpec s;
+    s.width = 1;
+    s.height = 1;
+    s.bpp = 32;
+    s.compression = 3;
+    s.masks = {0x3FF00000, 0x000FFC00, 0x000003FF};
+    const uint32_t pixel = 0x3FFu << 20 | 0x200u << 10 | 0x004u;
+    std::vector<uint8_t> row;
+    put32(row, pixel);
+    BmpImage img = decodeBmp(makeFile(s, {row}));
+    EXPECT_EQ(img.bitsPerPixel, 24);
+    expectPixels(img, {{rgb(255, 0x80, 1)}});
+}
+
+namespace {
+
+// An indexed picture drawn as digits, top row first; '.' marks a pixel the data skips (index 0).
+void expectIndexes(const BmpImage& img, const std::vector<std::string>& rows) {
+    ASSERT_EQ(img.height, int(rows.size()));
+    for (int y = 0; y < img.height; ++y) {
+        ASSERT_EQ(img.width, int(rows[y].size()));
+        for (int x = 0; x < img.width; ++x) {
+            const char c = rows[y][x];
+            const int want = c == '.' ? 0 : c <= '9' ? c - '0' : c - 'A' + 10;
+            EXPECT_EQ(img.paletteIndex(x, y), want) << "at " << x << "," << y;
+        }
+    }
+}
+
+FileSpec rleSpec(int bpp, int width, int height) {
+    FileSpec s;
+    s.bpp = bpp;
+    s.width = width;
+    s.height = height;
+    s.compression = bpp == 8 ? 1 : 2;
+    for (int i = 0; i < 16; ++i)
+        s.palette.push_back(rgb(uint8_t(i * 16), 0, uint8_t(255 - i)));
+    return s;
+}
+
+} // namespace
+
+TEST(BmpCodec, RunLengthPicturesDecodeToTheirIndexedDepth) {
+    // The data lists rows bottom-up: encoded runs, absolute runs (padded to 16 bits), deltas that
+    // skip pixels, ends of line before the row is full, and an end of bitmap before the last row.
+    const std::vector<uint8_t> rle8 = {
+        3, 5, 0, 3, 1, 2, 7, 0, 1, 9, 0, 0,      // 5 5 5, absolute 1 2 7 (+pad), 9, end of line
+        0, 2, 2, 1, 2, 4, 0, 0,                  // delta (2, 1) skips a row: 4 4, end of line
+        0, 4, 6, 7, 8, 9, 1, 3, 0, 2, 1, 0, 0, 1 // absolute 6 7 8 9, 3, delta right, end of bitmap
+    };
+    BmpImage img8 = decodeBmp(makeFileWithData(rleSpec(8, 8, 4), rle8));
+    EXPECT_EQ(img8.bitsPerPixel, 8);
+    expectIndexes(img8, {"67893...", "..44....", "........", "5551279."});
+    EXPECT_EQ(img8.pixel(0, 2), img8.palette[0]) << "a skipped pixel shows the first colour";
+
+    const std::vector<uint8_t> rle4 = {
+        5,    0x12, 0,    3,
+        0xAB, 0xC0, 0,    0, // 1 2 1 2 1, absolute A B C (3 nibbles in 2 bytes), end of line
+        0,    2,    1,    0,
+        2,    0xFF, 0,    0, // delta right 1, F F, end of line
+        0,    5,    0x34, 0x56,
+        0x70, 0,    0,    1 // absolute 3 4 5 6 7 (3 bytes + pad), end of bitmap
+    };
+    BmpImage img4 = decodeBmp(makeFileWithData(rleSpec(4, 9, 3), rle4));
+    EXPECT_EQ(img4.bitsPerPixel, 4);
+    expectIndexes(img4, {"34567....", ".FF......", "12121ABC."});
+    // Decoded pictures save as plain indexed files and read back the same.
+    EXPECT_EQ(decodeBmp(encodeBmp(img4)), img4);
+}
+
+TEST(BmpCodec, RunLengthDataThatOverrunsItsPictureIsInvalid) {
+    const std::pair<std::vector<uint8_t>, const char*> cases[] = {
+        {{5, 1, 0, 1}, "encoded run past the row"},
+        {{3, 1, 2, 1, 0, 1}, "second run past the row"},
+        {{0, 5, 1, 2, 3, 4, 5, 0, 0, 1}, "absolute run past the row"},
+        {{0, 2, 5, 0, 0, 1}, "delta past the row"},
+        {{0, 2, 0, 3, 0, 1}, "delta past the picture"},
+        {{0, 0, 0, 0, 0, 0, 0, 0, 0, 1}, "end of line past the picture"},
+        {{0, 2, 0, 2, 1, 3, 0, 1}, "run after the last row"},
+        {{2, 1, 0, 0}, "no end of bitmap"},
+        {{0, 4, 1, 2}, "absolute run cut short"},
+        {{0, 2, 1}, "delta cut short"},
+        {{2}, "command cut short"},
+    };
+    for (const auto& [data, what] : cases) {
+        try {
+            decodeBmp(makeFileWithData(rleSpec(8, 4, 2), data));
+            ADD_FAILURE() << what << ": accepted";
+        } catch (const InvalidImageError& e) {
+            EXPECT_STREQ(e.what(), "Bitmap image is not valid") << what;
+        }
+    }
+    // Exactly filling the rows, with an end of line after the last, is fine.
+    EXPECT_NO_THROW(decodeBmp(makeFileWithData(rleSpec(8, 4, 2), {4, 1, 0, 0, 4, 2, 0, 0, 0, 1})));
+    EXPECT_NO_THROW(decodeBmp(makeFileWithData(rleSpec(4, 4, 2), {0, 2, 4, 1, 0, 1})));
 }

@@ -169,7 +169,7 @@ TEST(BitmapFile, MalformedFilesThrowAndLeaveTheBitmap) {
     EXPECT_THROW(load(b, junk), core::Error);
     auto file = bmpFile(
         2, 2, 24, {}, [](int, int) { return 0u; }, false);
-    file[28] = 16; // 16 bits per pixel is not accepted
+    file[28] = 15; // 15 bits per pixel is not a depth the format knows
     EXPECT_THROW(load(b, file), core::InvalidImageError);
     EXPECT_EQ(b.width(), 2);
     EXPECT_EQ(b.pixels().pixel(1, 1), core::clRed);

@@ -6,7 +6,10 @@
 #include "gui/MainMenu.h"
 #include "gui/Panel.h"
 #include "gui/Screen.h"
+#include "gui/StandardClasses.h"
 #include "gui/WindowAlignment.h"
+#include "layout/LayoutReader.h"
+#include "layout/LayoutWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -41,6 +44,28 @@ TEST(AlignRects, ItemsKeepTheirThicknessWhenTheAreaIsTooSmall) {
     EXPECT_EQ(items[0].bounds.height(), 40); // survives shrinking, so growing again restores the layout
     EXPECT_EQ(items[1].bounds.height(), 0);  // never negative
     EXPECT_EQ(items[1].bounds.width(), 50);
+}
+
+TEST(AnchoredBounds, EachAxisKeepsTheDistancesToItsAnchoredEdges) {
+    // A 20 x 10 control at (30, 40) in a 100 x 80 parent that becomes 150 x 60.
+    const AnchorRules rules{{30, 40, 50, 50}, 100, 80};
+    struct Case {
+        Anchors anchors;
+        core::Rect want;
+    };
+    const Case cases[] = {
+        {Anchors(), {30, 40, 50, 50}},                                         // left, top: stays
+        {{Anchor::akRight, Anchor::akBottom}, {80, 20, 100, 30}},              // moves with the far edges
+        {{Anchor::akLeft, Anchor::akRight, Anchor::akTop}, {30, 40, 100, 50}}, // stretches across
+        {{Anchor::akTop, Anchor::akBottom}, {50, 40, 70, 40}},                 // height clamps at 0
+        {Anchors::none(), {50, 29, 70, 39}},                                   // the centre keeps its place
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(anchoredBounds(rules, c.anchors, 150, 60), c.want);
+    // Computed from the rules, not step by step: a squeeze to nothing and back gives the size back.
+    const Anchors stretch{Anchor::akLeft, Anchor::akRight};
+    EXPECT_EQ(anchoredBounds(rules, stretch, 10, 80).width(), 0);
+    EXPECT_EQ(anchoredBounds(rules, stretch, 100, 80), rules.bounds);
 }
 
 // --- Children, ownership, free notification ------------------------------------------------------
@@ -118,6 +143,105 @@ TEST(ControlAlignment, ChildrenFollowTheClientAreaOfTheirWindow) {
     GetWindowRect(client->handle(), &r);
     MapWindowPoints(HWND_DESKTOP, form.handle(), reinterpret_cast<POINT*>(&r), 2);
     EXPECT_EQ((core::Rect{r.left, r.top, r.right, r.bottom}), client->boundsRect());
+}
+
+TEST(ControlAnchors, ChildrenKeepTheirDistancesWhenTheWindowIsResized) {
+    Form form;
+    form.setClientWidth(300);
+    form.setClientHeight(200);
+    auto make = [&](Anchors anchors, core::Rect bounds) {
+        auto* p = new Panel(&form);
+        p->setParent(&form);
+        p->setBoundsRect(bounds);
+        p->setAnchors(anchors);
+        return p;
+    };
+    Panel* fixed = make(Anchors(), {10, 10, 60, 40});
+    Panel* corner = make({Anchor::akRight, Anchor::akBottom}, {220, 150, 290, 190});
+    Panel* wide = make({Anchor::akLeft, Anchor::akTop, Anchor::akRight}, {10, 50, 290, 80});
+    Panel* tall = make({Anchor::akLeft, Anchor::akTop, Anchor::akBottom}, {10, 90, 60, 190});
+    form.show();
+
+    form.setClientWidth(400);
+    form.setClientHeight(260);
+    EXPECT_EQ(form.clientRect(), (core::Rect{0, 0, 400, 260}));
+    EXPECT_EQ(fixed->boundsRect(), (core::Rect{10, 10, 60, 40}));
+    EXPECT_EQ(corner->boundsRect(), (core::Rect{320, 210, 390, 250}));
+    EXPECT_EQ(wide->boundsRect(), (core::Rect{10, 50, 390, 80}));
+    EXPECT_EQ(tall->boundsRect(), (core::Rect{10, 90, 60, 250}));
+    // The child window really sits there.
+    RECT r;
+    GetWindowRect(corner->handle(), &r);
+    MapWindowPoints(HWND_DESKTOP, form.handle(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ((core::Rect{r.left, r.top, r.right, r.bottom}), corner->boundsRect());
+
+    // Squeezed below a stretched control's size and grown back, the layout returns unchanged.
+    form.setClientHeight(50);
+    EXPECT_EQ(tall->height(), 0);
+    form.setClientWidth(300);
+    form.setClientHeight(200);
+    EXPECT_EQ(tall->boundsRect(), (core::Rect{10, 90, 60, 190}));
+    EXPECT_EQ(wide->boundsRect(), (core::Rect{10, 50, 290, 80}));
+    EXPECT_EQ(corner->boundsRect(), (core::Rect{220, 150, 290, 190}));
+
+    // Moving a control by hand sets new distances.
+    corner->setLeft(100);
+    form.setClientWidth(350);
+    EXPECT_EQ(corner->left(), 150);
+}
+
+TEST(ControlAnchors, LayoutsReadAndWriteThem) {
+    layout::ClassRegistry registry;
+    registerStandardClasses(registry);
+    struct LayoutForm : Form {
+        const char* className() const override { return "TForm1"; }
+    } form;
+    const char* text = R"(object Form1: TForm1
+  ClientHeight = 200
+  ClientWidth = 300
+  object Panel1: TPanel
+    Left = 200
+    Top = 10
+    Width = 90
+    Height = 30
+    Anchors = [akTop, akRight]
+  end
+  object Panel2: TPanel
+    Left = 10
+    Top = 50
+    Width = 280
+    Height = 140
+    Anchors = [akLeft, akTop, akRight, akBottom]
+  end
+end
+)";
+    layout::readLayout(form, text, "test.layout", registry);
+    auto* right = dynamic_cast<Panel*>(form.findComponent("Panel1"));
+    auto* both = dynamic_cast<Panel*>(form.findComponent("Panel2"));
+    ASSERT_TRUE(right && both);
+    EXPECT_EQ(right->anchors(), (Anchors{Anchor::akTop, Anchor::akRight}));
+    form.setClientWidth(400);
+    form.setClientHeight(250);
+    EXPECT_EQ(right->boundsRect(), (core::Rect{300, 10, 390, 40}));
+    EXPECT_EQ(both->boundsRect(), (core::Rect{10, 50, 390, 240}));
+
+    const std::string written =
+        layout::writeLayout(form, {[](const core::Component* c) -> const core::Component* {
+                                auto* control = dynamic_cast<const Control*>(c);
+                                return control ? control->parent() : nullptr;
+                            }});
+    EXPECT_NE(written.find("Anchors = [akTop, akRight]"), std::string::npos) << written;
+    EXPECT_NE(written.find("Anchors = [akLeft, akTop, akRight, akBottom]"), std::string::npos);
+
+    LayoutForm other;
+    try {
+        layout::readLayout(other,
+                           "object Form1: TForm1\n  object P: TPanel\n    Anchors = [akMiddle]\n  end\nend\n",
+                           "bad.layout", registry);
+        ADD_FAILURE() << "accepted";
+    } catch (const core::Error& e) {
+        EXPECT_NE(std::string(e.what()).find("'akMiddle' is not an anchor"), std::string::npos) << e.what();
+    }
 }
 
 TEST(ControlAlignment, PanelAlignsInsideItsBevels) {

@@ -10,10 +10,12 @@
 #include "launcher/LauncherClasses.h"
 #include "launcher/Unit1.h"
 #include "layout/ClassRegistry.h"
+#include "layout/LayoutReader.h"
 #include "skin/controls/SkinBevel.h"
 #include "skin/controls/SkinControlClasses.h"
 #include "skin/controls/SkinLinkLabel.h"
 #include "skin/controls/SkinPanel.h"
+#include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
 
 #include <gtest/gtest.h>
@@ -106,6 +108,29 @@ TEST_F(LauncherWindow, HasTheDesignedTreeInCreationOrder) {
         EXPECT_EQ(owned[i]->name(), skinComponents[first + i - n][0]);
         EXPECT_STREQ(owned[i]->className(), skinComponents[first + i - n][1]);
     }
+}
+
+TEST_F(LauncherWindow, LayoutsMayGiveTheStoreAStringTable) {
+    // The skin library's classes include the string table, so a program's layout can carry one.
+    struct OtherForm : gui::Form {
+        const char* className() const override { return "TForm2"; }
+    } other;
+    layout::readLayout(other, R"(object Form2: TForm2
+  object ResourceStrData1: TResourceStrData
+    ResStrings.Strings = (
+      'CLOSEBUTTON_HINT=Schlie'#223'en')
+  end
+  object SkinData1: TSkinData
+    ResourceStrData = ResourceStrData1
+  end
+end
+)",
+                       "Unit2");
+    auto* store = dynamic_cast<skin::SkinData*>(other.findComponent("SkinData1"));
+    ASSERT_NE(store, nullptr);
+    ASSERT_NE(store->resourceStrData(), nullptr);
+    EXPECT_EQ(store->resourceStrData()->lookUpString("closebutton_hint"), "Schlie\xC3\x9F"
+                                                                          "en");
 }
 
 TEST_F(LauncherWindow, WindowPropertiesAndTabOrder) {

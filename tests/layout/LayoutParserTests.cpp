@@ -24,6 +24,10 @@ TEST(LayoutParser, ReadsEveryValueKind) {
     EXPECT_EQ(onlyProperty("$FF").value.integer, 255);
     // Hex is a 32-bit pattern, so system colours written in hex come out as the same int32.
     EXPECT_EQ(onlyProperty("$8000000F").value.integer, int32_t(0x8000000F));
+    // Leading zeros do not count towards the eight digits.
+    EXPECT_EQ(onlyProperty("$0000000FF").value.integer, 255);
+    EXPECT_EQ(onlyProperty("$000000000000FFFFFFFF").value.integer, -1);
+    EXPECT_EQ(onlyProperty("$0000000000").value.integer, 0);
     EXPECT_EQ(onlyProperty("clBtnFace").value.kind, Kind::Identifier);
     EXPECT_EQ(onlyProperty("Form1.SkinData1").value.text, "Form1.SkinData1");
 
@@ -37,6 +41,12 @@ TEST(LayoutParser, ReadsEveryValueKind) {
     EXPECT_EQ(bin.kind, Kind::Binary);
     EXPECT_EQ(bin.bytes, (std::vector<uint8_t>{0x78, 0x9C, 0xDA, 0x01, 0xFF}));
     EXPECT_TRUE(onlyProperty("{}").value.bytes.empty());
+
+    const auto& list = onlyProperty("(\n    'a=1'\n    'b' + \n    'c'#9\n    '')").value;
+    EXPECT_EQ(list.kind, Kind::StringList);
+    EXPECT_EQ(list.names, (std::vector<std::string>{"a=1", "bc\t", ""}));
+    EXPECT_EQ(onlyProperty("()").value.kind, Kind::StringList);
+    EXPECT_TRUE(onlyProperty("( )").value.names.empty());
 }
 
 TEST(LayoutParser, ReadsStringsWithQuotesCodesAndContinuations) {
@@ -46,6 +56,7 @@ TEST(LayoutParser, ReadsStringsWithQuotesCodesAndContinuations) {
     EXPECT_EQ(onlyProperty("'a'#13#10'b'").value.text, "a\r\nb");
     EXPECT_EQ(onlyProperty("#23433#35013").value.text, "安装");
     EXPECT_EQ(onlyProperty("#$41'B'").value.text, "AB");
+    EXPECT_EQ(onlyProperty("#$0000000041#00000000066").value.text, "AB");
     // A surrogate pair written as two codes is one character.
     EXPECT_EQ(onlyProperty("#55357#56832").value.text, "\xF0\x9F\x98\x80");
     EXPECT_EQ(onlyProperty("'first ' +\n    'second' +\n    #33").value.text, "first second!");
@@ -91,6 +102,8 @@ TEST(LayoutParser, RejectsMalformedTextNamingTheLine) {
         {"object F: TF\n  P = {AZ}\nend", "t, line 2: 'Z' is not a hexadecimal digit"},
         {"object F: TF\n  P = {AB\nend", "t, line 3: 'n' is not a hexadecimal digit"},
         {"object F: TF\n  P = [a b]\nend", "t, line 2: ',' expected"},
+        {"object F: TF\n  P = ('a' 1)\nend", "t, line 2: string or ')' expected but '1)' found"},
+        {"object F: TF\n  P = ('a'\nend", "t, line 3: string or ')' expected but 'end' found"},
         {"object F: TF\n  P = 'a' +\nend", "t, line 3: string expected"},
         {"object F: TF\n  P = #55357\nend", "t, line 2: unpaired surrogate"},
         {"object F: TF\n  P = #1114112\nend", "t, line 2: character code out of range"},

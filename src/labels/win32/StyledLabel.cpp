@@ -267,11 +267,22 @@ void StyledLabel::setBlinkState(int state) {
 }
 
 intptr_t StyledLabel::blinkMessage(uint32_t message, intptr_t parameter) {
-    if (message == blinkQueryMessage)
-        return m_blinking ? 1 : 0;
-    if (message == blinkStateMessage && m_blinking)
-        setBlinkState(int(parameter));
-    return 0;
+    // The clock's query and state reach the label as messages, like any other sender's would.
+    return intptr_t(perform(UINT(message), WPARAM(parameter)));
+}
+
+void StyledLabel::controlMessage(gui::Message& m) {
+    if (m.msg == blinkQueryMessage) {
+        m.result = m_blinking ? 1 : 0;
+        return;
+    }
+    if (m.msg == blinkStateMessage) {
+        if (m_blinking)
+            setBlinkState(int(m.wParam));
+        m.result = 0;
+        return;
+    }
+    gui::CustomLabel::controlMessage(m);
 }
 
 BorderMetrics StyledLabel::borderMetrics() const {

@@ -108,6 +108,8 @@ public:
 
 protected:
     void paint(gui::Canvas& canvas) override;
+    // Answers the blink clock's query (1 while blinking) and takes its state.
+    void controlMessage(gui::Message& m) override;
     void mouseEnter() override;
     void mouseLeave() override;
     void fontChanged() override;

@@ -4,9 +4,9 @@
 #include "layout/ClassRegistry.h"
 #include "skin/controls/SkinBevel.h"
 #include "skin/controls/SkinLinkLabel.h"
-#include "skin/controls/SkinNotifierWin32.h"
 #include "skin/controls/SkinPanel.h"
 #include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
 
 namespace skin {
@@ -27,7 +27,6 @@ template <typename T> core::Component* makeComponent(core::Component* owner, cor
 } // namespace
 
 void registerSkinControlClasses() {
-    installWindowsSkinNotifier();
     layout::ClassRegistry& registry = layout::ClassRegistry::global();
     registry.add("TSkinPanel", makeControl<SkinPanel>);
     registry.add("TSkinGroupBox", makeControl<SkinGroupBox>);
@@ -35,6 +34,7 @@ void registerSkinControlClasses() {
     registry.add("TSkinLinkLabel", makeControl<SkinLinkLabel>);
     registry.add("TSkinData", makeComponent<SkinData>);
     registry.add("TCompressedStoredSkin", makeComponent<CompressedStoredSkin>);
+    registry.add("TResourceStrData", makeComponent<ResourceStrData>);
 }
 
 } // namespace skin

@@ -4,9 +4,9 @@
 
 namespace skin {
 
-// Registers "TSkinPanel", "TSkinGroupBox", "TSkinBevel", "TSkinLinkLabel", "TSkinData" and
-// "TCompressedStoredSkin" in the global layout registry, replacing any stand-ins, and installs the
-// window-message broadcast of skin changes.
+// Registers "TSkinPanel", "TSkinGroupBox", "TSkinBevel", "TSkinLinkLabel", "TSkinData",
+// "TCompressedStoredSkin" and "TResourceStrData" in the global layout registry, replacing any
+// stand-ins.
 void registerSkinControlClasses();
 
 } // namespace skin

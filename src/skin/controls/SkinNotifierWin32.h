@@ -1,17 +1,10 @@
 #pragma once
-// The skin store's broadcast as window messages: each notification is sent synchronously, with the
-// store as wParam and 1000 as lParam, to the store's owner form first and then to every other form
-// of the application in list order.
-#include "skin/data/SkinNotifier.h"
+// The skin store sends its notifications to the application's forms by itself once the framework's
+// application object is initialised (every form does that), so windows need no set-up to get them.
 
 namespace skin {
 
-class WindowsSkinNotifier final : public SkinNotifier {
-public:
-    void notify(SkinData& store, int message) override;
-};
-
-// Installs one process-wide WindowsSkinNotifier. Idempotent.
-void installWindowsSkinNotifier();
+// Kept for programs written when the broadcast had to be installed; does nothing now.
+inline void installWindowsSkinNotifier() {}
 
 } // namespace skin

@@ -321,10 +321,13 @@ void SkinPanel::paintSkinned(core::FBitmap& bitmap) {
     core::Rect r = captionRectForSize();
     if (m_rollUpMode)
         r.right -= 12;
-    if (m_checkedMode && picture()) {
+    if (m_checkedMode) {
+        // The text makes room for the check image even when there is no picture to draw it from.
         const core::Rect& image = m_checked ? m_captionSkin.checkImageRect : m_captionSkin.uncheckImageRect;
         const core::Rect& size = m_captionSkin.checkImageRect;
-        drawTransparentPiece(bitmap, r.left, r.top + r.height() / 2 - size.height() / 2, *picture(), image);
+        if (picture())
+            drawTransparentPiece(bitmap, r.left, r.top + r.height() / 2 - size.height() / 2, *picture(),
+                                 image);
         r.left += size.width() + 2;
     }
     gui::Font font;

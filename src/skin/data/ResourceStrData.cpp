@@ -5,6 +5,11 @@
 
 namespace skin {
 
+namespace {
+// A list of lines is stored as the "Strings" of the property, as layouts write string lists.
+constexpr const char* resStringsProperty = "ResStrings.Strings";
+} // namespace
+
 ResourceStrData::ResourceStrData(core::Component* owner)
     : core::Component(owner), m_resStrings(defaultStrings()) {}
 
@@ -22,6 +27,10 @@ std::string ResourceStrData::lookUpString(std::string_view key) const {
 }
 
 bool ResourceStrData::setProperty(const std::string& name, core::PropertyReader& value) {
+    if (name == resStringsProperty) {
+        setResStrings(value.asStrings());
+        return true;
+    }
     if (name == "CharSet") {
         const int charSet = value.asCharset();
         if (charSet < 0 || charSet > 255)
@@ -34,6 +43,9 @@ bool ResourceStrData::setProperty(const std::string& name, core::PropertyReader&
 
 void ResourceStrData::writeProperties(core::PropertyWriter& out) const {
     core::Component::writeProperties(out);
+    // The lines a new table starts with are not stored; any other list is, even an empty one.
+    if (m_resStrings != defaultStrings())
+        out.writeStrings(resStringsProperty, m_resStrings);
     out.writeCharset("CharSet", m_charSet);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/BmpCodec.h"
 #include "core/Error.h"
+#include "core/FormMessages.h"
 #include "core/Property.h"
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/MemIniFile.h"
@@ -268,6 +269,8 @@ void SkinData::clearSkin() {
 void SkinData::broadcastSkinMessage(int message) {
     if (SkinNotifier* notifier = skinNotifier())
         notifier->notify(*this, message);
+    else
+        core::sendToForms(owner(), uint32_t(message), reinterpret_cast<uintptr_t>(this), skinMessageLParam);
 }
 
 bool SkinData::setProperty(const std::string& name, core::PropertyReader& value) {

@@ -107,7 +107,8 @@ public:
     void clearRecords();
     // clearRecords, empties the three main bitmaps and marks the store empty.
     void clearSkin();
-    // Hands the message to the installed SkinNotifier.
+    // Hands the message to the installed SkinNotifier, or else sends it as a window message to the
+    // owner form and then every other form (wParam the store, lParam 1000).
     void broadcastSkinMessage(int message);
 
     // True while no skin is loaded (also during a load and after a failed one).

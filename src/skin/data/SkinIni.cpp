@@ -76,7 +76,12 @@ bool tryParseInteger(std::string_view text, int32_t& value) {
     if (!text.empty() && text.front() == '$') {
         // Hexadecimal covers the whole 32 bits, as colours are written ($FFFFFFFF is -1).
         text.remove_prefix(1);
-        if (text.empty() || text.size() > 8)
+        if (text.empty())
+            return false;
+        // Leading zeros do not count towards the eight digits: "$0000000FF" is 255.
+        while (text.size() > 8 && text.front() == '0')
+            text.remove_prefix(1);
+        if (text.size() > 8)
             return false;
         uint32_t bits = 0;
         for (const char c : text) {

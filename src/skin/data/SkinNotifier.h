@@ -1,8 +1,9 @@
 #pragma once
-// How the skin store tells the application's windows about skin changes. The store calls the
-// process-wide sink synchronously; the Win32 layer installs one that sends the message to the
-// store's owner form first and then to every other form (wParam = the store, lParam = 1000).
-// Without a sink (portable code, tests that install none) nothing is sent.
+// How the skin store tells the application's windows about skin changes. Without a sink installed
+// here the store sends each message as a window message to its owner form first and then to every
+// other form (wParam = the store, lParam = 1000), through the sender that the Win32 framework
+// installs (core/FormMessages.h); portable builds have none, and nothing is sent. A sink installed
+// here (tests, other receivers) takes the messages instead.
 
 namespace skin {
 

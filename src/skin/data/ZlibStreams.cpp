@@ -3,12 +3,21 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <string>
 
 namespace skin {
 
 namespace {
 
 constexpr const char* invalidOperation = "Invalid stream operation";
+
+// Says that the cap, not damage, stopped the unpacking, and what the cap is.
+std::string outputLimitMessage(int64_t limit) {
+    constexpr int64_t mib = int64_t(1) << 20;
+    const std::string size = limit % mib == 0 && limit > 0 ? std::to_string(limit / mib) + " MiB"
+                                                           : std::to_string(limit) + " bytes";
+    return "unpacked data reached the limit of " + size;
+}
 
 int zlibLevel(CompressionLevel level) {
     switch (level) {
@@ -166,7 +175,7 @@ size_t DecompressionStream::read(void* buffer, size_t count) {
         produced += made;
         m_produced += int64_t(made);
         if (m_produced > m_outputLimit)
-            throw DecompressionError("compression error");
+            throw DecompressionError(outputLimitMessage(m_outputLimit));
         // NOTE: after the end, inflate would return Z_STREAM_END forever without progress.
         if (result == Z_STREAM_END)
             m_ended = true;

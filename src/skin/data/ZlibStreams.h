@@ -29,8 +29,9 @@ public:
     using ZlibError::ZlibError;
 };
 
-// Raised by the decompressor: "compression error" for damaged data (or data that would unpack
-// beyond the output limit), "Invalid stream operation" for writing it or seeking it backwards.
+// Raised by the decompressor: "compression error" for damaged data, "unpacked data reached the
+// limit of 64 MiB" (the limit in force) for data that would unpack beyond the output limit,
+// "Invalid stream operation" for writing it or seeking it backwards.
 class DecompressionError : public ZlibError {
 public:
     using ZlibError::ZlibError;
@@ -90,7 +91,7 @@ public:
     explicit DecompressionStream(core::Stream& source);
     ~DecompressionStream() override;
 
-    // Unpacking past limit bytes fails with "compression error".
+    // Unpacking past limit bytes fails with a DecompressionError that names the limit.
     void setOutputLimit(int64_t limit) { m_outputLimit = limit; }
     int64_t outputLimit() const { return m_outputLimit; }
 

@@ -225,6 +225,24 @@ TEST(StyledLabel, BlinkingAlternatesOnTheSharedClockAndStopsAtOnce) {
     EXPECT_EQ(label->textColor(), core::clBlue);
 }
 
+TEST(StyledLabel, AnswersTheBlinkMessagesFromAnySender) {
+    auto form = makeForm();
+    auto* label = new StyledLabel(form.get());
+    label->setParent(form.get());
+    label->font().setColor(core::clBlue);
+    label->setBlinkColor(core::clRed);
+    EXPECT_EQ(label->perform(46056), 0) << "not blinking";
+    label->perform(46057, 1);
+    EXPECT_EQ(label->textColor(), core::clBlue) << "a label that does not blink ignores the state";
+
+    label->setBlinking(true);
+    EXPECT_EQ(label->perform(46056), 1);
+    label->perform(46057, 1);
+    EXPECT_EQ(label->textColor(), core::clRed);
+    label->perform(46057, 0);
+    EXPECT_EQ(label->textColor(), core::clBlue);
+}
+
 TEST(StyledLabel, FlyByColourFollowsTheRealMouse) {
     auto form = makeForm();
     auto* label = new StyledLabel(form.get());

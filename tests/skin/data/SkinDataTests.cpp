@@ -524,3 +524,49 @@ TEST_F(SkinDataTest, LayoutWithADamagedPackageFailsTheWholeRead) {
     EXPECT_THROW(layout::readLayout(form, text, "Unit1", skinRegistry()), core::Error);
     EXPECT_EQ(form.componentCount(), 0);
 }
+
+TEST_F(SkinDataTest, LayoutCarriesACustomisedStringTable) {
+    TestForm original;
+    original.setName("Form1");
+    auto* store = new SkinData(&original);
+    store->setName("SkinData1");
+    auto* strings = new ResourceStrData(&original);
+    strings->setName("ResourceStrData1");
+    strings->setCharSet(134);
+    // Quotes, control characters, non-ASCII text, an empty line and one longer than a written piece.
+    const std::vector<std::string> lines = {"MI_CLOSECAPTION=&Schlie\xC3\x9F"
+                                            "en",
+                                            "CLOSEBUTTON_HINT=It's closed", "",
+                                            "MENUBUTTON_HINT=\xE7\xB3\xBB\xE7\xBB\x9F\tmenu\r\n" +
+                                                std::string(150, 'x')};
+    strings->setResStrings(lines);
+    store->setResourceStrData(strings);
+    const std::string text = layout::writeLayout(original);
+    EXPECT_NE(text.find("ResStrings.Strings = ("), std::string::npos) << text;
+
+    notifier.sent.clear();
+    TestForm form;
+    layout::readLayout(form, text, "Unit1", skinRegistry());
+    auto* loaded = dynamic_cast<ResourceStrData*>(form.findComponent("ResourceStrData1"));
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->resStrings(), lines);
+    EXPECT_EQ(loaded->charSet(), 134);
+    EXPECT_EQ(loaded->lookUpString("closebutton_hint"), "It's closed");
+    EXPECT_EQ(loaded->lookUpString("MI_MAXCAPTION"), ""); // the defaults are gone
+    auto* loadedStore = dynamic_cast<SkinData*>(form.findComponent("SkinData1"));
+    ASSERT_NE(loadedStore, nullptr);
+    EXPECT_EQ(loadedStore->resourceStrData(), loaded);
+    EXPECT_EQ(notifier.messages(), (std::vector<int>{wmChangeResStrData}));
+    EXPECT_EQ(layout::writeLayout(form), text);
+
+    // The default lines are not written; an emptied table is, and stays empty.
+    strings->setResStrings(ResourceStrData::defaultStrings());
+    EXPECT_EQ(layout::writeLayout(original).find("ResStrings"), std::string::npos);
+    strings->setResStrings({});
+    const std::string emptied = layout::writeLayout(original);
+    EXPECT_NE(emptied.find("ResStrings.Strings = ()"), std::string::npos) << emptied;
+    TestForm third;
+    layout::readLayout(third, emptied, "Unit1", skinRegistry());
+    EXPECT_TRUE(
+        dynamic_cast<ResourceStrData&>(*third.findComponent("ResourceStrData1")).resStrings().empty());
+}

@@ -73,6 +73,16 @@ TEST(SkinIni, FlagIsTrueOnlyForTheIntegerOne) {
         EXPECT_FALSE(readFlag(ini, "s", key)) << key;
 }
 
+TEST(SkinIni, HexIntegersTakeAtMostEightDigitsAfterLeadingZeros) {
+    EXPECT_EQ(parseInteger("$0000000FF"), 255);
+    EXPECT_EQ(parseInteger("$00000000000FFFFFFFF"), -1);
+    EXPECT_EQ(parseInteger("-$000000000010"), -16);
+    int32_t value = 7;
+    EXPECT_FALSE(tryParseInteger("$100000000", value));
+    EXPECT_FALSE(tryParseInteger("$0100000000", value));
+    EXPECT_EQ(value, 7);
+}
+
 TEST(SkinIni, FontStylesAreCaseSensitiveSubstrings) {
     const auto ini =
         section({"a=fsbold,fsitalic", "b=FSBOLD", "c=xxfsunderlineyy;fsstrikeout", "d=", "e=fsbold fsbold"});

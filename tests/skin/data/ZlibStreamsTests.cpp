@@ -194,5 +194,10 @@ TEST(ZlibStreams, CutShortYieldsAPrefixAndTrailingBytesAreIgnored) {
 TEST(ZlibStreams, UnpackingStopsAtTheOutputLimit) {
     auto packed = deflated(std::vector<uint8_t>(10000, 0));
     EXPECT_EQ(inflated(packed, 10000).size(), 10000u);
-    EXPECT_EQ(errorOf<DecompressionError>([&] { inflated(packed, 9999); }), "compression error");
+    EXPECT_EQ(errorOf<DecompressionError>([&] { inflated(packed, 9999); }),
+              "unpacked data reached the limit of 9999 bytes");
+    // The package's own cap is named in MiB.
+    auto big = deflated(std::vector<uint8_t>(size_t(defaultInflateLimit) + 1, 0));
+    EXPECT_EQ(errorOf<DecompressionError>([&] { inflated(big); }),
+              "unpacked data reached the limit of 64 MiB");
 }

@@ -2,7 +2,6 @@
 #include "gui/Form.h"
 #include "skin/controls/SkinBevel.h"
 #include "skin/controls/SkinLinkLabel.h"
-#include "skin/controls/SkinNotifierWin32.h"
 #include "skin/controls/SkinPanel.h"
 
 #include <gtest/gtest.h>

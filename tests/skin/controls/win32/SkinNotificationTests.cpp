@@ -2,8 +2,8 @@
 #include "gui/Form.h"
 #include "skin/controls/SkinBevel.h"
 #include "skin/controls/SkinChangeRelay.h"
-#include "skin/controls/SkinNotifierWin32.h"
 #include "skin/controls/SkinPanel.h"
+#include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinNotifier.h"
 
 #include <gtest/gtest.h>
@@ -31,10 +31,7 @@ public:
 
 class SkinNotificationTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        gui::application().initialize();
-        skin::installWindowsSkinNotifier();
-    }
+    static void SetUpTestSuite() { gui::application().initialize(); }
 };
 
 struct Received {
@@ -49,7 +46,7 @@ class Recorder {
 public:
     Recorder(gui::CustomForm& form, std::vector<Received>& log)
         : m_hook([&form, &log](gui::Message& m, const std::function<void(gui::Message&)>& previous) {
-              if (m.msg >= 1225 && m.msg <= 1227)
+              if ((m.msg >= 1225 && m.msg <= 1227) || m.msg == 1274)
                   log.push_back({&form, m.msg, m.wParam, m.lParam});
               previous(m);
           }) {
@@ -140,4 +137,25 @@ TEST_F(SkinNotificationTest, OwnerFormHearsFirstThenEveryOtherFormIncludingLater
         toLater += r.form == &later;
     EXPECT_EQ(toLater, 3);
     EXPECT_EQ(log.front().form, &owner);
+}
+
+TEST_F(SkinNotificationTest, StoreMadeInCodeReachesFormsWithoutAnyRegistration) {
+    // Nothing in this test program registers layout classes or installs a broadcast: a store made in
+    // code still reaches every form, its owner first.
+    std::vector<Received> log;
+    gui::Form other, owner;
+    Recorder r1(other, log), r2(owner, log);
+    skin::SkinData store(&owner);
+    skin::ResourceStrData strings;
+    store.setResourceStrData(&strings);
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0].form, &owner);
+    EXPECT_EQ(log[1].form, &other);
+    for (const Received& r : log) {
+        EXPECT_EQ(r.msg, 1274u);
+        EXPECT_EQ(r.wParam, WPARAM(&store));
+        EXPECT_EQ(r.lParam, 1000);
+    }
+    store.setResourceStrData(nullptr);
+    EXPECT_EQ(log.size(), 4u);
 }

@@ -1,8 +1,8 @@
 #include "SkinControlTestSupport.h"
 #include "gui/Form.h"
 #include "gui/Label.h"
-#include "skin/controls/SkinNotifierWin32.h"
 #include "skin/controls/SkinPanel.h"
+#include "skin/data/DataSkinControls.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +13,7 @@ namespace {
 
 class SkinPanelTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        gui::application().initialize();
-        skin::installWindowsSkinNotifier();
-    }
+    static void SetUpTestSuite() { gui::application().initialize(); }
 
     void SetUp() override {
         fillVelmora(package);
@@ -234,4 +231,31 @@ TEST_F(SkinPanelTest, CheckedFiresAlwaysButTouchesChildrenOnlyInCheckedMode) {
     panel.setChecked(true);
     EXPECT_TRUE(child.isEnabled());
     EXPECT_EQ(fired, 3);
+}
+
+TEST_F(SkinPanelTest, CheckedModeMakesRoomForTheCheckImageEvenWithoutAPicture) {
+    auto* record =
+        dynamic_cast<skin::DataSkinPanelControl*>(velmora.skinControl(velmora.findSkinControl("groupbox")));
+    ASSERT_NE(record, nullptr);
+    record->pictureIndex = 99; // names no picture: nothing to draw the check image from
+    record->alignment = skin::Alignment::taLeftJustify;
+    record->checkImageRect = {0, 0, 13, 13};
+    skin::SkinGroupBox box(&form);
+    box.setParent(&form);
+    box.setBounds(0, 0, 160, 100);
+    box.setSkinData(&velmora);
+    ASSERT_TRUE(box.isSkinned());
+    box.setCaption("Modules");
+    auto inkLeft = [&] {
+        const core::FBitmap b = renderClient(box);
+        for (int x = 0; x < b.width(); ++x)
+            for (int y = 0; y < 30; ++y)
+                if (b.pixel(x, y) != sys(core::clBtnFace))
+                    return x;
+        return -1;
+    };
+    const int plain = inkLeft();
+    ASSERT_GE(plain, 0);
+    box.setCheckedMode(true);
+    EXPECT_EQ(inkLeft() - plain, 13 + 2);
 }
