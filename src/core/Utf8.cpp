@@ -160,15 +160,4 @@ std::string utf8ToUpper(std::string_view text) {
     return out;
 }
 
-#ifdef _WIN32
-std::wstring utf8ToWide(std::string_view text) {
-    std::u16string s = utf8ToUtf16(text);
-    return std::wstring(s.begin(), s.end());
-}
-
-std::string wideToUtf8(std::wstring_view text) {
-    return utf16ToUtf8(std::u16string(text.begin(), text.end()));
-}
-#endif
-
 } // namespace core
