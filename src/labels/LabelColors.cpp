@@ -43,7 +43,7 @@ Hls colorToHls(core::Color color) {
         if (h < 0)
             h += 1;
     }
-    return Hls{toByte(h, 240), toByte(l, 240), toByte(s, 240)};
+    return Hls{toByte(h, 240), toByte(s, 240), toByte(l, 240)};
 }
 
 core::Color hlsToColor(uint8_t hue, uint8_t saturation, uint8_t lightness) {
