@@ -1,5 +1,7 @@
 #include "labels/LabelColors.h"
 
+#include "core/Rounding.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,19 +9,8 @@ namespace labels {
 
 namespace {
 
-// Nearest integer, ties to even, whatever the current rounding mode.
-double roundHalfEven(double v) {
-    double f = std::floor(v);
-    double diff = v - f;
-    if (diff > 0.5)
-        return f + 1;
-    if (diff < 0.5)
-        return f;
-    return std::fmod(f, 2.0) == 0 ? f : f + 1;
-}
-
 uint8_t toByte(double unit, double scale) {
-    return uint8_t(std::clamp(roundHalfEven(unit * scale), 0.0, 255.0));
+    return uint8_t(std::clamp(core::roundHalfEven(unit * scale), 0.0, 255.0));
 }
 
 } // namespace
@@ -79,7 +70,7 @@ core::Color hlsToColor(uint8_t hue, uint8_t saturation, uint8_t lightness) {
         break;
     }
     // Saturation above 240 can push m1 below 0; such a component is black rather than a wrapped byte.
-    auto component = [](double v) { return uint8_t(roundHalfEven(std::clamp(v, 0.0, 1.0) * 255)); };
+    auto component = [](double v) { return uint8_t(core::roundHalfEven(std::clamp(v, 0.0, 1.0) * 255)); };
     return core::rgb(component(r), component(g), component(b));
 }
 

@@ -5,8 +5,8 @@
 namespace skin {
 
 // Registers "TSkinPanel", "TSkinGroupBox", "TSkinBevel", "TSkinLinkLabel", "TSkinData" and
-// "TCompressedStoredSkin" in the global layout registry, replacing any stand-ins, and installs the
-// window-message broadcast of skin changes.
+// "TCompressedStoredSkin" in the global layout registry (replacing earlier ones of the same names) and
+// installs the window-message broadcast of skin changes.
 void registerSkinControlClasses();
 
 } // namespace skin

@@ -1,5 +1,7 @@
 #include "skin/render/EffectBmp.h"
 
+#include "core/Rounding.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -48,13 +50,8 @@ Filter filterForInactiveEffect(int inactiveEffect) {
 
 namespace {
 
-// Ties go to the even neighbour: the default rounding mode, which nothing in the program changes.
-double nearestEven(double x) {
-    return std::nearbyint(x);
-}
-
 int32_t nearestInt(double x) {
-    const double n = nearestEven(x);
+    const double n = core::roundHalfEven(x); // ties go to the even neighbour
     if (!(n >= -2147483648.0))
         return INT32_MIN;
     if (n > 2147483647.0)
