@@ -5,15 +5,11 @@
 namespace skin {
 
 void DataSkinObject::readFromIni(const MemIniFile& ini) {
-    auto fields = SkinIniFields::reading(ini, idName);
-    exchangeFields(fields);
+    readSection(ini, idName);
 }
 
 void DataSkinObject::writeToIni(MemIniFile& ini) const {
-    ini.eraseSection(idName);
-    auto fields = SkinIniFields::writing(ini, idName);
-    // Writing only reads the fields; exchangeFields is shared with reading and so takes them mutable.
-    const_cast<DataSkinObject*>(this)->exchangeFields(fields);
+    writeSection(ini, idName);
 }
 
 void DataSkinObject::exchangeFields(SkinIniFields& fields) {

@@ -44,10 +44,7 @@ void DataSkinMenuItem::exchangeFields(SkinIniFields& fields) {
     fields.integer("dividerleftoffset", dividerLeftOffset);
     fields.integer("dividerrightoffset", dividerRightOffset);
     fields.rect("textrect", textRect);
-    fields.text("fontname", fontName, "Arial");
-    fields.integer("fontheight", fontHeight, 14);
-    fields.fontStyles("fontstyle", fontStyle);
-    fields.color("fontcolor", fontColor);
+    exchangeFont(fields);
     fields.color("activefontcolor", activeFontColor);
     fields.color("unenabledfontcolor", unenabledFontColor);
 }
@@ -58,10 +55,7 @@ void DataSkinMainMenuItem::exchangeFields(SkinIniFields& fields) {
     fields.integer("itemrightoffset", itemRightOffset);
     fields.rect("downrect", downRect);
     fields.rect("textrect", textRect);
-    fields.text("fontname", fontName, "Arial");
-    fields.integer("fontheight", fontHeight, 14);
-    fields.fontStyles("fontstyle", fontStyle);
-    fields.color("fontcolor", fontColor);
+    exchangeFont(fields);
     fields.color("activefontcolor", activeFontColor);
     fields.color("downfontcolor", downFontColor);
     fields.color("unenabledfontColor", unenabledFontColor);
@@ -70,10 +64,7 @@ void DataSkinMainMenuItem::exchangeFields(SkinIniFields& fields) {
 void DataSkinCaption::exchangeFields(SkinIniFields& fields) {
     DataSkinObject::exchangeFields(fields);
     fields.rect("textrect", textRect);
-    fields.text("fontname", fontName, "Arial");
-    fields.integer("fontheight", fontHeight, 14);
-    fields.fontStyles("fontstyle", fontStyle);
-    fields.color("fontcolor", fontColor);
+    exchangeFont(fields);
     fields.color("activefontcolor", activeFontColor);
     fields.alignment("alignment", alignment);
     fields.flag("shadow", shadow);

@@ -68,9 +68,11 @@ protected:
 };
 
 // An entry of a skinned popup menu.
-class DataSkinMenuItem : public DataSkinObject {
+class DataSkinMenuItem : public DataSkinObject, public SkinFontFields {
 public:
-    using DataSkinObject::DataSkinObject;
+    // The font is empty at creation; reading gives Arial, 14 where the section has no font.
+    explicit DataSkinMenuItem(std::string idName)
+        : DataSkinObject(std::move(idName)), SkinFontFields({}, 0) {}
     const char* kind() const override { return "menuitem"; }
 
     int32_t itemLeftOffset = 0;
@@ -79,10 +81,6 @@ public:
     int32_t dividerLeftOffset = 0;
     int32_t dividerRightOffset = 0;
     core::Rect textRect;
-    std::string fontName;
-    int32_t fontHeight = 0;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
     core::Color activeFontColor = 0;
     core::Color unenabledFontColor = 0;
 
@@ -91,18 +89,16 @@ protected:
 };
 
 // An item of the main-menu bar.
-class DataSkinMainMenuItem : public DataSkinObject {
+class DataSkinMainMenuItem : public DataSkinObject, public SkinFontFields {
 public:
-    using DataSkinObject::DataSkinObject;
+    // The font is empty at creation; reading gives Arial, 14 where the section has no font.
+    explicit DataSkinMainMenuItem(std::string idName)
+        : DataSkinObject(std::move(idName)), SkinFontFields({}, 0) {}
 
     int32_t itemLeftOffset = 0;
     int32_t itemRightOffset = 0;
     core::Rect downRect;
     core::Rect textRect;
-    std::string fontName;
-    int32_t fontHeight = 0;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
     core::Color activeFontColor = 0;
     core::Color downFontColor = 0;
     core::Color unenabledFontColor = 0; // key "unenabledfontColor"
@@ -118,16 +114,13 @@ public:
 };
 
 // The window caption text and its optional plate.
-class DataSkinCaption : public DataSkinObject {
+class DataSkinCaption : public DataSkinObject, public SkinFontFields {
 public:
-    using DataSkinObject::DataSkinObject;
+    // The font is empty at creation; reading gives Arial, 14 where the section has no font.
+    explicit DataSkinCaption(std::string idName) : DataSkinObject(std::move(idName)), SkinFontFields({}, 0) {}
     const char* kind() const override { return "caption"; }
 
     core::Rect textRect;
-    std::string fontName;
-    int32_t fontHeight = 0;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
     core::Color activeFontColor = 0;
     Alignment alignment = Alignment::taLeftJustify; // zero at creation; read default taCenter
     bool shadow = false;
