@@ -4,14 +4,6 @@
 
 namespace skin {
 
-void DataSkinControl::readFromIni(const MemIniFile& ini) {
-    readSection(ini, idName);
-}
-
-void DataSkinControl::writeToIni(MemIniFile& ini) const {
-    writeSection(ini, idName);
-}
-
 void DataSkinControl::exchangeFields(SkinIniFields& fields) {
     fields.pictureIndex("pictureindex", pictureIndex);
     fields.pictureIndex("maskpictureindex", maskPictureIndex);

@@ -16,17 +16,14 @@ public:
     // The kind that names this class in [SKINCONTROLS] ("panel"); "" for the abstract bases.
     virtual const char* kind() const { return ""; }
 
-    // Reads the record's keys from the section named idName.
-    virtual void readFromIni(const MemIniFile& ini);
-    // Erases the section named idName, then writes every key that readFromIni reads, in that order.
-    virtual void writeToIni(MemIniFile& ini) const;
-
     std::string idName;
     int32_t pictureIndex = -1;
     int32_t maskPictureIndex = -1;
     core::Rect skinRect;
 
 protected:
+    // The section named idName.
+    std::string iniSection() const override { return idName; }
     void exchangeFields(SkinIniFields& fields) override;
 };
 

@@ -4,14 +4,6 @@
 
 namespace skin {
 
-void DataSkinObject::readFromIni(const MemIniFile& ini) {
-    readSection(ini, idName);
-}
-
-void DataSkinObject::writeToIni(MemIniFile& ini) const {
-    writeSection(ini, idName);
-}
-
 void DataSkinObject::exchangeFields(SkinIniFields& fields) {
     fields.text("hint", hint);
     fields.pictureIndex("activepictureindex", activePictureIndex);

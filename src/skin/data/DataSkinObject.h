@@ -15,11 +15,6 @@ public:
     // The kind that names this class in [SKINOBJECTS] ("stdbutton"); "" for the abstract bases.
     virtual const char* kind() const { return ""; }
 
-    // Reads the record's keys from the section named idName.
-    virtual void readFromIni(const MemIniFile& ini);
-    // Erases the section named idName, then writes every key that readFromIni reads, in that order.
-    virtual void writeToIni(MemIniFile& ini) const;
-
     std::string idName;
     std::string hint;
     int32_t activePictureIndex = -1;
@@ -31,6 +26,8 @@ public:
     MorphKind morphKind = MorphKind::mkDefault;
 
 protected:
+    // The section named idName.
+    std::string iniSection() const override { return idName; }
     void exchangeFields(SkinIniFields& fields) override;
 };
 

@@ -38,8 +38,7 @@ void DataSkinAnimate::exchangeFields(SkinIniFields& fields) {
 
 void DataSkinMenuItem::exchangeFields(SkinIniFields& fields) {
     DataSkinObject::exchangeFields(fields);
-    fields.integer("itemleftoffset", itemLeftOffset);
-    fields.integer("itemrightoffset", itemRightOffset);
+    exchangeItemOffsets(fields);
     fields.rect("dividerrect", dividerRect);
     fields.integer("dividerleftoffset", dividerLeftOffset);
     fields.integer("dividerrightoffset", dividerRightOffset);
@@ -51,8 +50,7 @@ void DataSkinMenuItem::exchangeFields(SkinIniFields& fields) {
 
 void DataSkinMainMenuItem::exchangeFields(SkinIniFields& fields) {
     DataSkinObject::exchangeFields(fields);
-    fields.integer("itemleftoffset", itemLeftOffset);
-    fields.integer("itemrightoffset", itemRightOffset);
+    exchangeItemOffsets(fields);
     fields.rect("downrect", downRect);
     fields.rect("textrect", textRect);
     exchangeFont(fields);

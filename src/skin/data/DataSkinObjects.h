@@ -68,15 +68,13 @@ protected:
 };
 
 // An entry of a skinned popup menu.
-class DataSkinMenuItem : public DataSkinObject, public SkinFontFields {
+class DataSkinMenuItem : public DataSkinObject, public SkinFontFields, public SkinItemOffsets {
 public:
     // The font is empty at creation; reading gives Arial, 14 where the section has no font.
     explicit DataSkinMenuItem(std::string idName)
         : DataSkinObject(std::move(idName)), SkinFontFields({}, 0) {}
     const char* kind() const override { return "menuitem"; }
 
-    int32_t itemLeftOffset = 0;
-    int32_t itemRightOffset = 0;
     core::Rect dividerRect;
     int32_t dividerLeftOffset = 0;
     int32_t dividerRightOffset = 0;
@@ -89,14 +87,12 @@ protected:
 };
 
 // An item of the main-menu bar.
-class DataSkinMainMenuItem : public DataSkinObject, public SkinFontFields {
+class DataSkinMainMenuItem : public DataSkinObject, public SkinFontFields, public SkinItemOffsets {
 public:
     // The font is empty at creation; reading gives Arial, 14 where the section has no font.
     explicit DataSkinMainMenuItem(std::string idName)
         : DataSkinObject(std::move(idName)), SkinFontFields({}, 0) {}
 
-    int32_t itemLeftOffset = 0;
-    int32_t itemRightOffset = 0;
     core::Rect downRect;
     core::Rect textRect;
     core::Color activeFontColor = 0;

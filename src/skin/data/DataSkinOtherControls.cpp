@@ -105,8 +105,7 @@ void DataSkinListBox::exchangeFields(SkinIniFields& fields) {
     fields.rect("itemrect", itemRect);
     fields.rect("activeitemrect", activeItemRect);
     fields.rect("focusitemrect", focusItemRect);
-    fields.integer("itemleftoffset", itemLeftOffset);
-    fields.integer("itemrightoffset", itemRightOffset);
+    exchangeItemOffsets(fields);
     fields.rect("itemtextrect", itemTextRect);
     exchangeFont(fields);
     fields.color("activefontcolor", activeFontColor);
@@ -133,8 +132,7 @@ void DataSkinComboBox::exchangeFields(SkinIniFields& fields) {
     DataSkinCustomControl::exchangeFields(fields);
     fields.rect("itemrect", itemRect);
     fields.rect("focusitemrect", focusItemRect);
-    fields.integer("itemleftoffset", itemLeftOffset);
-    fields.integer("itemrightoffset", itemRightOffset);
+    exchangeItemOffsets(fields);
     fields.rect("itemtextrect", itemTextRect);
     exchangeFont(fields);
     fields.color("focusfontcolor", focusFontColor);

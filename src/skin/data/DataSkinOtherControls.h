@@ -155,7 +155,10 @@ protected:
     void exchangeFields(SkinIniFields& fields) override;
 };
 
-class DataSkinListBox : public DataSkinCustomControl, public SkinFontFields, public SkinUpDownButtonRects {
+class DataSkinListBox : public DataSkinCustomControl,
+                        public SkinFontFields,
+                        public SkinUpDownButtonRects,
+                        public SkinItemOffsets {
 public:
     using DataSkinCustomControl::DataSkinCustomControl;
     const char* kind() const override { return "listbox"; }
@@ -163,8 +166,6 @@ public:
     core::Rect itemRect;
     core::Rect activeItemRect;
     core::Rect focusItemRect;
-    int32_t itemLeftOffset = 0;
-    int32_t itemRightOffset = 0;
     core::Rect itemTextRect;
     core::Color activeFontColor = 0;
     core::Color focusFontColor = 0;
@@ -198,15 +199,16 @@ protected:
     void exchangeFields(SkinIniFields& fields) override;
 };
 
-class DataSkinComboBox : public DataSkinCustomControl, public SkinFontFields, public SkinButtonRects {
+class DataSkinComboBox : public DataSkinCustomControl,
+                         public SkinFontFields,
+                         public SkinButtonRects,
+                         public SkinItemOffsets {
 public:
     using DataSkinCustomControl::DataSkinCustomControl;
     const char* kind() const override { return "combobox"; }
 
     core::Rect itemRect;
     core::Rect focusItemRect;
-    int32_t itemLeftOffset = 0;
-    int32_t itemRightOffset = 0;
     core::Rect itemTextRect;
     core::Color focusFontColor = 0;
     std::string listBoxName; // idName of the drop-down list's record

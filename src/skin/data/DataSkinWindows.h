@@ -12,9 +12,7 @@ namespace skin {
 // window's own keys, then the four stretch flags.
 class DataSkinWindowFrame : public SkinIniRecord, public SkinCornerPoints {
 public:
-    void readFromIni(const MemIniFile& ini) { readSection(ini, m_section); }
-    // Not used by the store; lets tools write the section back.
-    void writeToIni(MemIniFile& ini) const { writeSection(ini, m_section); }
+    // writeToIni is not used by the store; it lets tools write the section back.
 
     int32_t windowPictureIndex = -1;
     int32_t maskPictureIndex = -1;
@@ -26,6 +24,7 @@ public:
 protected:
     explicit DataSkinWindowFrame(const char* section) : m_section(section) {}
 
+    std::string iniSection() const override { return m_section; }
     void exchangeFields(SkinIniFields& fields) final;
     // The keys between the corner points and the stretch flags.
     virtual void exchangeWindowFields(SkinIniFields& fields) = 0;

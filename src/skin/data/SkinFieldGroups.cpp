@@ -31,4 +31,9 @@ void SkinButtonRects::exchangeButtons(SkinIniFields& fields) {
     fields.rect("unenabledbuttonrect", unenabledButtonRect);
 }
 
+void SkinItemOffsets::exchangeItemOffsets(SkinIniFields& fields) {
+    fields.integer("itemleftoffset", itemLeftOffset);
+    fields.integer("itemrightoffset", itemRightOffset);
+}
+
 } // namespace skin

@@ -1,5 +1,6 @@
 #pragma once
-// Classes in this file: SkinFontFields, SkinCornerPoints, SkinUpDownButtonRects, SkinButtonRects —
+// Classes in this file: SkinFontFields, SkinCornerPoints, SkinUpDownButtonRects, SkinButtonRects,
+// SkinItemOffsets —
 // runs of keys that many skin records share. A record inherits the group and exchanges it at the
 // place the group's keys stand in its section, so the record keeps its own key order.
 #include "skin/data/SkinIni.h"
@@ -58,6 +59,14 @@ struct SkinButtonRects {
     core::Rect unenabledButtonRect;
 
     void exchangeButtons(SkinIniFields& fields);
+};
+
+// The margins of an item's text in lists and menus: "itemleftoffset", "itemrightoffset".
+struct SkinItemOffsets {
+    int32_t itemLeftOffset = 0;
+    int32_t itemRightOffset = 0;
+
+    void exchangeItemOffsets(SkinIniFields& fields);
 };
 
 } // namespace skin

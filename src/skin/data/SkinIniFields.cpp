@@ -81,12 +81,13 @@ void SkinIniFields::font(std::string_view prefix, std::string& name, int32_t& he
     this->color(p + "fontcolor", color);
 }
 
-void SkinIniRecord::readSection(const MemIniFile& ini, const std::string& section) {
-    auto fields = SkinIniFields::reading(ini, section);
+void SkinIniRecord::readFromIni(const MemIniFile& ini) {
+    auto fields = SkinIniFields::reading(ini, iniSection());
     exchangeFields(fields);
 }
 
-void SkinIniRecord::writeSection(MemIniFile& ini, const std::string& section) const {
+void SkinIniRecord::writeToIni(MemIniFile& ini) const {
+    const std::string section = iniSection();
     ini.eraseSection(section);
     auto fields = SkinIniFields::writing(ini, section);
     // Writing only reads the fields; exchangeFields is shared with reading and so takes them mutable.

@@ -52,20 +52,23 @@ private:
     std::string m_section;
 };
 
-// Base of the skin records: reads and writes a section through the record's one exchangeFields.
+// Base of the skin records: reads and writes the record's section through its one exchangeFields.
 class SkinIniRecord {
 public:
     virtual ~SkinIniRecord() = default;
+
+    // Reads the record's keys from its section.
+    void readFromIni(const MemIniFile& ini);
+    // Erases the record's section, then writes every key that readFromIni reads, in that order.
+    void writeToIni(MemIniFile& ini) const;
 
 protected:
     SkinIniRecord() = default;
     SkinIniRecord(const SkinIniRecord&) = default;
     SkinIniRecord& operator=(const SkinIniRecord&) = default;
 
-    // Reads the record's keys from the section.
-    void readSection(const MemIniFile& ini, const std::string& section);
-    // Erases the section, then writes every key that readSection reads, in that order.
-    void writeSection(MemIniFile& ini, const std::string& section) const;
+    // The name of the record's section.
+    virtual std::string iniSection() const = 0;
     // Lists the class's keys, parent's first; used for both reading and writing.
     virtual void exchangeFields(SkinIniFields& fields) = 0;
 };

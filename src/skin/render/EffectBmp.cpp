@@ -12,40 +12,16 @@ namespace skin {
 
 using core::FBitmap;
 
+// Both enumerations list their members in the skin's ordinal order.
+static_assert(int(Blend::Push) == 6 && int(Filter::Invert) == 5);
+
 Blend blendForMorphKind(int morphKind) {
-    switch (morphKind) {
-    case 1:
-        return Blend::CentreGradient;
-    case 2:
-        return Blend::LeftGradient;
-    case 3:
-        return Blend::RightGradient;
-    case 4:
-        return Blend::LeftSlide;
-    case 5:
-        return Blend::RightSlide;
-    case 6:
-        return Blend::Push;
-    default:
-        return Blend::CrossFade;
-    }
+    return morphKind >= 0 && morphKind <= int(Blend::Push) ? Blend(morphKind) : Blend::CrossFade;
 }
 
 Filter filterForInactiveEffect(int inactiveEffect) {
-    switch (inactiveEffect) {
-    case 0:
-        return Filter::Brighten;
-    case 1:
-        return Filter::Darken;
-    case 3:
-        return Filter::Noise;
-    case 4:
-        return Filter::SplitBlur;
-    case 5:
-        return Filter::Invert;
-    default:
-        return Filter::Grayscale;
-    }
+    return inactiveEffect >= 0 && inactiveEffect <= int(Filter::Invert) ? Filter(inactiveEffect)
+                                                                        : Filter::Grayscale;
 }
 
 namespace {
