@@ -11,3 +11,17 @@ function(velmora_library_sources out folder)
     endif()
     set(${out} ${sources} PARENT_SCOPE)
 endfunction()
+
+# velmora_include_root(target folder): the target's headers are included as "<folder>/Name.h" through
+# an include root of its own in the build tree that holds only <folder>, a link to src/<folder>. The
+# root is PUBLIC, so code sees the headers of its own library and of those it links, and no others:
+# an include from a layer above fails to compile instead of only failing to link.
+function(velmora_include_root target folder)
+    set(root ${PROJECT_BINARY_DIR}/include/${target})
+    get_filename_component(parent ${root}/${folder} DIRECTORY)
+    file(MAKE_DIRECTORY ${parent})
+    if(NOT IS_SYMLINK ${root}/${folder})
+        file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${folder} ${root}/${folder} SYMBOLIC)
+    endif()
+    target_include_directories(${target} PUBLIC ${root})
+endfunction()
