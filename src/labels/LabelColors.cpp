@@ -48,30 +48,18 @@ core::Color hlsToColor(uint8_t hue, uint8_t saturation, uint8_t lightness) {
     double f = h6 - k;
     double rising = m1 + (m2 - m1) * f;
     double falling = m2 - (m2 - m1) * f;
-    double r, g, b;
-    switch (k) {
-    case 1:
-        r = falling, g = m2, b = m1;
-        break;
-    case 2:
-        r = m1, g = m2, b = rising;
-        break;
-    case 3:
-        r = m1, g = falling, b = m2;
-        break;
-    case 4:
-        r = rising, g = m1, b = m2;
-        break;
-    case 5:
-        r = m2, g = m1, b = falling;
-        break;
-    default: // 0 and 6 (hue 239 and above)
-        r = m2, g = rising, b = m1;
-        break;
-    }
+    // Per sextant (0..6, as hue is at most 255), what red, green and blue take; sextant 6 (hue 239
+    // and above) is drawn like 0.
+    enum Part { Low, High, Rising, Falling };
+    static constexpr Part sextants[7][3] = {{High, Rising, Low},  {Falling, High, Low}, {Low, High, Rising},
+                                            {Low, Falling, High}, {Rising, Low, High},  {High, Low, Falling},
+                                            {High, Rising, Low}};
+    const double parts[] = {m1, m2, rising, falling};
+    const Part* sextant = sextants[k];
     // Saturation above 240 can push m1 below 0; such a component is black rather than a wrapped byte.
     auto component = [](double v) { return uint8_t(core::roundHalfEven(std::clamp(v, 0.0, 1.0) * 255)); };
-    return core::rgb(component(r), component(g), component(b));
+    return core::rgb(component(parts[sextant[0]]), component(parts[sextant[1]]),
+                     component(parts[sextant[2]]));
 }
 
 core::Color darkenColor(core::Color color, int amount) {

@@ -42,9 +42,7 @@ void DataSkinMenuItem::exchangeFields(SkinIniFields& fields) {
     fields.rect("dividerrect", dividerRect);
     fields.integer("dividerleftoffset", dividerLeftOffset);
     fields.integer("dividerrightoffset", dividerRightOffset);
-    fields.rect("textrect", textRect);
-    exchangeFont(fields);
-    fields.color("activefontcolor", activeFontColor);
+    exchangeObjectText(fields);
     fields.color("unenabledfontcolor", unenabledFontColor);
 }
 
@@ -52,18 +50,14 @@ void DataSkinMainMenuItem::exchangeFields(SkinIniFields& fields) {
     DataSkinObject::exchangeFields(fields);
     exchangeItemOffsets(fields);
     fields.rect("downrect", downRect);
-    fields.rect("textrect", textRect);
-    exchangeFont(fields);
-    fields.color("activefontcolor", activeFontColor);
+    exchangeObjectText(fields);
     fields.color("downfontcolor", downFontColor);
     fields.color("unenabledfontColor", unenabledFontColor);
 }
 
 void DataSkinCaption::exchangeFields(SkinIniFields& fields) {
     DataSkinObject::exchangeFields(fields);
-    fields.rect("textrect", textRect);
-    exchangeFont(fields);
-    fields.color("activefontcolor", activeFontColor);
+    exchangeObjectText(fields);
     fields.alignment("alignment", alignment);
     fields.flag("shadow", shadow);
     fields.color("shadowcolor", shadowColor);

@@ -68,18 +68,14 @@ protected:
 };
 
 // An entry of a skinned popup menu.
-class DataSkinMenuItem : public DataSkinObject, public SkinFontFields, public SkinItemOffsets {
+class DataSkinMenuItem : public DataSkinObject, public SkinItemOffsets, public SkinObjectTextFields {
 public:
-    // The font is empty at creation; reading gives Arial, 14 where the section has no font.
-    explicit DataSkinMenuItem(std::string idName)
-        : DataSkinObject(std::move(idName)), SkinFontFields({}, 0) {}
+    using DataSkinObject::DataSkinObject;
     const char* kind() const override { return "menuitem"; }
 
     core::Rect dividerRect;
     int32_t dividerLeftOffset = 0;
     int32_t dividerRightOffset = 0;
-    core::Rect textRect;
-    core::Color activeFontColor = 0;
     core::Color unenabledFontColor = 0;
 
 protected:
@@ -87,15 +83,11 @@ protected:
 };
 
 // An item of the main-menu bar.
-class DataSkinMainMenuItem : public DataSkinObject, public SkinFontFields, public SkinItemOffsets {
+class DataSkinMainMenuItem : public DataSkinObject, public SkinItemOffsets, public SkinObjectTextFields {
 public:
-    // The font is empty at creation; reading gives Arial, 14 where the section has no font.
-    explicit DataSkinMainMenuItem(std::string idName)
-        : DataSkinObject(std::move(idName)), SkinFontFields({}, 0) {}
+    using DataSkinObject::DataSkinObject;
 
     core::Rect downRect;
-    core::Rect textRect;
-    core::Color activeFontColor = 0;
     core::Color downFontColor = 0;
     core::Color unenabledFontColor = 0; // key "unenabledfontColor"
 
@@ -110,14 +102,11 @@ public:
 };
 
 // The window caption text and its optional plate.
-class DataSkinCaption : public DataSkinObject, public SkinFontFields {
+class DataSkinCaption : public DataSkinObject, public SkinObjectTextFields {
 public:
-    // The font is empty at creation; reading gives Arial, 14 where the section has no font.
-    explicit DataSkinCaption(std::string idName) : DataSkinObject(std::move(idName)), SkinFontFields({}, 0) {}
+    using DataSkinObject::DataSkinObject;
     const char* kind() const override { return "caption"; }
 
-    core::Rect textRect;
-    core::Color activeFontColor = 0;
     Alignment alignment = Alignment::taLeftJustify; // zero at creation; read default taCenter
     bool shadow = false;
     core::Color shadowColor = 0;

@@ -8,6 +8,12 @@ void SkinFontFields::exchangeFont(SkinIniFields& fields) {
     fields.font("", fontName, fontHeight, fontStyle, fontColor);
 }
 
+void SkinObjectTextFields::exchangeObjectText(SkinIniFields& fields) {
+    fields.rect("textrect", textRect);
+    exchangeFont(fields);
+    fields.color("activefontcolor", activeFontColor);
+}
+
 void SkinCornerPoints::exchangeCornerPoints(SkinIniFields& fields) {
     fields.point("lefttoppoint", leftTopPoint);
     fields.point("righttoppoint", rightTopPoint);

@@ -1,6 +1,6 @@
 #pragma once
-// Classes in this file: SkinFontFields, SkinCornerPoints, SkinUpDownButtonRects, SkinButtonRects,
-// SkinItemOffsets —
+// Classes in this file: SkinFontFields, SkinObjectTextFields, SkinCornerPoints, SkinUpDownButtonRects,
+// SkinButtonRects, SkinItemOffsets —
 // runs of keys that many skin records share. A record inherits the group and exchanges it at the
 // place the group's keys stand in its section, so the record keeps its own key order.
 #include "skin/data/SkinIni.h"
@@ -23,6 +23,17 @@ struct SkinFontFields {
     core::Color fontColor = 0;
 
     void exchangeFont(SkinIniFields& fields);
+};
+
+// The text of menu items and captions: "textrect", the font, "activefontcolor". Its font is empty
+// at creation; reading gives Arial, 14 where the section has none.
+struct SkinObjectTextFields : SkinFontFields {
+    SkinObjectTextFields() : SkinFontFields({}, 0) {}
+
+    core::Rect textRect;
+    core::Color activeFontColor = 0;
+
+    void exchangeObjectText(SkinIniFields& fields);
 };
 
 // The corners of a nine-piece picture: "lefttoppoint", "righttoppoint", "leftbottompoint",
