@@ -63,37 +63,18 @@ using IconHandle = UniqueHandle<HICON, IconTraits>;
 using CursorHandle = UniqueHandle<HCURSOR, CursorTraits>;
 using MenuHandle = UniqueHandle<HMENU, MenuTraits>;
 
+struct DCTraits {
+    static void close(HDC h) { DeleteDC(h); }
+};
+
 // A memory DC from CreateCompatibleDC, deleted with DeleteDC.
-class OwnedDC {
+class OwnedDC : public UniqueHandle<HDC, DCTraits> {
 public:
-    OwnedDC() = default;
+    using UniqueHandle::UniqueHandle;
     // Compatible with reference, or with the screen when reference is null. Check the result with bool.
     static OwnedDC createCompatible(HDC reference = nullptr) {
         return OwnedDC(CreateCompatibleDC(reference));
     }
-    explicit OwnedDC(HDC dc) : m_dc(dc) {}
-    ~OwnedDC() { reset(); }
-    OwnedDC(const OwnedDC&) = delete;
-    OwnedDC& operator=(const OwnedDC&) = delete;
-    OwnedDC(OwnedDC&& other) noexcept : m_dc(other.release()) {}
-    OwnedDC& operator=(OwnedDC&& other) noexcept {
-        if (this != &other)
-            reset(other.release());
-        return *this;
-    }
-
-    HDC get() const { return m_dc; }
-    explicit operator bool() const { return m_dc != nullptr; }
-    // The caller owns the returned DC and deletes it with DeleteDC.
-    [[nodiscard]] HDC release() { return std::exchange(m_dc, nullptr); }
-    void reset(HDC dc = nullptr) {
-        HDC old = std::exchange(m_dc, dc);
-        if (old && old != dc)
-            DeleteDC(old);
-    }
-
-private:
-    HDC m_dc = nullptr;
 };
 
 // A window's (or the screen's, for a null window) DC from GetDC, released on scope exit.
