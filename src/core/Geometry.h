@@ -1,5 +1,5 @@
 #pragma once
-// Classes in this file: Point, Rect — the plain integer geometry shared by every layer.
+// Classes in this file: Point, Size, Rect — the plain integer geometry shared by every layer.
 #include <cstdint>
 
 namespace core {
@@ -8,6 +8,12 @@ struct Point {
     int32_t x = 0;
     int32_t y = 0;
     friend bool operator==(const Point&, const Point&) = default;
+};
+
+struct Size {
+    int32_t width = 0;
+    int32_t height = 0;
+    friend bool operator==(const Size&, const Size&) = default;
 };
 
 // Right and bottom are exclusive; an all-zero rect in a skin means "absent".

@@ -2,6 +2,7 @@
 
 #include "core/Component.h"
 #include "core/Error.h"
+#include "core/Quoted.h"
 
 #include <limits>
 #include <string_view>
@@ -9,17 +10,6 @@
 namespace core {
 
 namespace {
-
-// Text in single quotes, for messages. (Built by appending: GCC 12 at -O3 warns wrongly about
-// overlapping copies in "'" + s + "'".)
-std::string quoted(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + 2);
-    out += '\'';
-    out.append(text);
-    out += '\'';
-    return out;
-}
 
 struct NamedValue {
     const char* name;

@@ -1,17 +1,13 @@
 #include "core/Stream.h"
 
 #include "core/Error.h"
+#include "core/PlatformFiles.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <utility>
-
-#ifdef _WIN32
-#include "core/Utf8.h"
-#include <cwchar>
-#endif
 
 namespace core {
 
@@ -114,11 +110,7 @@ std::vector<uint8_t> MemoryStream::takeBytes() {
 }
 
 FileStream::FileStream(const std::string& path, Mode mode) {
-#ifdef _WIN32
-    m_file = _wfopen(utf8ToWide(path).c_str(), mode == Mode::Read ? L"rb" : L"wb");
-#else
-    m_file = std::fopen(path.c_str(), mode == Mode::Read ? "rb" : "wb");
-#endif
+    m_file = openFile(path, mode == Mode::Read ? "rb" : "wb");
     if (!m_file)
         throw FileOpenError("Cannot open file \"" + path + "\". " + std::strerror(errno));
 }
@@ -138,13 +130,7 @@ size_t FileStream::write(const void* buffer, size_t count) {
 int64_t FileStream::seek(int64_t offset, SeekOrigin origin) {
     auto* f = static_cast<FILE*>(m_file);
     int whence = origin == SeekOrigin::Begin ? SEEK_SET : origin == SeekOrigin::Current ? SEEK_CUR : SEEK_END;
-#ifdef _WIN32
-    _fseeki64(f, offset, whence);
-    return _ftelli64(f);
-#else
-    fseeko(f, off_t(offset), whence);
-    return int64_t(ftello(f));
-#endif
+    return seekFile(f, offset, whence);
 }
 
 std::vector<uint8_t> readFileBytes(const std::string& path) {

@@ -39,6 +39,14 @@ bool decode(std::string_view text, size_t& i, char32_t& cp) {
     return true;
 }
 
+// decode(), but a malformed sequence still moves i on, by its first byte.
+bool decodeOrSkip(std::string_view text, size_t& i, char32_t& cp) {
+    if (decode(text, i, cp))
+        return true;
+    ++i;
+    return false;
+}
+
 void appendCp(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += char(cp);
@@ -80,12 +88,9 @@ void appendUtf8(std::string& out, char32_t codePoint) {
 }
 
 char32_t nextCodePoint(std::string_view text, size_t& i) {
+    const char first = text[i];
     char32_t cp;
-    size_t start = i;
-    if (decode(text, i, cp))
-        return cp;
-    i = start + 1;
-    return char32_t(uint8_t(text[start]));
+    return decodeOrSkip(text, i, cp) ? cp : char32_t(uint8_t(first));
 }
 
 bool isValidUtf8(std::string_view text) {
@@ -108,13 +113,10 @@ std::string latin1ToUtf8(std::string_view text) {
 std::u16string utf8ToUtf16(std::string_view text) {
     std::u16string out;
     out.reserve(text.size());
-    size_t i = 0;
-    while (i < text.size()) {
+    for (size_t i = 0; i < text.size();) {
         char32_t cp;
-        if (!decode(text, i, cp)) {
+        if (!decodeOrSkip(text, i, cp))
             cp = 0xFFFD;
-            ++i;
-        }
         if (cp >= 0x10000) {
             cp -= 0x10000;
             out += char16_t(0xD800 + (cp >> 10));
@@ -146,29 +148,15 @@ std::string utf16ToUtf8(std::u16string_view text) {
 std::string utf8ToUpper(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    size_t i = 0;
-    while (i < text.size()) {
-        size_t start = i;
+    for (size_t i = 0; i < text.size();) {
+        const char first = text[i];
         char32_t cp;
-        if (!decode(text, i, cp)) {
-            out += text[start];
-            i = start + 1;
-            continue;
-        }
-        appendCp(out, upper(cp));
+        if (decodeOrSkip(text, i, cp))
+            appendCp(out, upper(cp));
+        else
+            out += first;
     }
     return out;
 }
-
-#ifdef _WIN32
-std::wstring utf8ToWide(std::string_view text) {
-    std::u16string s = utf8ToUtf16(text);
-    return std::wstring(s.begin(), s.end());
-}
-
-std::string wideToUtf8(std::wstring_view text) {
-    return utf16ToUtf8(std::u16string(text.begin(), text.end()));
-}
-#endif
 
 } // namespace core

@@ -19,9 +19,8 @@ std::string utf16ToUtf8(std::u16string_view text);
 // one-to-one upper-case form, so that case-insensitive lookups work on UTF-8 names too.
 std::string utf8ToUpper(std::string_view text);
 
-#ifdef _WIN32
+// UTF-8 against the platform's UTF-16 wide strings; Windows builds only (win32/Utf8Win32.cpp).
 std::wstring utf8ToWide(std::string_view text);
 std::string wideToUtf8(std::wstring_view text);
-#endif
 
 } // namespace core

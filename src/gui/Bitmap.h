@@ -3,6 +3,7 @@
 // section, so portable pixel code, GDI drawing and the canvas all see the same bytes. Call GdiFlush()
 // (or let the canvas finish) before reading pixels right after GDI drawing.
 #include "core/FBitmap.h"
+#include "core/PropertyFwd.h"
 #include "core/Stream.h"
 #include "gui/Canvas.h"
 
@@ -11,11 +12,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-namespace core {
-class PropertyReader;
-class PropertyWriter;
-} // namespace core
 
 namespace gui {
 

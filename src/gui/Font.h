@@ -2,17 +2,13 @@
 // Classes in this file: FontStyle/FontStyles (the style set), FontPitch, Font.
 // A font description with change notification and a lazily created HFONT.
 #include "core/Color.h"
+#include "core/PropertyFwd.h"
 #include "gui/Handles.h"
 
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
-
-namespace core {
-class PropertyReader;
-class PropertyWriter;
-} // namespace core
 
 namespace gui {
 

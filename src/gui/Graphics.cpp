@@ -1,5 +1,7 @@
 #include "gui/Graphics.h"
 
+#include "winbase/Handles.h"
+
 namespace gui {
 
 namespace {
@@ -25,10 +27,8 @@ COLORREF colorRef(core::Color color) {
 
 int32_t screenPixelsPerInch() {
     static const int32_t ppi = [] {
-        HDC dc = GetDC(nullptr);
-        int value = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 0;
-        if (dc)
-            ReleaseDC(nullptr, dc);
+        const winbase::WindowDC dc(nullptr);
+        const int value = dc ? GetDeviceCaps(dc.get(), LOGPIXELSY) : 0;
         return value > 0 ? value : 96;
     }();
     return ppi;

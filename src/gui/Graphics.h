@@ -1,6 +1,7 @@
 #pragma once
 // Small shared pieces of the graphics layer: sizes, colour conversion to GDI and screen metrics.
 #include "core/Color.h"
+#include "core/Geometry.h"
 
 #include <windows.h>
 
@@ -8,11 +9,7 @@
 
 namespace gui {
 
-struct Size {
-    int32_t width = 0;
-    int32_t height = 0;
-    friend bool operator==(const Size&, const Size&) = default;
-};
+using core::Size;
 
 // A GDI COLORREF for a colour, with system colours resolved; other values keep their low three bytes
 // (clNone becomes white). Callers that must draw nothing for clNone check it themselves.

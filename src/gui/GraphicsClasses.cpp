@@ -1,5 +1,6 @@
 #include "gui/GraphicsClasses.h"
 
+#include "gui/ControlFactory.h"
 #include "gui/ImageList.h"
 #include "gui/MainMenu.h"
 #include "gui/PopupMenu.h"
@@ -16,15 +17,9 @@ void registerGraphicsClasses(layout::ClassRegistry& registry) {
             menu->items().add(item);
         return item;
     });
-    registry.add("TMainMenu", [](core::Component* owner, core::Component*) -> core::Component* {
-        return new MainMenu(owner);
-    });
-    registry.add("TPopupMenu", [](core::Component* owner, core::Component*) -> core::Component* {
-        return new PopupMenu(owner);
-    });
-    registry.add("TImageList", [](core::Component* owner, core::Component*) -> core::Component* {
-        return new ImageList(owner);
-    });
+    registry.add("TMainMenu", makeComponent<MainMenu>);
+    registry.add("TPopupMenu", makeComponent<PopupMenu>);
+    registry.add("TImageList", makeComponent<ImageList>);
 }
 
 void registerGraphicsClasses() {

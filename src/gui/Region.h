@@ -1,43 +1,12 @@
 #pragma once
-// An owned HRGN with the operations the skinned windows need: building from rectangles, combining,
-// and handing the handle to SetWindowRgn (which takes ownership: use release()).
-#include "core/Geometry.h"
+// Regions live in the Win32 base library; the framework uses them under its own namespace too.
+// FIXME: forwarding header, to go once every user includes winbase/Region.h.
 #include "gui/Handles.h"
-
-#include <span>
-#include <vector>
+#include "winbase/Region.h"
 
 namespace gui {
 
-enum class CombineMode { Or, And, Diff, Xor, Copy };
-
-class Region {
-public:
-    Region() = default; // no region
-    explicit Region(RegionHandle handle) : m_handle(std::move(handle)) {}
-
-    // Throws core::Error when GDI cannot make the region.
-    static Region fromRect(core::Rect r);
-    // The union of the rectangles (ExtCreateRegion); an empty list gives an empty region.
-    static Region fromRects(std::span<const core::Rect> rects);
-
-    HRGN handle() const { return m_handle.get(); }
-    bool isNull() const { return !m_handle; }
-    // The caller owns the returned handle (SetWindowRgn takes it over on success).
-    [[nodiscard]] HRGN release() { return m_handle.release(); }
-
-    // this := this <mode> other. A null region counts as empty.
-    void combine(const Region& other, CombineMode mode);
-    void offset(int32_t dx, int32_t dy);
-    bool contains(core::Point p) const;
-    bool isEmpty() const;
-    core::Rect bounds() const;
-    // The region's rectangles, top to bottom, left to right.
-    std::vector<core::Rect> rects() const;
-    bool sameAs(const Region& other) const;
-
-private:
-    RegionHandle m_handle;
-};
+using winbase::CombineMode;
+using winbase::Region;
 
 } // namespace gui

@@ -58,15 +58,7 @@ LPCWSTR standardCursorName(int id) {
 
 Screen::Screen() = default;
 
-Screen::~Screen() {
-    for (auto& [id, e] : m_cursors)
-        release(e);
-}
-
-void Screen::release(const Entry& e) {
-    if (e.handle && e.ownership == CursorOwnership::Owned)
-        DestroyCursor(e.handle);
-}
+Screen::~Screen() = default;
 
 HCURSOR Screen::cursor(int id) const {
     if (auto it = m_cursors.find(id); it != m_cursors.end())
@@ -81,22 +73,21 @@ HCURSOR Screen::cursor(int id) const {
 }
 
 void Screen::setCursor(int id, HCURSOR cursor, CursorOwnership ownership) {
-    auto it = m_cursors.find(id);
-    if (it != m_cursors.end()) {
-        if (it->second.handle == cursor) {
-            it->second.ownership = ownership;
-            return;
-        }
-        release(it->second);
+    Entry& entry = m_cursors[id];
+    if (entry.handle == cursor) {
+        // The same cursor again only changes who owns it.
+        if (ownership == CursorOwnership::Shared)
+            (void)entry.owned.release();
+        else
+            entry.owned.reset(cursor);
+        return;
     }
-    m_cursors[id] = Entry{cursor, ownership};
+    entry.owned.reset(ownership == CursorOwnership::Owned ? cursor : nullptr);
+    entry.handle = cursor;
 }
 
 void Screen::removeCursor(int id) {
-    if (auto it = m_cursors.find(id); it != m_cursors.end()) {
-        release(it->second);
-        m_cursors.erase(it);
-    }
+    m_cursors.erase(id);
 }
 
 void Screen::setScreenCursor(int id) {

@@ -3,6 +3,7 @@
 // application's own cursors), a screen-wide cursor override, and the screen's size and work area.
 #include "core/Geometry.h"
 #include "gui/Cursors.h"
+#include "winbase/Handles.h"
 
 #include <windows.h>
 
@@ -39,11 +40,11 @@ public:
     core::Rect workAreaRect() const;
 
 private:
+    // owned holds the handle too when the table owns it, and destroys it with the entry.
     struct Entry {
         HCURSOR handle = nullptr;
-        CursorOwnership ownership = CursorOwnership::Shared;
+        winbase::CursorHandle owned;
     };
-    static void release(const Entry& e);
 
     std::map<int, Entry> m_cursors;
     int m_screenCursor = crDefault;

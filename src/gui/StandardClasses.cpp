@@ -1,6 +1,7 @@
 #include "gui/StandardClasses.h"
 
 #include "gui/Bevel.h"
+#include "gui/ControlFactory.h"
 #include "gui/Form.h"
 #include "gui/GroupBox.h"
 #include "gui/Image.h"
@@ -12,18 +13,6 @@
 
 namespace gui {
 
-namespace {
-
-// A control made for a layout sits in the enclosing window control.
-template <typename T> core::Component* makeControl(core::Component* owner, core::Component* parent) {
-    auto* control = new T(owner);
-    if (auto* window = dynamic_cast<WinControl*>(parent))
-        control->setParent(window);
-    return control;
-}
-
-} // namespace
-
 void registerStandardClasses(layout::ClassRegistry& registry) {
     registry.add("TPanel", makeControl<Panel>);
     registry.add("TGroupBox", makeControl<GroupBox>);
@@ -31,12 +20,8 @@ void registerStandardClasses(layout::ClassRegistry& registry) {
     registry.add("TLabel", makeControl<Label>);
     registry.add("TSpeedButton", makeControl<SpeedButton>);
     registry.add("TImage", makeControl<Image>);
-    registry.add("TForm", [](core::Component* owner, core::Component*) -> core::Component* {
-        return new Form(owner);
-    });
-    registry.add("TTimer", [](core::Component* owner, core::Component*) -> core::Component* {
-        return new Timer(owner);
-    });
+    registry.add("TForm", makeComponent<Form>);
+    registry.add("TTimer", makeComponent<Timer>);
 }
 
 void registerStandardClasses() {

@@ -2,34 +2,15 @@
 
 #include "gui/WindowProc.h"
 
-#include <map>
-
 namespace gui {
 
-namespace {
-
-std::map<UINT_PTR, Timer*>& timers() {
-    static std::map<UINT_PTR, Timer*> map;
-    return map;
-}
-
-UINT_PTR nextTimerId() {
-    static UINT_PTR next = 1;
-    return next++;
-}
-
-} // namespace
-
-Timer::Timer(core::Component* owner) : core::Component(owner), m_id(nextTimerId()) {
-    timers()[m_id] = this;
+Timer::Timer(core::Component* owner) : core::Component(owner) {
     updateTimer();
 }
 
 Timer::~Timer() {
     beginDestroy();
-    if (m_armed)
-        KillTimer(utilityWindow(), m_id);
-    timers().erase(m_id);
+    m_timer.stop();
 }
 
 void Timer::setInterval(unsigned ms) {
@@ -47,18 +28,9 @@ void Timer::setEnabled(bool enabled) {
 }
 
 void Timer::updateTimer() {
-    if (m_armed) {
-        KillTimer(utilityWindow(), m_id);
-        m_armed = false;
-    }
+    m_timer.stop();
     if (m_enabled && m_interval > 0)
-        m_armed = SetTimer(utilityWindow(), m_id, m_interval, nullptr) != 0;
-}
-
-void Timer::dispatchTimer(UINT_PTR id) {
-    auto& map = timers();
-    if (auto it = map.find(id); it != map.end() && it->second->m_armed)
-        it->second->timer();
+        m_timer.start(m_interval, [this] { guardedCall([this] { timer(); }); });
 }
 
 void Timer::timer() {

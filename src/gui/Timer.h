@@ -3,8 +3,7 @@
 // message loop on the user-interface thread, never in between.
 #include "core/Component.h"
 #include "core/Property.h"
-
-#include <windows.h>
+#include "winbase/ThreadTimer.h"
 
 namespace gui {
 
@@ -21,12 +20,9 @@ public:
     bool isEnabled() const { return m_enabled; }
     void setEnabled(bool enabled);
     // Whether a platform timer is running now.
-    bool isArmed() const { return m_armed; }
+    bool isArmed() const { return m_timer.isRunning(); }
 
     core::NotifyEvent onTimer;
-
-    // From the utility window's WM_TIMER.
-    static void dispatchTimer(UINT_PTR id);
 
     bool setProperty(const std::string& name, core::PropertyReader& value) override;
     void writeProperties(core::PropertyWriter& out) const override;
@@ -38,10 +34,9 @@ protected:
 private:
     void updateTimer();
 
-    UINT_PTR m_id;
+    winbase::ThreadTimer m_timer;
     unsigned m_interval = 1000;
     bool m_enabled = true;
-    bool m_armed = false;
     std::string m_onTimerHandler;
 };
 

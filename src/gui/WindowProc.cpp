@@ -1,7 +1,6 @@
 #include "gui/WindowProc.h"
 
 #include "gui/Application.h"
-#include "gui/Timer.h"
 #include "gui/WinControl.h"
 
 #include <deque>
@@ -23,9 +22,6 @@ std::deque<std::function<void()>>& postedCalls() {
 
 LRESULT CALLBACK utilityWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_TIMER:
-        guardedCall([&] { Timer::dispatchTimer(UINT_PTR(wParam)); });
-        return 0;
     case postedCallMessage: {
         auto& calls = postedCalls();
         if (!calls.empty()) {

@@ -1,7 +1,7 @@
 #pragma once
 // The one window procedure of the framework and what sits around it: window-class registration,
-// the link from a window handle to its control, and the hidden utility window that carries timers
-// and deferred calls. No exception leaves a window procedure: each is reported through the
+// the link from a window handle to its control, and the hidden utility window that carries deferred
+// calls. No exception leaves a window procedure: each is reported through the
 // application's handler and the window lives on.
 #include <windows.h>
 
@@ -32,7 +32,7 @@ HWND createControlWindow(WinControl& control, DWORD exStyle, const std::wstring&
 // Runs fn and reports any exception through the application's handler instead of letting it go on.
 void guardedCall(const std::function<void()>& fn);
 
-// The hidden message-only window shared by timers and deferred calls; made on first use.
+// The hidden message-only window that carries deferred calls; made on first use.
 HWND utilityWindow();
 // Calls fn from the message loop later (the framework's "release" of a window that is still handling
 // a message of its own).

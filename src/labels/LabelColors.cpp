@@ -1,5 +1,7 @@
 #include "labels/LabelColors.h"
 
+#include "core/Rounding.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,19 +9,8 @@ namespace labels {
 
 namespace {
 
-// Nearest integer, ties to even, whatever the current rounding mode.
-double roundHalfEven(double v) {
-    double f = std::floor(v);
-    double diff = v - f;
-    if (diff > 0.5)
-        return f + 1;
-    if (diff < 0.5)
-        return f;
-    return std::fmod(f, 2.0) == 0 ? f : f + 1;
-}
-
 uint8_t toByte(double unit, double scale) {
-    return uint8_t(std::clamp(roundHalfEven(unit * scale), 0.0, 255.0));
+    return uint8_t(std::clamp(core::roundHalfEven(unit * scale), 0.0, 255.0));
 }
 
 } // namespace
@@ -43,7 +34,7 @@ Hls colorToHls(core::Color color) {
         if (h < 0)
             h += 1;
     }
-    return Hls{toByte(h, 240), toByte(l, 240), toByte(s, 240)};
+    return Hls{toByte(h, 240), toByte(s, 240), toByte(l, 240)};
 }
 
 core::Color hlsToColor(uint8_t hue, uint8_t saturation, uint8_t lightness) {
@@ -57,30 +48,18 @@ core::Color hlsToColor(uint8_t hue, uint8_t saturation, uint8_t lightness) {
     double f = h6 - k;
     double rising = m1 + (m2 - m1) * f;
     double falling = m2 - (m2 - m1) * f;
-    double r, g, b;
-    switch (k) {
-    case 1:
-        r = falling, g = m2, b = m1;
-        break;
-    case 2:
-        r = m1, g = m2, b = rising;
-        break;
-    case 3:
-        r = m1, g = falling, b = m2;
-        break;
-    case 4:
-        r = rising, g = m1, b = m2;
-        break;
-    case 5:
-        r = m2, g = m1, b = falling;
-        break;
-    default: // 0 and 6 (hue 239 and above)
-        r = m2, g = rising, b = m1;
-        break;
-    }
+    // Per sextant (0..6, as hue is at most 255), what red, green and blue take; sextant 6 (hue 239
+    // and above) is drawn like 0.
+    enum Part { Low, High, Rising, Falling };
+    static constexpr Part sextants[7][3] = {{High, Rising, Low},  {Falling, High, Low}, {Low, High, Rising},
+                                            {Low, Falling, High}, {Rising, Low, High},  {High, Low, Falling},
+                                            {High, Rising, Low}};
+    const double parts[] = {m1, m2, rising, falling};
+    const Part* sextant = sextants[k];
     // Saturation above 240 can push m1 below 0; such a component is black rather than a wrapped byte.
-    auto component = [](double v) { return uint8_t(roundHalfEven(std::clamp(v, 0.0, 1.0) * 255)); };
-    return core::rgb(component(r), component(g), component(b));
+    auto component = [](double v) { return uint8_t(core::roundHalfEven(std::clamp(v, 0.0, 1.0) * 255)); };
+    return core::rgb(component(parts[sextant[0]]), component(parts[sextant[1]]),
+                     component(parts[sextant[2]]));
 }
 
 core::Color darkenColor(core::Color color, int amount) {

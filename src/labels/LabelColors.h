@@ -7,10 +7,11 @@
 
 namespace labels {
 
+// In the order hlsToColor takes them.
 struct Hls {
     uint8_t hue = 0;
-    uint8_t lightness = 0;
     uint8_t saturation = 0;
+    uint8_t lightness = 0;
     friend bool operator==(const Hls&, const Hls&) = default;
 };
 

@@ -1,5 +1,7 @@
 #include "labels/LabelGeometry.h"
 
+#include "core/Rounding.h"
+
 #include "labels/LabelFrames.h"
 
 #include <algorithm>
@@ -24,11 +26,7 @@ int64_t nearest(double value) {
     if (!std::isfinite(value))
         return 0;
     value = std::clamp(value, -9.0e18, 9.0e18);
-    double f = std::floor(value);
-    double diff = value - f;
-    if (diff > 0.5 || (diff == 0.5 && std::fmod(f, 2.0) != 0))
-        f += 1;
-    return int64_t(f);
+    return int64_t(core::roundHalfEven(value));
 }
 
 int32_t normalizeAngle(int32_t degrees) {

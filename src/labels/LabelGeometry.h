@@ -8,11 +8,7 @@
 
 namespace labels {
 
-struct Size {
-    int32_t width = 0;
-    int32_t height = 0;
-    friend bool operator==(const Size&, const Size&) = default;
-};
+using core::Size;
 
 // Nearest integer, ties to even (the rounding of every placement below).
 int64_t nearest(double value);

@@ -2,8 +2,6 @@
 
 #include "gui/StandardClasses.h"
 #include "labels/win32/LabelClasses.h"
-#include "launcher/StandIns.h"
-#include "layout/ClassRegistry.h"
 #include "skin/controls/SkinControlClasses.h"
 
 namespace launcher {
@@ -12,7 +10,6 @@ void registerLauncherClasses() {
     gui::registerStandardClasses();
     skin::registerSkinControlClasses();
     labels::registerLabelClasses();
-    registerStandIns(layout::ClassRegistry::global());
 }
 
 } // namespace launcher

@@ -3,7 +3,7 @@
 namespace launcher {
 
 // Registers every class the launcher's layout names: the framework's standard controls, the skinned
-// controls and skin components, the label components, then stand-ins for whatever is still missing.
+// controls and skin components, and the label components.
 void registerLauncherClasses();
 
 } // namespace launcher

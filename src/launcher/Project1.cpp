@@ -1,7 +1,7 @@
 // Program entry: builds the launcher window from its layout and runs until it is closed.
 #include "gui/Application.h"
 #include "launcher/LauncherClasses.h"
-#include "launcher/Unit1.h"
+#include "launcher/LauncherWindow.h"
 
 #include <windows.h>
 
@@ -12,7 +12,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     try {
         app.initialize();
         launcher::registerLauncherClasses();
-        auto* form = new launcher::Form1(&app);
+        auto* form = new launcher::LauncherWindow(&app);
         app.setMainForm(form);
         app.run();
     } catch (const std::exception& e) {

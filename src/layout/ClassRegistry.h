@@ -17,7 +17,7 @@ public:
     // nests it in (the root for top-level objects); visual classes make it their parent window.
     using Factory = std::function<core::Component*(core::Component* owner, core::Component* parent)>;
 
-    // Replaces an earlier factory of the same name, so a richer class can take over a stand-in.
+    // Replaces an earlier factory of the same name.
     void add(const std::string& className, Factory factory);
     void remove(const std::string& className);
     bool contains(const std::string& className) const { return m_factories.count(className) != 0; }

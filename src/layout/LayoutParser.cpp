@@ -1,5 +1,6 @@
 #include "layout/LayoutParser.h"
 
+#include "core/Quoted.h"
 #include "core/Utf8.h"
 
 #include "layout/LayoutError.h"
@@ -11,16 +12,7 @@ namespace layout {
 
 namespace {
 
-// Text in single quotes, for messages. (Built by appending: GCC 12 at -O3 warns wrongly about
-// overlapping copies in "'" + s + "'".)
-std::string quoted(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + 2);
-    out += '\'';
-    out.append(text);
-    out += '\'';
-    return out;
-}
+using core::quoted;
 
 bool isIdentStart(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';

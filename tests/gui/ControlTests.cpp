@@ -76,7 +76,14 @@ TEST(ControlTree, OwnerFreesOwnedControlsAndParentForgetsFreedChildren) {
     panel->setParent(form.get());
     auto* label = new Label(form.get());
     label->setParent(panel);
-    auto* unowned = new Label(nullptr); // parented only: goes with its parent
+    // Parented only: goes with its parent.
+    struct UnownedLabel : Label {
+        explicit UnownedLabel(bool& freed) : Label(nullptr), m_freed(freed) {}
+        ~UnownedLabel() override { m_freed = true; }
+        bool& m_freed;
+    };
+    bool unownedFreed = false;
+    auto* unowned = new UnownedLabel(unownedFreed);
     unowned->setParent(panel);
     EXPECT_EQ(panel->controlCount(), 2);
 
@@ -86,7 +93,7 @@ TEST(ControlTree, OwnerFreesOwnedControlsAndParentForgetsFreedChildren) {
     form->show();
     EXPECT_NO_THROW(renderClient(*panel));
     form.reset(); // frees the panel, which frees the unowned label
-    SUCCEED();
+    EXPECT_TRUE(unownedFreed);
 }
 
 TEST(ControlTree, ReferenceToAFreedComponentIsCleared) {

@@ -1,6 +1,7 @@
 #include "core/Error.h"
 #include "gui/Handles.h"
 #include "gui/Region.h"
+#include "gui/Screen.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,20 @@ namespace {
 
 bool isGdiObject(HGDIOBJ h) {
     return GetObjectType(h) != 0;
+}
+
+bool isLiveCursor(HCURSOR h) {
+    ICONINFO info{};
+    if (!GetIconInfo(h, &info))
+        return false;
+    DeleteObject(info.hbmMask);
+    DeleteObject(info.hbmColor);
+    return true;
+}
+
+HCURSOR makeCursor() {
+    const BYTE andMask[4 * 32] = {}, xorMask[4 * 32] = {};
+    return CreateCursor(GetModuleHandleW(nullptr), 0, 0, 32, 32, andMask, xorMask);
 }
 
 } // namespace
@@ -43,6 +58,38 @@ TEST(Handles, MoveTransfersOwnershipAndDestructionFrees) {
     EXPECT_TRUE(isGdiObject(second));
     target.reset();
     EXPECT_FALSE(isGdiObject(second));
+}
+
+TEST(Handles, ResetToTheOwnedHandleKeepsIt) {
+    HRGN raw = CreateRectRgn(0, 0, 4, 4);
+    RegionHandle region(raw);
+    region.reset(raw);
+    EXPECT_TRUE(isGdiObject(raw));
+    EXPECT_EQ(region.get(), raw);
+}
+
+// The screen's cursor table destroys the cursors it owns when they are replaced or removed, never the
+// shared ones, and a cursor registered again as shared is handed back alive.
+TEST(Handles, ScreenCursorTableFreesOnlyOwnedCursors) {
+    const int id = 26100;
+    HCURSOR owned = makeCursor(), shared = makeCursor(), again = makeCursor();
+    ASSERT_TRUE(owned && shared && again);
+
+    screen().setCursor(id, owned, CursorOwnership::Owned);
+    screen().setCursor(id, shared, CursorOwnership::Shared); // replaces and destroys the owned one
+    EXPECT_FALSE(isLiveCursor(owned));
+    EXPECT_EQ(screen().cursor(id), shared);
+    screen().removeCursor(id);
+    EXPECT_TRUE(isLiveCursor(shared));
+
+    screen().setCursor(id, again, CursorOwnership::Owned);
+    screen().setCursor(id, again, CursorOwnership::Shared); // same cursor: only ownership changes
+    screen().removeCursor(id);
+    EXPECT_TRUE(isLiveCursor(again));
+    screen().setCursor(id, again, CursorOwnership::Owned);
+    screen().removeCursor(id);
+    EXPECT_FALSE(isLiveCursor(again));
+    DestroyCursor(shared);
 }
 
 TEST(Handles, ReleaseGivesUpOwnership) {

@@ -10,17 +10,17 @@ using core::rgb;
 TEST(LabelColors, ColorToHlsOfReferenceColours) {
     struct Case {
         core::Color color;
-        Hls hls; // hue, lightness, saturation
+        Hls hls; // hue, saturation, lightness
     };
     const Case cases[] = {
-        {core::clRed, {0, 120, 240}},
-        {core::clWhite, {0, 240, 0}},
+        {core::clRed, {0, 240, 120}},
+        {core::clWhite, {0, 0, 240}},
         {core::clBlack, {0, 0, 0}},
-        {rgb(0, 255, 0), {80, 120, 240}},
-        {rgb(0, 0, 255), {160, 120, 240}},
-        {rgb(255, 0, 255), {200, 120, 240}}, // hue below 0 before the turn is added
-        {rgb(128, 128, 128), {0, 120, 0}},   // 120.47 rounds down
-        {core::clBtnFace, {0, 181, 0}},      // resolved first: 192, 192, 192
+        {rgb(0, 255, 0), {80, 240, 120}},
+        {rgb(0, 0, 255), {160, 240, 120}},
+        {rgb(255, 0, 255), {200, 240, 120}}, // hue below 0 before the turn is added
+        {rgb(128, 128, 128), {0, 0, 120}},   // 120.47 rounds down
+        {core::clBtnFace, {0, 0, 181}},      // resolved first: 192, 192, 192
     };
     for (const Case& c : cases)
         EXPECT_EQ(colorToHls(c.color), c.hls) << std::hex << c.color;

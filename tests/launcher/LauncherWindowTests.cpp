@@ -8,7 +8,7 @@
 #include "gui/WinControl.h"
 #include "labels/win32/URLLabel.h"
 #include "launcher/LauncherClasses.h"
-#include "launcher/Unit1.h"
+#include "launcher/LauncherWindow.h"
 #include "layout/ClassRegistry.h"
 #include "layout/LayoutReader.h"
 #include "skin/controls/SkinBevel.h"
@@ -31,7 +31,7 @@ protected:
         launcher::registerLauncherClasses();
     }
 
-    void SetUp() override { form = std::make_unique<launcher::Form1>(nullptr); }
+    void SetUp() override { form = std::make_unique<launcher::LauncherWindow>(nullptr); }
 
     template <typename T = gui::Control> T* find(const std::string& name) {
         auto* c = dynamic_cast<T*>(form->findComponent(name));
@@ -39,7 +39,7 @@ protected:
         return c;
     }
 
-    std::unique_ptr<launcher::Form1> form;
+    std::unique_ptr<launcher::LauncherWindow> form;
 };
 
 struct Expected {

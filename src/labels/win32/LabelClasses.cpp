@@ -1,6 +1,6 @@
 #include "labels/win32/LabelClasses.h"
 
-#include "gui/WinControl.h"
+#include "gui/ControlFactory.h"
 #include "labels/FrameController.h"
 #include "labels/SettingsStore.h"
 #include "labels/win32/StyledLabel.h"
@@ -9,27 +9,12 @@
 
 namespace labels {
 
-namespace {
-
-template <typename Label> core::Component* makeLabel(core::Component* owner, core::Component* parent) {
-    auto* label = new Label(owner);
-    if (auto* window = dynamic_cast<gui::WinControl*>(parent))
-        label->setParent(window);
-    return label;
-}
-
-} // namespace
-
 void registerLabelClasses() {
     layout::ClassRegistry& registry = layout::ClassRegistry::global();
-    registry.add("TStyledLabel", makeLabel<StyledLabel>);
-    registry.add("TURLLabel", makeLabel<URLLabel>);
-    registry.add("TFrameController", [](core::Component* owner, core::Component*) -> core::Component* {
-        return new FrameController(owner);
-    });
-    registry.add("TSettingsStore", [](core::Component* owner, core::Component*) -> core::Component* {
-        return new SettingsStore(owner);
-    });
+    registry.add("TStyledLabel", gui::makeControl<StyledLabel>);
+    registry.add("TURLLabel", gui::makeControl<URLLabel>);
+    registry.add("TFrameController", gui::makeComponent<FrameController>);
+    registry.add("TSettingsStore", gui::makeComponent<SettingsStore>);
 }
 
 } // namespace labels

@@ -4,7 +4,7 @@
 namespace labels {
 
 // Registers "TStyledLabel", "TURLLabel", "TFrameController" and "TSettingsStore" with the global
-// layout class registry (replacing stand-ins of the same names).
+// layout class registry.
 void registerLabelClasses();
 
 } // namespace labels

@@ -1,9 +1,8 @@
 #pragma once
-// The blink clock's timer on Windows: a thread timer with a callback, so it needs no window and
-// ticks in any message loop of the user-interface thread.
+// The blink clock's timer on Windows: a thread timer, so it needs no window and ticks in any message
+// loop of the user-interface thread.
 #include "labels/BlinkList.h"
-
-#include <windows.h>
+#include "winbase/ThreadTimer.h"
 
 #include <functional>
 
@@ -12,7 +11,6 @@ namespace labels {
 class WindowsBlinkTimer final : public BlinkTimer {
 public:
     WindowsBlinkTimer(uint16_t interval, std::function<void()> tick);
-    ~WindowsBlinkTimer() override;
 
     void setInterval(uint16_t milliseconds) override;
 
@@ -20,12 +18,8 @@ public:
     static void install();
 
 private:
-    static void CALLBACK timerProc(HWND, UINT, UINT_PTR id, DWORD);
-    void start(uint16_t interval);
-    void stop();
-
     std::function<void()> m_tick;
-    UINT_PTR m_id = 0;
+    winbase::ThreadTimer m_timer;
 };
 
 } // namespace labels

@@ -1,6 +1,6 @@
 #include "skin/controls/SkinControlClasses.h"
 
-#include "gui/WinControl.h"
+#include "gui/ControlFactory.h"
 #include "layout/ClassRegistry.h"
 #include "skin/controls/SkinBevel.h"
 #include "skin/controls/SkinLinkLabel.h"
@@ -11,20 +11,8 @@
 
 namespace skin {
 
-namespace {
-
-template <typename T> core::Component* makeControl(core::Component* owner, core::Component* parent) {
-    auto* control = new T(owner);
-    if (auto* window = dynamic_cast<gui::WinControl*>(parent))
-        control->setParent(window);
-    return control;
-}
-
-template <typename T> core::Component* makeComponent(core::Component* owner, core::Component*) {
-    return new T(owner);
-}
-
-} // namespace
+using gui::makeComponent;
+using gui::makeControl;
 
 void registerSkinControlClasses() {
     layout::ClassRegistry& registry = layout::ClassRegistry::global();

@@ -139,7 +139,7 @@ void SkinCustomControl::updateMaskRegion() {
     }
     // The window owns the region from here on and frees the one it replaces.
     if (SetWindowRgn(handle(), region.get(), TRUE) != 0) {
-        region.release();
+        (void)region.release();
         m_hasRegion = true;
     }
 }

@@ -1,5 +1,6 @@
 #include "skin/data/CompressedStoredSkin.h"
 
+#include "core/PlatformFiles.h"
 #include "core/Property.h"
 #include "skin/data/SkinPackage.h"
 #include "skin/data/ZlibStreams.h"
@@ -76,11 +77,7 @@ void CompressedStoredSkin::writeProperties(core::PropertyWriter& out) const {
 }
 
 std::string extractFileName(const std::string& path) {
-#ifdef _WIN32
-    size_t cut = path.find_last_of("/\\:");
-#else
-    size_t cut = path.find_last_of('/');
-#endif
+    size_t cut = core::lastPathSeparator(path);
     return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 

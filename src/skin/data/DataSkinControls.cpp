@@ -9,20 +9,14 @@ void DataSkinPanelControl::exchangeFields(SkinIniFields& fields) {
     fields.pictureIndex("bgpictureindex", bgPictureIndex);
     fields.rect("captionrect", captionRect);
     fields.alignment("alignment", alignment);
-    fields.text("fontname", fontName, "Arial");
-    fields.integer("fontheight", fontHeight, 14);
-    fields.fontStyles("fontstyle", fontStyle);
-    fields.color("fontcolor", fontColor);
+    exchangeFont(fields);
     fields.rect("checkimagerect", checkImageRect);
     fields.rect("uncheckimagerect", uncheckImageRect);
 }
 
 void DataSkinButtonControl::exchangeFields(SkinIniFields& fields) {
     DataSkinCustomControl::exchangeFields(fields);
-    fields.text("fontname", fontName, "Arial");
-    fields.integer("fontheight", fontHeight, 14);
-    fields.fontStyles("fontstyle", fontStyle);
-    fields.color("fontcolor", fontColor);
+    exchangeFont(fields);
     fields.color("activefontcolor", activeFontColor);
     fields.color("downfontcolor", downFontColor);
     fields.color("disabledfontcolor", disabledFontColor);
@@ -40,18 +34,12 @@ void DataSkinMenuButtonControl::exchangeFields(SkinIniFields& fields) {
 
 void DataSkinLabelControl::exchangeFields(SkinIniFields& fields) {
     DataSkinCustomControl::exchangeFields(fields);
-    fields.text("fontname", fontName, "Arial");
-    fields.integer("fontheight", fontHeight, 14);
-    fields.fontStyles("fontstyle", fontStyle);
-    fields.color("fontcolor", fontColor);
+    exchangeFont(fields);
 }
 
 void DataSkinStdLabelControl::exchangeFields(SkinIniFields& fields) {
     DataSkinControl::exchangeFields(fields);
-    fields.text("fontname", fontName, "Arial");
-    fields.integer("fontheight", fontHeight, 14);
-    fields.fontStyles("fontstyle", fontStyle);
-    fields.color("fontcolor", fontColor);
+    exchangeFont(fields);
     fields.color("activefontcolor", activeFontColor, core::clBlue);
 }
 

@@ -7,7 +7,7 @@
 namespace skin {
 
 // Panels, group boxes, status bars and tool panels.
-class DataSkinPanelControl : public DataSkinCustomControl {
+class DataSkinPanelControl : public DataSkinCustomControl, public SkinFontFields {
 public:
     using DataSkinCustomControl::DataSkinCustomControl;
     const char* kind() const override { return "panel"; }
@@ -15,10 +15,6 @@ public:
     int32_t bgPictureIndex = -1;
     core::Rect captionRect; // empty for a plain panel
     Alignment alignment = Alignment::taCenter;
-    std::string fontName = "Arial";
-    int32_t fontHeight = 14;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
     core::Rect checkImageRect;   // absolute in the picture
     core::Rect uncheckImageRect; // absolute in the picture
 
@@ -26,15 +22,11 @@ protected:
     void exchangeFields(SkinIniFields& fields) override;
 };
 
-class DataSkinButtonControl : public DataSkinCustomControl {
+class DataSkinButtonControl : public DataSkinCustomControl, public SkinFontFields {
 public:
     using DataSkinCustomControl::DataSkinCustomControl;
     const char* kind() const override { return "button"; }
 
-    std::string fontName = "Arial";
-    int32_t fontHeight = 14;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
     core::Color activeFontColor = 0;
     core::Color downFontColor = 0;
     core::Color disabledFontColor = 0;
@@ -60,30 +52,21 @@ protected:
 };
 
 // A label drawn on a skinned plate.
-class DataSkinLabelControl : public DataSkinCustomControl {
+class DataSkinLabelControl : public DataSkinCustomControl, public SkinFontFields {
 public:
     using DataSkinCustomControl::DataSkinCustomControl;
     const char* kind() const override { return "label"; }
-
-    std::string fontName = "Arial";
-    int32_t fontHeight = 14;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
 
 protected:
     void exchangeFields(SkinIniFields& fields) override;
 };
 
 // A plain label or link that takes only its font from the skin.
-class DataSkinStdLabelControl : public DataSkinControl {
+class DataSkinStdLabelControl : public DataSkinControl, public SkinFontFields {
 public:
     using DataSkinControl::DataSkinControl;
     const char* kind() const override { return "stdlabel"; }
 
-    std::string fontName = "Arial";
-    int32_t fontHeight = 14;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
     core::Color activeFontColor = core::clBlue; // link colour under the mouse
 
 protected:

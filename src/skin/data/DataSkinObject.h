@@ -1,28 +1,19 @@
 #pragma once
 // Base of the form skin object records: the keys every caption object, button and menu item shares.
 // Records are plain data; the store creates and owns them, clients copy or read the fields.
-#include "skin/data/SkinIni.h"
+#include "skin/data/SkinFieldGroups.h"
+#include "skin/data/SkinIniFields.h"
 
 #include <string>
 
 namespace skin {
 
-class SkinIniFields;
-
-class DataSkinObject {
+class DataSkinObject : public SkinIniRecord {
 public:
     explicit DataSkinObject(std::string idName) : idName(std::move(idName)) {}
-    virtual ~DataSkinObject() = default;
-    DataSkinObject(const DataSkinObject&) = default;
-    DataSkinObject& operator=(const DataSkinObject&) = default;
 
     // The kind that names this class in [SKINOBJECTS] ("stdbutton"); "" for the abstract bases.
     virtual const char* kind() const { return ""; }
-
-    // Reads the record's keys from the section named idName.
-    virtual void readFromIni(const MemIniFile& ini);
-    // Erases the section named idName, then writes every key that readFromIni reads, in that order.
-    virtual void writeToIni(MemIniFile& ini) const;
 
     std::string idName;
     std::string hint;
@@ -35,8 +26,9 @@ public:
     MorphKind morphKind = MorphKind::mkDefault;
 
 protected:
-    // Lists the class's keys, parent's first; used for both reading and writing.
-    virtual void exchangeFields(SkinIniFields& fields);
+    // The section named idName.
+    std::string iniSection() const override { return idName; }
+    void exchangeFields(SkinIniFields& fields) override;
 };
 
 } // namespace skin

@@ -38,43 +38,26 @@ void DataSkinAnimate::exchangeFields(SkinIniFields& fields) {
 
 void DataSkinMenuItem::exchangeFields(SkinIniFields& fields) {
     DataSkinObject::exchangeFields(fields);
-    fields.integer("itemleftoffset", itemLeftOffset);
-    fields.integer("itemrightoffset", itemRightOffset);
+    exchangeItemOffsets(fields);
     fields.rect("dividerrect", dividerRect);
     fields.integer("dividerleftoffset", dividerLeftOffset);
     fields.integer("dividerrightoffset", dividerRightOffset);
-    fields.rect("textrect", textRect);
-    fields.text("fontname", fontName, "Arial");
-    fields.integer("fontheight", fontHeight, 14);
-    fields.fontStyles("fontstyle", fontStyle);
-    fields.color("fontcolor", fontColor);
-    fields.color("activefontcolor", activeFontColor);
+    exchangeObjectText(fields);
     fields.color("unenabledfontcolor", unenabledFontColor);
 }
 
 void DataSkinMainMenuItem::exchangeFields(SkinIniFields& fields) {
     DataSkinObject::exchangeFields(fields);
-    fields.integer("itemleftoffset", itemLeftOffset);
-    fields.integer("itemrightoffset", itemRightOffset);
+    exchangeItemOffsets(fields);
     fields.rect("downrect", downRect);
-    fields.rect("textrect", textRect);
-    fields.text("fontname", fontName, "Arial");
-    fields.integer("fontheight", fontHeight, 14);
-    fields.fontStyles("fontstyle", fontStyle);
-    fields.color("fontcolor", fontColor);
-    fields.color("activefontcolor", activeFontColor);
+    exchangeObjectText(fields);
     fields.color("downfontcolor", downFontColor);
     fields.color("unenabledfontColor", unenabledFontColor);
 }
 
 void DataSkinCaption::exchangeFields(SkinIniFields& fields) {
     DataSkinObject::exchangeFields(fields);
-    fields.rect("textrect", textRect);
-    fields.text("fontname", fontName, "Arial");
-    fields.integer("fontheight", fontHeight, 14);
-    fields.fontStyles("fontstyle", fontStyle);
-    fields.color("fontcolor", fontColor);
-    fields.color("activefontcolor", activeFontColor);
+    exchangeObjectText(fields);
     fields.alignment("alignment", alignment);
     fields.flag("shadow", shadow);
     fields.color("shadowcolor", shadowColor);

@@ -68,22 +68,14 @@ protected:
 };
 
 // An entry of a skinned popup menu.
-class DataSkinMenuItem : public DataSkinObject {
+class DataSkinMenuItem : public DataSkinObject, public SkinItemOffsets, public SkinObjectTextFields {
 public:
     using DataSkinObject::DataSkinObject;
     const char* kind() const override { return "menuitem"; }
 
-    int32_t itemLeftOffset = 0;
-    int32_t itemRightOffset = 0;
     core::Rect dividerRect;
     int32_t dividerLeftOffset = 0;
     int32_t dividerRightOffset = 0;
-    core::Rect textRect;
-    std::string fontName;
-    int32_t fontHeight = 0;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
-    core::Color activeFontColor = 0;
     core::Color unenabledFontColor = 0;
 
 protected:
@@ -91,19 +83,11 @@ protected:
 };
 
 // An item of the main-menu bar.
-class DataSkinMainMenuItem : public DataSkinObject {
+class DataSkinMainMenuItem : public DataSkinObject, public SkinItemOffsets, public SkinObjectTextFields {
 public:
     using DataSkinObject::DataSkinObject;
 
-    int32_t itemLeftOffset = 0;
-    int32_t itemRightOffset = 0;
     core::Rect downRect;
-    core::Rect textRect;
-    std::string fontName;
-    int32_t fontHeight = 0;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
-    core::Color activeFontColor = 0;
     core::Color downFontColor = 0;
     core::Color unenabledFontColor = 0; // key "unenabledfontColor"
 
@@ -118,17 +102,11 @@ public:
 };
 
 // The window caption text and its optional plate.
-class DataSkinCaption : public DataSkinObject {
+class DataSkinCaption : public DataSkinObject, public SkinObjectTextFields {
 public:
     using DataSkinObject::DataSkinObject;
     const char* kind() const override { return "caption"; }
 
-    core::Rect textRect;
-    std::string fontName;
-    int32_t fontHeight = 0;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
-    core::Color activeFontColor = 0;
     Alignment alignment = Alignment::taLeftJustify; // zero at creation; read default taCenter
     bool shadow = false;
     core::Color shadowColor = 0;

@@ -4,20 +4,6 @@
 
 namespace skin {
 
-namespace {
-
-// "fontname", "fontheight", "fontstyle", "fontcolor" (or the same with a prefix), as most records
-// list them.
-void exchangeFont(SkinIniFields& fields, std::string& name, int32_t& height, FontStyles& style,
-                  core::Color& color, const std::string& prefix = {}) {
-    fields.text(prefix + "fontname", name, "Arial");
-    fields.integer(prefix + "fontheight", height, 14);
-    fields.fontStyles(prefix + "fontstyle", style);
-    fields.color(prefix + "fontcolor", color);
-}
-
-} // namespace
-
 void DataSkinExPanelControl::exchangeFields(SkinIniFields& fields) {
     DataSkinCustomControl::exchangeFields(fields);
     fields.rect("rollhskinrect", rollHSkinRect);
@@ -44,12 +30,12 @@ void DataSkinExPanelControl::exchangeFields(SkinIniFields& fields) {
     fields.rect("vrestorebuttonactiverect", vRestoreButtonActiveRect);
     fields.rect("vrestorebuttondownrect", vRestoreButtonDownRect);
     fields.rect("captionrect", captionRect);
-    exchangeFont(fields, fontName, fontHeight, fontStyle, fontColor);
+    exchangeFont(fields);
 }
 
 void DataSkinCheckRadioControl::exchangeFields(SkinIniFields& fields) {
     DataSkinCustomControl::exchangeFields(fields);
-    exchangeFont(fields, fontName, fontHeight, fontStyle, fontColor);
+    exchangeFont(fields);
     fields.color("activefontcolor", activeFontColor);
     fields.color("unenabledfontcolor", unenabledFontColor);
     fields.color("framefontcolor", frameFontColor);
@@ -73,7 +59,7 @@ void DataSkinGaugeControl::exchangeFields(SkinIniFields& fields) {
     fields.integer("beginoffset", beginOffset);
     fields.integer("endoffset", endOffset);
     fields.flag("vertical", vertical);
-    exchangeFont(fields, fontName, fontHeight, fontStyle, fontColor);
+    exchangeFont(fields);
     fields.flag("progresstransparent", progressTransparent);
     fields.color("progresstransparentcolor", progressTransparentColor);
 }
@@ -90,12 +76,7 @@ void DataSkinTrackBarControl::exchangeFields(SkinIniFields& fields) {
 
 void DataSkinUpDownControl::exchangeFields(SkinIniFields& fields) {
     DataSkinCustomControl::exchangeFields(fields);
-    fields.rect("upbuttonrect", upButtonRect);
-    fields.rect("activeupbuttonrect", activeUpButtonRect);
-    fields.rect("downupbuttonrect", downUpButtonRect);
-    fields.rect("downbuttonrect", downButtonRect);
-    fields.rect("activedownbuttonrect", activeDownButtonRect);
-    fields.rect("downdownbuttonrect", downDownButtonRect);
+    exchangeUpDownButtons(fields);
 }
 
 void DataSkinControlBar::exchangeFields(SkinIniFields& fields) {
@@ -107,13 +88,10 @@ void DataSkinControlBar::exchangeFields(SkinIniFields& fields) {
 void DataSkinEditControl::exchangeFields(SkinIniFields& fields) {
     DataSkinCustomControl::exchangeFields(fields);
     fields.rect("activeskinrect", activeSkinRect);
-    exchangeFont(fields, fontName, fontHeight, fontStyle, fontColor);
+    exchangeFont(fields);
     fields.color("disabledfontcolor", disabledFontColor);
     fields.color("activefontcolor", activeFontColor);
-    fields.rect("buttonrect", buttonRect);
-    fields.rect("activebuttonrect", activeButtonRect);
-    fields.rect("downbuttonrect", downButtonRect);
-    fields.rect("unenabledbuttonrect", unenabledButtonRect);
+    exchangeButtons(fields);
 }
 
 void DataSkinMemoControl::exchangeFields(SkinIniFields& fields) {
@@ -127,20 +105,14 @@ void DataSkinListBox::exchangeFields(SkinIniFields& fields) {
     fields.rect("itemrect", itemRect);
     fields.rect("activeitemrect", activeItemRect);
     fields.rect("focusitemrect", focusItemRect);
-    fields.integer("itemleftoffset", itemLeftOffset);
-    fields.integer("itemrightoffset", itemRightOffset);
+    exchangeItemOffsets(fields);
     fields.rect("itemtextrect", itemTextRect);
-    exchangeFont(fields, fontName, fontHeight, fontStyle, fontColor);
+    exchangeFont(fields);
     fields.color("activefontcolor", activeFontColor);
     fields.color("focusfontcolor", focusFontColor);
     fields.rect("captionrect", captionRect);
-    exchangeFont(fields, captionFontName, captionFontHeight, captionFontStyle, captionFontColor, "caption");
-    fields.rect("upbuttonrect", upButtonRect);
-    fields.rect("activeupbuttonrect", activeUpButtonRect);
-    fields.rect("downupbuttonrect", downUpButtonRect);
-    fields.rect("downbuttonrect", downButtonRect);
-    fields.rect("activedownbuttonrect", activeDownButtonRect);
-    fields.rect("downdownbuttonrect", downDownButtonRect);
+    fields.font("caption", captionFontName, captionFontHeight, captionFontStyle, captionFontColor);
+    exchangeUpDownButtons(fields);
     fields.rect("checkbuttonrect", checkButtonRect);
     fields.rect("activecheckbuttonrect", activeCheckButtonRect);
     fields.rect("downcheckbuttonrect", downCheckButtonRect);
@@ -160,27 +132,18 @@ void DataSkinComboBox::exchangeFields(SkinIniFields& fields) {
     DataSkinCustomControl::exchangeFields(fields);
     fields.rect("itemrect", itemRect);
     fields.rect("focusitemrect", focusItemRect);
-    fields.integer("itemleftoffset", itemLeftOffset);
-    fields.integer("itemrightoffset", itemRightOffset);
+    exchangeItemOffsets(fields);
     fields.rect("itemtextrect", itemTextRect);
-    exchangeFont(fields, fontName, fontHeight, fontStyle, fontColor);
+    exchangeFont(fields);
     fields.color("focusfontcolor", focusFontColor);
     fields.text("listboxname", listBoxName);
-    fields.rect("buttonrect", buttonRect);
-    fields.rect("activebuttonrect", activeButtonRect);
-    fields.rect("downbuttonrect", downButtonRect);
-    fields.rect("unenabledbuttonrect", unenabledButtonRect);
+    exchangeButtons(fields);
 }
 
 void DataSkinScrollBarControl::exchangeFields(SkinIniFields& fields) {
     DataSkinCustomControl::exchangeFields(fields);
     fields.rect("trackarea", trackArea);
-    fields.rect("upbuttonrect", upButtonRect);
-    fields.rect("activeupbuttonrect", activeUpButtonRect);
-    fields.rect("downupbuttonrect", downUpButtonRect);
-    fields.rect("downbuttonrect", downButtonRect);
-    fields.rect("activedownbuttonrect", activeDownButtonRect);
-    fields.rect("downdownbuttonrect", downDownButtonRect);
+    exchangeUpDownButtons(fields);
     fields.rect("thumbrect", thumbRect);
     fields.rect("activethumbrect", activeThumbRect);
     fields.rect("downthumbrect", downThumbRect);
@@ -196,15 +159,10 @@ void DataSkinScrollBarControl::exchangeFields(SkinIniFields& fields) {
 void DataSkinSpinEditControl::exchangeFields(SkinIniFields& fields) {
     DataSkinCustomControl::exchangeFields(fields);
     fields.rect("activeskinrect", activeSkinRect);
-    exchangeFont(fields, fontName, fontHeight, fontStyle, fontColor);
+    exchangeFont(fields);
     fields.color("activefontcolor", activeFontColor);
     fields.color("disabledfontcolor", disabledFontColor);
-    fields.rect("upbuttonrect", upButtonRect);
-    fields.rect("activeupbuttonrect", activeUpButtonRect);
-    fields.rect("downupbuttonrect", downUpButtonRect);
-    fields.rect("downbuttonrect", downButtonRect);
-    fields.rect("activedownbuttonrect", activeDownButtonRect);
-    fields.rect("downdownbuttonrect", downDownButtonRect);
+    exchangeUpDownButtons(fields);
 }
 
 void DataSkinScrollBoxControl::exchangeFields(SkinIniFields& fields) {
@@ -212,21 +170,9 @@ void DataSkinScrollBoxControl::exchangeFields(SkinIniFields& fields) {
     fields.pictureIndex("bgpictureindex", bgPictureIndex);
 }
 
-void DataSkinTreeView::exchangeFields(SkinIniFields& fields) {
+void DataSkinViewControl::exchangeFields(SkinIniFields& fields) {
     DataSkinControl::exchangeFields(fields);
-    exchangeFont(fields, fontName, fontHeight, fontStyle, fontColor);
-    fields.color("bgcolor", bgColor);
-}
-
-void DataSkinListView::exchangeFields(SkinIniFields& fields) {
-    DataSkinControl::exchangeFields(fields);
-    exchangeFont(fields, fontName, fontHeight, fontStyle, fontColor);
-    fields.color("bgcolor", bgColor);
-}
-
-void DataSkinRichEdit::exchangeFields(SkinIniFields& fields) {
-    DataSkinControl::exchangeFields(fields);
-    exchangeFont(fields, fontName, fontHeight, fontStyle, fontColor);
+    exchangeFont(fields);
     fields.color("bgcolor", bgColor);
 }
 
@@ -261,14 +207,11 @@ void DataSkinTabControl::exchangeFields(SkinIniFields& fields) {
     fields.rect("mouseintabrect", mouseInTabRect);
     fields.rect("clientrect", clientRect);
     fields.pictureIndex("bgpictureindex", bgPictureIndex);
-    fields.point("lefttoppoint", leftTopPoint);
-    fields.point("righttoppoint", rightTopPoint);
-    fields.point("leftbottompoint", leftBottomPoint);
-    fields.point("rightbottompoint", rightBottomPoint);
+    exchangeCornerPoints(fields);
     fields.integer("tableftoffset", tabLeftOffset);
     fields.integer("tabrightoffset", tabRightOffset);
     fields.rect("tabsbgrect", tabsBgRect);
-    exchangeFont(fields, fontName, fontHeight, fontStyle, fontColor);
+    exchangeFont(fields);
     fields.color("activefontcolor", activeFontColor);
     fields.color("focusfontcolor", focusFontColor);
     fields.color("mouseinfontcolor", mouseInFontColor);
@@ -288,10 +231,10 @@ void DataSkinGridControl::exchangeFields(SkinIniFields& fields) {
     fields.rect("celltextrect", cellTextRect);
     fields.color("linescolor", linesColor);
     fields.color("bgcolor", bgColor);
-    exchangeFont(fields, fontName, fontHeight, fontStyle, fontColor);
+    exchangeFont(fields);
     fields.color("selectfontcolor", selectFontColor);
     fields.color("focusfontcolor", focusFontColor);
-    exchangeFont(fields, fixedFontName, fixedFontHeight, fixedFontStyle, fixedFontColor, "fixed");
+    fields.font("fixed", fixedFontName, fixedFontHeight, fixedFontStyle, fixedFontColor);
 }
 
 } // namespace skin

@@ -2,16 +2,17 @@
 // Classes in this file: DataSkinExPanelControl, DataSkinCheckRadioControl, DataSkinGaugeControl,
 // DataSkinSplitterControl, DataSkinTrackBarControl, DataSkinUpDownControl, DataSkinControlBar,
 // DataSkinEditControl, DataSkinMemoControl, DataSkinListBox, DataSkinCheckListBox, DataSkinComboBox,
-// DataSkinScrollBarControl, DataSkinSpinEditControl, DataSkinScrollBoxControl, DataSkinTreeView,
-// DataSkinListView, DataSkinRichEdit, DataSkinSlider, DataSkinMainMenuBar, DataSkinTabControl,
-// DataSkinGridControl — control records for kinds that a skin may describe but that no control of
-// this system draws yet. Which of their rects are relative to skinRect is for such a control to say.
+// DataSkinScrollBarControl, DataSkinSpinEditControl, DataSkinScrollBoxControl, DataSkinViewControl
+// (DataSkinTreeView, DataSkinListView, DataSkinRichEdit), DataSkinSlider, DataSkinMainMenuBar,
+// DataSkinTabControl, DataSkinGridControl — control records for kinds that a skin may describe but
+// that no control of this system draws yet. Which of their rects are relative to skinRect is for
+// such a control to say.
 #include "skin/data/DataSkinControl.h"
 
 namespace skin {
 
 // A panel that rolls up horizontally or vertically, with its own caption buttons.
-class DataSkinExPanelControl : public DataSkinCustomControl {
+class DataSkinExPanelControl : public DataSkinCustomControl, public SkinFontFields {
 public:
     using DataSkinCustomControl::DataSkinCustomControl;
     const char* kind() const override { return "expanel"; }
@@ -40,24 +41,16 @@ public:
     core::Rect vRestoreButtonActiveRect;
     core::Rect vRestoreButtonDownRect;
     core::Rect captionRect;
-    std::string fontName = "Arial";
-    int32_t fontHeight = 14;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
 
 protected:
     void exchangeFields(SkinIniFields& fields) override;
 };
 
-class DataSkinCheckRadioControl : public DataSkinCustomControl {
+class DataSkinCheckRadioControl : public DataSkinCustomControl, public SkinFontFields {
 public:
     using DataSkinCustomControl::DataSkinCustomControl;
     const char* kind() const override { return "checkradio"; }
 
-    std::string fontName = "Arial";
-    int32_t fontHeight = 14;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
     core::Color activeFontColor = 0;
     core::Color unenabledFontColor = 0;
     core::Color frameFontColor = 0;
@@ -77,7 +70,7 @@ protected:
     void exchangeFields(SkinIniFields& fields) override;
 };
 
-class DataSkinGaugeControl : public DataSkinCustomControl {
+class DataSkinGaugeControl : public DataSkinCustomControl, public SkinFontFields {
 public:
     using DataSkinCustomControl::DataSkinCustomControl;
     const char* kind() const override { return "gauge"; }
@@ -87,10 +80,6 @@ public:
     int32_t beginOffset = 0;
     int32_t endOffset = 0;
     bool vertical = false;
-    std::string fontName = "Arial";
-    int32_t fontHeight = 14;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
     bool progressTransparent = false;
     core::Color progressTransparentColor = 0;
 
@@ -120,17 +109,10 @@ protected:
     void exchangeFields(SkinIniFields& fields) override;
 };
 
-class DataSkinUpDownControl : public DataSkinCustomControl {
+class DataSkinUpDownControl : public DataSkinCustomControl, public SkinUpDownButtonRects {
 public:
     using DataSkinCustomControl::DataSkinCustomControl;
     const char* kind() const override { return "updown"; }
-
-    core::Rect upButtonRect;
-    core::Rect activeUpButtonRect;
-    core::Rect downUpButtonRect;
-    core::Rect downButtonRect;
-    core::Rect activeDownButtonRect;
-    core::Rect downDownButtonRect;
 
 protected:
     void exchangeFields(SkinIniFields& fields) override;
@@ -148,22 +130,14 @@ protected:
     void exchangeFields(SkinIniFields& fields) override;
 };
 
-class DataSkinEditControl : public DataSkinCustomControl {
+class DataSkinEditControl : public DataSkinCustomControl, public SkinFontFields, public SkinButtonRects {
 public:
     using DataSkinCustomControl::DataSkinCustomControl;
     const char* kind() const override { return "edit"; }
 
     core::Rect activeSkinRect;
-    std::string fontName = "Arial";
-    int32_t fontHeight = 14;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
     core::Color disabledFontColor = 0;
     core::Color activeFontColor = 0;
-    core::Rect buttonRect;
-    core::Rect activeButtonRect;
-    core::Rect downButtonRect;
-    core::Rect unenabledButtonRect;
 
 protected:
     void exchangeFields(SkinIniFields& fields) override;
@@ -181,7 +155,10 @@ protected:
     void exchangeFields(SkinIniFields& fields) override;
 };
 
-class DataSkinListBox : public DataSkinCustomControl {
+class DataSkinListBox : public DataSkinCustomControl,
+                        public SkinFontFields,
+                        public SkinUpDownButtonRects,
+                        public SkinItemOffsets {
 public:
     using DataSkinCustomControl::DataSkinCustomControl;
     const char* kind() const override { return "listbox"; }
@@ -189,13 +166,7 @@ public:
     core::Rect itemRect;
     core::Rect activeItemRect;
     core::Rect focusItemRect;
-    int32_t itemLeftOffset = 0;
-    int32_t itemRightOffset = 0;
     core::Rect itemTextRect;
-    std::string fontName = "Arial";
-    int32_t fontHeight = 14;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
     core::Color activeFontColor = 0;
     core::Color focusFontColor = 0;
     core::Rect captionRect;
@@ -203,12 +174,6 @@ public:
     int32_t captionFontHeight = 14;
     FontStyles captionFontStyle;
     core::Color captionFontColor = 0;
-    core::Rect upButtonRect;
-    core::Rect activeUpButtonRect;
-    core::Rect downUpButtonRect;
-    core::Rect downButtonRect;
-    core::Rect activeDownButtonRect;
-    core::Rect downDownButtonRect;
     core::Rect checkButtonRect;
     core::Rect activeCheckButtonRect;
     core::Rect downCheckButtonRect;
@@ -234,43 +199,30 @@ protected:
     void exchangeFields(SkinIniFields& fields) override;
 };
 
-class DataSkinComboBox : public DataSkinCustomControl {
+class DataSkinComboBox : public DataSkinCustomControl,
+                         public SkinFontFields,
+                         public SkinButtonRects,
+                         public SkinItemOffsets {
 public:
     using DataSkinCustomControl::DataSkinCustomControl;
     const char* kind() const override { return "combobox"; }
 
     core::Rect itemRect;
     core::Rect focusItemRect;
-    int32_t itemLeftOffset = 0;
-    int32_t itemRightOffset = 0;
     core::Rect itemTextRect;
-    std::string fontName = "Arial";
-    int32_t fontHeight = 14;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
     core::Color focusFontColor = 0;
     std::string listBoxName; // idName of the drop-down list's record
-    core::Rect buttonRect;
-    core::Rect activeButtonRect;
-    core::Rect downButtonRect;
-    core::Rect unenabledButtonRect;
 
 protected:
     void exchangeFields(SkinIniFields& fields) override;
 };
 
-class DataSkinScrollBarControl : public DataSkinCustomControl {
+class DataSkinScrollBarControl : public DataSkinCustomControl, public SkinUpDownButtonRects {
 public:
     using DataSkinCustomControl::DataSkinCustomControl;
     const char* kind() const override { return "scrollbar"; }
 
     core::Rect trackArea;
-    core::Rect upButtonRect;
-    core::Rect activeUpButtonRect;
-    core::Rect downUpButtonRect;
-    core::Rect downButtonRect;
-    core::Rect activeDownButtonRect;
-    core::Rect downDownButtonRect;
     core::Rect thumbRect;
     core::Rect activeThumbRect;
     core::Rect downThumbRect;
@@ -286,24 +238,16 @@ protected:
     void exchangeFields(SkinIniFields& fields) override;
 };
 
-class DataSkinSpinEditControl : public DataSkinCustomControl {
+class DataSkinSpinEditControl : public DataSkinCustomControl,
+                                public SkinFontFields,
+                                public SkinUpDownButtonRects {
 public:
     using DataSkinCustomControl::DataSkinCustomControl;
     const char* kind() const override { return "spinedit"; }
 
     core::Rect activeSkinRect;
-    std::string fontName = "Arial";
-    int32_t fontHeight = 14;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
     core::Color activeFontColor = 0;
     core::Color disabledFontColor = 0;
-    core::Rect upButtonRect;
-    core::Rect activeUpButtonRect;
-    core::Rect downUpButtonRect;
-    core::Rect downButtonRect;
-    core::Rect activeDownButtonRect;
-    core::Rect downDownButtonRect;
 
 protected:
     void exchangeFields(SkinIniFields& fields) override;
@@ -320,49 +264,33 @@ protected:
     void exchangeFields(SkinIniFields& fields) override;
 };
 
-class DataSkinTreeView : public DataSkinControl {
+// A control that takes only its font and background colour from the skin.
+class DataSkinViewControl : public DataSkinControl, public SkinFontFields {
 public:
     using DataSkinControl::DataSkinControl;
+
+    core::Color bgColor = 0;
+
+protected:
+    void exchangeFields(SkinIniFields& fields) override;
+};
+
+class DataSkinTreeView : public DataSkinViewControl {
+public:
+    using DataSkinViewControl::DataSkinViewControl;
     const char* kind() const override { return "treeview"; }
-
-    std::string fontName = "Arial";
-    int32_t fontHeight = 14;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
-    core::Color bgColor = 0;
-
-protected:
-    void exchangeFields(SkinIniFields& fields) override;
 };
 
-class DataSkinListView : public DataSkinControl {
+class DataSkinListView : public DataSkinViewControl {
 public:
-    using DataSkinControl::DataSkinControl;
+    using DataSkinViewControl::DataSkinViewControl;
     const char* kind() const override { return "listview"; }
-
-    std::string fontName = "Arial";
-    int32_t fontHeight = 14;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
-    core::Color bgColor = 0;
-
-protected:
-    void exchangeFields(SkinIniFields& fields) override;
 };
 
-class DataSkinRichEdit : public DataSkinControl {
+class DataSkinRichEdit : public DataSkinViewControl {
 public:
-    using DataSkinControl::DataSkinControl;
+    using DataSkinViewControl::DataSkinViewControl;
     const char* kind() const override { return "richedit"; }
-
-    std::string fontName = "Arial";
-    int32_t fontHeight = 14;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
-    core::Color bgColor = 0;
-
-protected:
-    void exchangeFields(SkinIniFields& fields) override;
 };
 
 class DataSkinSlider : public DataSkinControl {
@@ -402,7 +330,7 @@ protected:
 };
 
 // Has its own corner points and client rect (it is not a custom control).
-class DataSkinTabControl : public DataSkinControl {
+class DataSkinTabControl : public DataSkinControl, public SkinFontFields, public SkinCornerPoints {
 public:
     using DataSkinControl::DataSkinControl;
     const char* kind() const override { return "tab"; }
@@ -413,17 +341,9 @@ public:
     core::Rect mouseInTabRect;
     core::Rect clientRect;
     int32_t bgPictureIndex = -1;
-    core::Point leftTopPoint;
-    core::Point rightTopPoint;
-    core::Point leftBottomPoint;
-    core::Point rightBottomPoint;
     int32_t tabLeftOffset = 0;
     int32_t tabRightOffset = 0;
     core::Rect tabsBgRect;
-    std::string fontName = "Arial";
-    int32_t fontHeight = 14;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
     core::Color activeFontColor = 0;
     core::Color focusFontColor = 0;
     core::Color mouseInFontColor = 0;
@@ -433,7 +353,7 @@ protected:
     void exchangeFields(SkinIniFields& fields) override;
 };
 
-class DataSkinGridControl : public DataSkinControl {
+class DataSkinGridControl : public DataSkinControl, public SkinFontFields {
 public:
     using DataSkinControl::DataSkinControl;
     const char* kind() const override { return "grid"; }
@@ -449,10 +369,6 @@ public:
     core::Rect cellTextRect;
     core::Color linesColor = 0;
     core::Color bgColor = 0;
-    std::string fontName = "Arial";
-    int32_t fontHeight = 14;
-    FontStyles fontStyle;
-    core::Color fontColor = 0;
     core::Color selectFontColor = 0;
     core::Color focusFontColor = 0;
     std::string fixedFontName = "Arial";

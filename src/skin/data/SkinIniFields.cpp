@@ -72,4 +72,26 @@ void SkinIniFields::command(std::string_view key, WindowCommand& value) {
         writeCommand(*m_out, m_section, key, value);
 }
 
+void SkinIniFields::font(std::string_view prefix, std::string& name, int32_t& height, FontStyles& style,
+                         core::Color& color) {
+    const std::string p(prefix);
+    text(p + "fontname", name, "Arial");
+    integer(p + "fontheight", height, 14);
+    fontStyles(p + "fontstyle", style);
+    this->color(p + "fontcolor", color);
+}
+
+void SkinIniRecord::readFromIni(const MemIniFile& ini) {
+    auto fields = SkinIniFields::reading(ini, iniSection());
+    exchangeFields(fields);
+}
+
+void SkinIniRecord::writeToIni(MemIniFile& ini) const {
+    const std::string section = iniSection();
+    ini.eraseSection(section);
+    auto fields = SkinIniFields::writing(ini, section);
+    // Writing only reads the fields; exchangeFields is shared with reading and so takes them mutable.
+    const_cast<SkinIniRecord*>(this)->exchangeFields(fields);
+}
+
 } // namespace skin

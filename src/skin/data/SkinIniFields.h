@@ -1,7 +1,8 @@
 #pragma once
-// Binds one ini section to a record's fields in one direction. Each record lists its keys once, in
-// reading order, through these calls; reading and writing therefore use the same keys in the same
-// order and cannot drift apart.
+// Classes in this file: SkinIniFields, SkinIniRecord.
+// SkinIniFields binds one ini section to a record's fields in one direction. Each record lists its
+// keys once, in reading order, through these calls; reading and writing therefore use the same keys
+// in the same order and cannot drift apart.
 #include "skin/data/SkinIni.h"
 
 #include <string>
@@ -37,6 +38,10 @@ public:
     void morphKind(std::string_view key, MorphKind& value);
     void inActiveEffect(std::string_view key, InActiveEffect& value);
     void command(std::string_view key, WindowCommand& value);
+    // "<prefix>fontname" (missing: Arial), "<prefix>fontheight" (missing: 14), "<prefix>fontstyle",
+    // "<prefix>fontcolor".
+    void font(std::string_view prefix, std::string& name, int32_t& height, FontStyles& style,
+              core::Color& color);
 
 private:
     SkinIniFields(const MemIniFile* in, MemIniFile* out, std::string section)
@@ -45,6 +50,27 @@ private:
     const MemIniFile* m_in = nullptr;
     MemIniFile* m_out = nullptr;
     std::string m_section;
+};
+
+// Base of the skin records: reads and writes the record's section through its one exchangeFields.
+class SkinIniRecord {
+public:
+    virtual ~SkinIniRecord() = default;
+
+    // Reads the record's keys from its section.
+    void readFromIni(const MemIniFile& ini);
+    // Erases the record's section, then writes every key that readFromIni reads, in that order.
+    void writeToIni(MemIniFile& ini) const;
+
+protected:
+    SkinIniRecord() = default;
+    SkinIniRecord(const SkinIniRecord&) = default;
+    SkinIniRecord& operator=(const SkinIniRecord&) = default;
+
+    // The name of the record's section.
+    virtual std::string iniSection() const = 0;
+    // Lists the class's keys, parent's first; used for both reading and writing.
+    virtual void exchangeFields(SkinIniFields& fields) = 0;
 };
 
 } // namespace skin

@@ -11,7 +11,7 @@ namespace skin {
 std::string decodeSkinIniText(const std::vector<uint8_t>& bytes);
 
 // The system's 8-bit code page to UTF-8: the ANSI code page on Windows, Latin-1 elsewhere.
-// Implemented per platform (SkinIniTextWin32.cpp / SkinIniTextPortable.cpp).
+// Implemented per platform (win32/SkinIniTextWin32.cpp / SkinIniTextPortable.cpp).
 std::string ansiToUtf8(std::string_view bytes);
 
 } // namespace skin

@@ -2,6 +2,7 @@
 
 #include "core/BmpCodec.h"
 #include "core/Error.h"
+#include "core/PlatformFiles.h"
 #include "skin/data/MemIniFile.h"
 #include "skin/data/SkinIni.h"
 #include "skin/data/ZlibStreams.h"
@@ -30,20 +31,8 @@ std::vector<uint8_t> readNamedFile(const std::string& path) {
 
 // The directory part of a path, with its trailing separator ("" when there is none).
 std::string directoryOf(const std::string& path) {
-#ifdef _WIN32
-    size_t cut = path.find_last_of("/\\:");
-#else
-    size_t cut = path.find_last_of('/');
-#endif
+    size_t cut = core::lastPathSeparator(path);
     return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-}
-
-// Skin inis are written on Windows; elsewhere their backslashes are directory separators too.
-std::string localName(std::string name) {
-#ifndef _WIN32
-    std::replace(name.begin(), name.end(), '\\', '/');
-#endif
-    return name;
 }
 
 void writeFlagged(core::Stream& stream, const std::vector<uint8_t>& bmp) {
@@ -134,7 +123,9 @@ bool SkinPackage::buildFromSkinIni(const std::string& iniPath, SkinPackage& out)
         return false;
 
     const std::string dir = directoryOf(iniPath);
-    auto load = [&](const std::string& name) { return loadBitmapFileForPackage(dir + localName(name)); };
+    auto load = [&](const std::string& name) {
+        return loadBitmapFileForPackage(dir + core::localPathName(name));
+    };
 
     SkinPackage package;
     for (auto [key, target] :

@@ -1,5 +1,7 @@
 #include "skin/render/EffectBmp.h"
 
+#include "core/Rounding.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -10,51 +12,22 @@ namespace skin {
 
 using core::FBitmap;
 
+// Both enumerations list their members in the skin's ordinal order.
+static_assert(int(Blend::Push) == 6 && int(Filter::Invert) == 5);
+
 Blend blendForMorphKind(int morphKind) {
-    switch (morphKind) {
-    case 1:
-        return Blend::CentreGradient;
-    case 2:
-        return Blend::LeftGradient;
-    case 3:
-        return Blend::RightGradient;
-    case 4:
-        return Blend::LeftSlide;
-    case 5:
-        return Blend::RightSlide;
-    case 6:
-        return Blend::Push;
-    default:
-        return Blend::CrossFade;
-    }
+    return morphKind >= 0 && morphKind <= int(Blend::Push) ? Blend(morphKind) : Blend::CrossFade;
 }
 
 Filter filterForInactiveEffect(int inactiveEffect) {
-    switch (inactiveEffect) {
-    case 0:
-        return Filter::Brighten;
-    case 1:
-        return Filter::Darken;
-    case 3:
-        return Filter::Noise;
-    case 4:
-        return Filter::SplitBlur;
-    case 5:
-        return Filter::Invert;
-    default:
-        return Filter::Grayscale;
-    }
+    return inactiveEffect >= 0 && inactiveEffect <= int(Filter::Invert) ? Filter(inactiveEffect)
+                                                                        : Filter::Grayscale;
 }
 
 namespace {
 
-// Ties go to the even neighbour: the default rounding mode, which nothing in the program changes.
-double nearestEven(double x) {
-    return std::nearbyint(x);
-}
-
 int32_t nearestInt(double x) {
-    const double n = nearestEven(x);
+    const double n = core::roundHalfEven(x); // ties go to the even neighbour
     if (!(n >= -2147483648.0))
         return INT32_MIN;
     if (n > 2147483647.0)
@@ -72,6 +45,16 @@ double clampFactor(double k) {
 void mixPixel(uint8_t* own, const uint8_t* target, double w) {
     for (int c = 0; c < 3; ++c)
         own[c] = roundChannel(w * own[c] + (1 - w) * target[c]);
+}
+
+// Mixes the pixels of one row from column `from` on, one column at a time in direction dir (+1 or -1),
+// while the column is before `end`: the first pixel takes weight 0, each next one step more, up to 1.
+void mixRamp(uint8_t* own, const uint8_t* target, int32_t from, int32_t end, int32_t dir, double step) {
+    double w = 0;
+    for (int32_t x = from; dir > 0 ? x < end : x > end; x += dir) {
+        mixPixel(own + 3 * size_t(x), target + 3 * size_t(x), w);
+        w = std::min(w + step, 1.0);
+    }
 }
 
 uint8_t clampInt(int32_t v) {
@@ -124,26 +107,19 @@ void EffectBmp::flipInto(EffectBmp& target) const {
 void EffectBmp::blend(Blend kind, const EffectBmp& target, double k) {
     switch (kind) {
     case Blend::CrossFade:
-        crossFade(target, k);
-        break;
+        return crossFade(target, k);
     case Blend::CentreGradient:
-        centreGradient(target, k);
-        break;
+        return centreGradient(target, k);
     case Blend::LeftGradient:
-        leftGradient(target, k);
-        break;
+        return leftGradient(target, k);
     case Blend::RightGradient:
-        rightGradient(target, k);
-        break;
+        return rightGradient(target, k);
     case Blend::LeftSlide:
-        leftSlide(target, k);
-        break;
+        return leftSlide(target, k);
     case Blend::RightSlide:
-        rightSlide(target, k);
-        break;
+        return rightSlide(target, k);
     case Blend::Push:
-        push(target, k);
-        break;
+        return push(target, k);
     }
 }
 
@@ -178,16 +154,8 @@ void EffectBmp::centreGradient(const EffectBmp& target, double k) {
             const uint8_t* tgt = target.m_bitmap.row(y);
             if (L <= R)
                 std::memcpy(own + 3 * size_t(L), tgt + 3 * size_t(L), 3 * size_t(R - L + 1));
-            double w = 0;
-            for (int32_t x = L; x >= 0; --x) {
-                mixPixel(own + 3 * size_t(x), tgt + 3 * size_t(x), w);
-                w = std::min(w + s, 1.0);
-            }
-            w = 0;
-            for (int32_t x = R; x < W; ++x) {
-                mixPixel(own + 3 * size_t(x), tgt + 3 * size_t(x), w);
-                w = std::min(w + s, 1.0);
-            }
+            mixRamp(own, tgt, L, -1, -1, s);
+            mixRamp(own, tgt, R, W, 1, s);
         }
         return;
     }
@@ -226,11 +194,7 @@ void EffectBmp::leftGradient(const EffectBmp& target, double k) {
     for (int32_t y = 0; y < height(); ++y) {
         uint8_t* own = m_bitmap.row(y);
         const uint8_t* tgt = target.m_bitmap.row(y);
-        double w = 0;
-        for (int32_t x = 0; x <= a; ++x) {
-            mixPixel(own + 3 * size_t(x), tgt + 3 * size_t(x), w);
-            w = std::min(w + s, 1.0);
-        }
+        mixRamp(own, tgt, 0, a + 1, 1, s);
     }
 }
 
@@ -243,11 +207,7 @@ void EffectBmp::rightGradient(const EffectBmp& target, double k) {
     for (int32_t y = 0; y < height(); ++y) {
         uint8_t* own = m_bitmap.row(y);
         const uint8_t* tgt = target.m_bitmap.row(y);
-        double w = 0;
-        for (int32_t x = W - 1; x >= a; --x) {
-            mixPixel(own + 3 * size_t(x), tgt + 3 * size_t(x), w);
-            w = std::min(w + s, 1.0);
-        }
+        mixRamp(own, tgt, W - 1, a - 1, -1, s);
     }
 }
 
@@ -293,23 +253,17 @@ void EffectBmp::push(const EffectBmp& target, double k) {
 void EffectBmp::applyFilter(Filter filter) {
     switch (filter) {
     case Filter::Brighten:
-        brighten(0.5);
-        break;
+        return brighten(0.5);
     case Filter::Darken:
-        darken(0.3);
-        break;
+        return darken(0.3);
     case Filter::Grayscale:
-        grayscale();
-        break;
+        return grayscale();
     case Filter::Noise:
-        noise(50);
-        break;
+        return noise(50);
     case Filter::SplitBlur:
-        splitBlur(1);
-        break;
+        return splitBlur(1);
     case Filter::Invert:
-        invert();
-        break;
+        return invert();
     }
 }
 

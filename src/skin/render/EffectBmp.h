@@ -10,6 +10,7 @@
 
 namespace skin {
 
+// In the order of the skin's ordinals ("morphkind", "inactiveeffect").
 enum class Blend { CrossFade, CentreGradient, LeftGradient, RightGradient, LeftSlide, RightSlide, Push };
 enum class Filter { Brighten, Darken, Grayscale, Noise, SplitBlur, Invert };
 

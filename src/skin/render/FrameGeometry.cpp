@@ -3,16 +3,23 @@
 namespace skin {
 
 FrameGeometry computeFrameGeometry(const FormFrameMetrics& m, int32_t width, int32_t height) {
-    const int64_t dx = int64_t(width) - m.pictureWidth, dy = int64_t(height) - m.pictureHeight;
-    // Moved by the size difference, in 64 bits so that no skin value can overflow.
+    const int64_t dx = int64_t(width) - m.pictureWidth;
+    // Moved by the width difference, in 64 bits so that no skin value can overflow.
     auto x = [dx](int32_t v) { return clampCoordinate(v + dx); };
-    auto y = [dy](int32_t v) { return clampCoordinate(v + dy); };
+    // Corners, hit-test corners and the rects between them keep their distance to the far edges.
+    const SkinFrame frame =
+        targetFrame({m.leftTopPoint, m.rightTopPoint, m.leftBottomPoint, m.rightBottomPoint, m.clientRect},
+                    m.pictureWidth, m.pictureHeight, width, height);
+    const SkinFrame hitTest =
+        targetFrame({m.hitTestLeftTopPoint, m.hitTestRightTopPoint, m.hitTestLeftBottomPoint,
+                     m.hitTestRightBottomPoint, m.maskRectArea},
+                    m.pictureWidth, m.pictureHeight, width, height);
     FrameGeometry g;
-    g.leftTop = m.leftTopPoint;
-    g.rightTop = {x(m.rightTopPoint.x), m.rightTopPoint.y};
-    g.leftBottom = {m.leftBottomPoint.x, y(m.leftBottomPoint.y)};
-    g.rightBottom = {x(m.rightBottomPoint.x), y(m.rightBottomPoint.y)};
-    g.clientRect = {m.clientRect.left, m.clientRect.top, x(m.clientRect.right), y(m.clientRect.bottom)};
+    g.leftTop = frame.leftTop;
+    g.rightTop = frame.rightTop;
+    g.leftBottom = frame.leftBottom;
+    g.rightBottom = frame.rightBottom;
+    g.clientRect = frame.client;
     g.captionRect = m.captionRect;
     if (!rectIsEmpty(g.captionRect))
         g.captionRect.right = x(g.captionRect.right);
@@ -22,11 +29,11 @@ FrameGeometry computeFrameGeometry(const FormFrameMetrics& m, int32_t width, int
                          g.buttonsRect.bottom};
     g.buttonsOffset = m.buttonsOffset;
     g.buttonsInLeft = m.buttonsInLeft;
-    g.hitTestLeftTop = m.hitTestLeftTopPoint;
-    g.hitTestRightTop = {x(m.hitTestRightTopPoint.x), m.hitTestRightTopPoint.y};
-    g.hitTestLeftBottom = {m.hitTestLeftBottomPoint.x, y(m.hitTestLeftBottomPoint.y)};
-    g.hitTestRightBottom = {x(m.hitTestRightBottomPoint.x), y(m.hitTestRightBottomPoint.y)};
-    g.maskArea = {m.maskRectArea.left, m.maskRectArea.top, x(m.maskRectArea.right), y(m.maskRectArea.bottom)};
+    g.hitTestLeftTop = hitTest.leftTop;
+    g.hitTestRightTop = hitTest.rightTop;
+    g.hitTestLeftBottom = hitTest.leftBottom;
+    g.hitTestRightBottom = hitTest.rightBottom;
+    g.maskArea = hitTest.client;
     return g;
 }
 

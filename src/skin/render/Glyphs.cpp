@@ -1,5 +1,6 @@
 #include "skin/render/Glyphs.h"
 
+#include "core/LineDrawing.h"
 #include "skin/render/SkinGeometry.h"
 
 #include <algorithm>
@@ -33,23 +34,7 @@ void drawLine(FBitmap& canvas, Point from, Point to, Color color) {
     Color c;
     if (!resolve(color, c) || !inSkinRange(from) || !inSkinRange(to))
         return;
-    // Bresenham, end point left out. Exact for the horizontal, vertical and diagonal lines glyphs use.
-    const int32_t dx = std::abs(to.x - from.x), dy = -std::abs(to.y - from.y);
-    const int32_t sx = from.x < to.x ? 1 : -1, sy = from.y < to.y ? 1 : -1;
-    int32_t err = dx + dy;
-    int32_t x = from.x, y = from.y;
-    while (x != to.x || y != to.y) {
-        plot(canvas, x, y, c);
-        const int32_t e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            x += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            y += sy;
-        }
-    }
+    core::plotLine(canvas, from, to, c);
 }
 
 void drawPolyline(FBitmap& canvas, const Point* points, size_t count, Color color) {

@@ -42,7 +42,7 @@ TEST(RegionHandle, MaskRegionHasTheMasksPixels) {
             EXPECT_EQ(PtInRegion(region.get(), x, y) != 0, mask.pixel(x, y) == core::clBlack)
                 << x << "," << y;
     // The system's own banding of the region is the canonical form the portable region keeps.
-    EXPECT_EQ(regionHandleRects(region.get()), maskRegion(mask).rects());
+    EXPECT_EQ(winbase::regionRects(region.get()), maskRegion(mask).rects());
 }
 
 TEST(RegionHandle, ManyRunsMakeOneRegion) {

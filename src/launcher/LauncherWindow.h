@@ -8,19 +8,20 @@
 
 namespace launcher {
 
-class Form1 : public gui::Form {
+class LauncherWindow : public gui::Form {
 public:
     // Builds the window's content from the layout in the program's resources.
-    explicit Form1(core::Component* owner = nullptr);
+    explicit LauncherWindow(core::Component* owner = nullptr);
     // Builds it from the given layout text instead.
-    Form1(core::Component* owner, const std::string& layoutText);
+    LauncherWindow(core::Component* owner, const std::string& layoutText);
 
     const char* className() const override { return "TForm1"; }
     std::function<void(core::Component*)> findMethod(const std::string& name) override;
 
-    // Start the installers; the sender is ignored.
-    void speedButton1Click(core::Component* sender);
-    void speedButton2Click(core::Component* sender);
+    // Start the installers; the sender is ignored. The layout names them "SpeedButton1Click" and
+    // "SpeedButton2Click" (see findMethod).
+    void startDatabaseInstaller(core::Component* sender);
+    void startApplicationInstaller(core::Component* sender);
 
 private:
     // Passes the skin store's change notifications to the skinned panel and group boxes.

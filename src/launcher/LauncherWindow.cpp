@@ -1,4 +1,4 @@
-#include "launcher/Unit1.h"
+#include "launcher/LauncherWindow.h"
 
 #include "core/Error.h"
 #include "layout/LayoutReader.h"
@@ -26,28 +26,28 @@ std::string layoutResource() {
     return std::string(static_cast<const char*>(bytes), SizeofResource(module, info));
 }
 
-Form1::Form1(core::Component* owner) : Form1(owner, layoutResource()) {}
+LauncherWindow::LauncherWindow(core::Component* owner) : LauncherWindow(owner, layoutResource()) {}
 
-Form1::Form1(core::Component* owner, const std::string& layoutText) : gui::Form(owner) {
+LauncherWindow::LauncherWindow(core::Component* owner, const std::string& layoutText) : gui::Form(owner) {
     // Installed before the layout is read: the stored skin loads (and announces itself) while it is.
     installHook(&m_skinRelay);
     layout::readLayout(*this, layoutText, "TForm1");
 }
 
-std::function<void(core::Component*)> Form1::findMethod(const std::string& name) {
+std::function<void(core::Component*)> LauncherWindow::findMethod(const std::string& name) {
     if (name == "SpeedButton1Click")
-        return [this](core::Component* sender) { speedButton1Click(sender); };
+        return [this](core::Component* sender) { startDatabaseInstaller(sender); };
     if (name == "SpeedButton2Click")
-        return [this](core::Component* sender) { speedButton2Click(sender); };
+        return [this](core::Component* sender) { startApplicationInstaller(sender); };
     return gui::Form::findMethod(name);
 }
 
 // Fire and forget: a missing installer or any other shell failure is not reported.
-void Form1::speedButton1Click(core::Component*) {
+void LauncherWindow::startDatabaseInstaller(core::Component*) {
     ShellExecuteW(handle(), nullptr, databaseInstaller, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-void Form1::speedButton2Click(core::Component*) {
+void LauncherWindow::startApplicationInstaller(core::Component*) {
     ShellExecuteW(handle(), nullptr, applicationInstaller, nullptr, nullptr, SW_SHOWNORMAL);
 }
 

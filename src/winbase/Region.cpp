@@ -1,4 +1,4 @@
-#include "gui/Region.h"
+#include "winbase/Region.h"
 
 #include "core/Error.h"
 
@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-namespace gui {
+namespace winbase {
 
 namespace {
 
@@ -56,10 +56,10 @@ Region Region::fromRects(std::span<const core::Rect> rects) {
     header.rcBound = bounds;
     std::memcpy(data.data(), &header, sizeof(header));
     std::memcpy(data.data() + sizeof(header), list.data(), list.size() * sizeof(RECT));
-    HRGN h = ExtCreateRegion(nullptr, DWORD(data.size()), reinterpret_cast<const RGNDATA*>(data.data()));
+    RegionHandle h = regionFromData(data);
     if (!h)
         throw core::Error(outOfResources);
-    return Region(RegionHandle(h));
+    return Region(std::move(h));
 }
 
 void Region::combine(const Region& other, CombineMode mode) {
@@ -97,24 +97,7 @@ core::Rect Region::bounds() const {
 }
 
 std::vector<core::Rect> Region::rects() const {
-    std::vector<core::Rect> out;
-    if (!m_handle)
-        return out;
-    DWORD size = GetRegionData(m_handle.get(), 0, nullptr);
-    if (size < sizeof(RGNDATAHEADER))
-        return out;
-    std::vector<uint8_t> data(size);
-    if (GetRegionData(m_handle.get(), size, reinterpret_cast<RGNDATA*>(data.data())) == 0)
-        return out;
-    RGNDATAHEADER header;
-    std::memcpy(&header, data.data(), sizeof(header));
-    size_t count = std::min<size_t>(header.nCount, (size - sizeof(header)) / sizeof(RECT));
-    for (size_t i = 0; i < count; ++i) {
-        RECT r;
-        std::memcpy(&r, data.data() + sizeof(header) + i * sizeof(RECT), sizeof(RECT));
-        out.push_back({r.left, r.top, r.right, r.bottom});
-    }
-    return out;
+    return regionRects(m_handle.get());
 }
 
 bool Region::sameAs(const Region& other) const {
@@ -123,4 +106,35 @@ bool Region::sameAs(const Region& other) const {
     return EqualRgn(m_handle.get(), other.m_handle.get()) != 0;
 }
 
-} // namespace gui
+RegionHandle regionFromData(const std::vector<uint8_t>& block) {
+    if (block.size() < sizeof(RGNDATAHEADER))
+        return {};
+    // The block may be built byte by byte; copy it into aligned storage before the system reads it.
+    std::vector<DWORD> aligned((block.size() + sizeof(DWORD) - 1) / sizeof(DWORD));
+    std::memcpy(aligned.data(), block.data(), block.size());
+    return RegionHandle(
+        ExtCreateRegion(nullptr, DWORD(block.size()), reinterpret_cast<const RGNDATA*>(aligned.data())));
+}
+
+std::vector<core::Rect> regionRects(HRGN region) {
+    std::vector<core::Rect> out;
+    if (!region)
+        return out;
+    const DWORD size = GetRegionData(region, 0, nullptr);
+    if (size < sizeof(RGNDATAHEADER))
+        return out;
+    std::vector<uint8_t> data(size);
+    if (GetRegionData(region, size, reinterpret_cast<RGNDATA*>(data.data())) == 0)
+        return out;
+    RGNDATAHEADER header;
+    std::memcpy(&header, data.data(), sizeof(header));
+    const size_t count = std::min<size_t>(header.nCount, (size - sizeof(header)) / sizeof(RECT));
+    for (size_t i = 0; i < count; ++i) {
+        RECT r;
+        std::memcpy(&r, data.data() + sizeof(header) + i * sizeof(RECT), sizeof(RECT));
+        out.push_back({r.left, r.top, r.right, r.bottom});
+    }
+    return out;
+}
+
+} // namespace winbase
