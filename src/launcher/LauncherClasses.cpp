@@ -5,12 +5,14 @@
 #include "launcher/StandIns.h"
 #include "layout/ClassRegistry.h"
 #include "skin/controls/SkinControlClasses.h"
+#include "skin/form/win32/SkinFormClasses.h"
 
 namespace launcher {
 
 void registerLauncherClasses() {
     gui::registerStandardClasses();
     skin::registerSkinControlClasses();
+    skin::registerSkinFormClasses();
     labels::registerLabelClasses();
     registerStandIns(layout::ClassRegistry::global());
 }
