@@ -5,19 +5,34 @@
 // of these, so it is freed exactly once.
 #include <windows.h>
 
+#include <atomic>
 #include <utility>
 
 namespace gui {
+
+namespace detail {
+inline std::atomic<long> liveHandles{0};
+} // namespace detail
+
+// GDI and USER handles owned by the wrappers below right now. Leak tests compare it before and
+// after a workload (the platform's own handle counts are not available everywhere: under Wine
+// GetGuiResources always answers 0).
+inline long liveHandleCount() {
+    return detail::liveHandles.load();
+}
 
 // Owns one handle and frees it with Traits::close. release() gives the handle up without freeing it.
 template <typename H, typename Traits> class UniqueHandle {
 public:
     UniqueHandle() = default;
-    explicit UniqueHandle(H handle) : m_handle(handle) {}
+    explicit UniqueHandle(H handle) : m_handle(handle) {
+        if (handle)
+            ++detail::liveHandles;
+    }
     ~UniqueHandle() { reset(); }
     UniqueHandle(const UniqueHandle&) = delete;
     UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& other) noexcept : m_handle(other.release()) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : m_handle(std::exchange(other.m_handle, nullptr)) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         if (this != &other)
             reset(other.release());
@@ -28,12 +43,22 @@ public:
     explicit operator bool() const { return m_handle != nullptr; }
 
     // The caller owns the returned handle.
-    [[nodiscard]] H release() { return std::exchange(m_handle, nullptr); }
+    [[nodiscard]] H release() {
+        if (m_handle)
+            --detail::liveHandles;
+        return std::exchange(m_handle, nullptr);
+    }
     // Frees the current handle (if any) and takes ownership of handle.
     void reset(H handle = nullptr) {
         H old = std::exchange(m_handle, handle);
-        if (old && old != handle)
+        if (old == handle)
+            return;
+        if (handle)
+            ++detail::liveHandles;
+        if (old) {
             Traits::close(old);
+            --detail::liveHandles;
+        }
     }
 
 private:
@@ -71,11 +96,14 @@ public:
     static OwnedDC createCompatible(HDC reference = nullptr) {
         return OwnedDC(CreateCompatibleDC(reference));
     }
-    explicit OwnedDC(HDC dc) : m_dc(dc) {}
+    explicit OwnedDC(HDC dc) : m_dc(dc) {
+        if (dc)
+            ++detail::liveHandles;
+    }
     ~OwnedDC() { reset(); }
     OwnedDC(const OwnedDC&) = delete;
     OwnedDC& operator=(const OwnedDC&) = delete;
-    OwnedDC(OwnedDC&& other) noexcept : m_dc(other.release()) {}
+    OwnedDC(OwnedDC&& other) noexcept : m_dc(std::exchange(other.m_dc, nullptr)) {}
     OwnedDC& operator=(OwnedDC&& other) noexcept {
         if (this != &other)
             reset(other.release());
@@ -85,11 +113,21 @@ public:
     HDC get() const { return m_dc; }
     explicit operator bool() const { return m_dc != nullptr; }
     // The caller owns the returned DC and deletes it with DeleteDC.
-    [[nodiscard]] HDC release() { return std::exchange(m_dc, nullptr); }
+    [[nodiscard]] HDC release() {
+        if (m_dc)
+            --detail::liveHandles;
+        return std::exchange(m_dc, nullptr);
+    }
     void reset(HDC dc = nullptr) {
         HDC old = std::exchange(m_dc, dc);
-        if (old && old != dc)
+        if (old == dc)
+            return;
+        if (dc)
+            ++detail::liveHandles;
+        if (old) {
             DeleteDC(old);
+            --detail::liveHandles;
+        }
     }
 
 private:
