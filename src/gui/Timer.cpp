@@ -9,8 +9,10 @@ namespace gui {
 namespace {
 
 std::map<UINT_PTR, Timer*>& timers() {
-    static std::map<UINT_PTR, Timer*> map;
-    return map;
+    // Never destroyed: timers owned by forms that the application object frees at exit outlive
+    // every function-local static made after the application.
+    static auto* map = new std::map<UINT_PTR, Timer*>;
+    return *map;
 }
 
 UINT_PTR nextTimerId() {

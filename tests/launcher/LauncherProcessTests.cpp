@@ -120,6 +120,27 @@ public:
     void click(POINT client) const {
         POINT screen = client;
         ClientToScreen(m_window, &screen);
+        clickScreen(screen);
+    }
+
+    // A real left click at a point of the whole window (its skinned frame included).
+    void clickWindow(POINT point) const {
+        RECT r;
+        GetWindowRect(m_window, &r);
+        clickScreen({r.left + point.x, r.top + point.y});
+    }
+
+    // The exit code once the process has ended by itself, or -1 after timeoutMs.
+    long waitForExit(DWORD timeoutMs) const {
+        if (WaitForSingleObject(m_process.hProcess, timeoutMs) != WAIT_OBJECT_0)
+            return -1;
+        DWORD code = 0;
+        GetExitCodeProcess(m_process.hProcess, &code);
+        return long(code);
+    }
+
+private:
+    void clickScreen(POINT screen) const {
         const int width = GetSystemMetrics(SM_CXSCREEN);
         const int height = GetSystemMetrics(SM_CYSCREEN);
         INPUT inputs[3] = {};
@@ -141,6 +162,7 @@ public:
         Sleep(800);
     }
 
+public:
     // Visible top-level windows of the launcher's process.
     int visibleWindows() const {
         int count = 0;
@@ -253,4 +275,19 @@ TEST(LauncherProgram, WithoutInstallersClicksShowNothingAndTheLauncherKeepsRunni
     EXPECT_EQ(launcher.visibleWindows(), 1);
 
     EXPECT_EQ(launcher.closeAndWait(), 0);
+}
+
+TEST(LauncherProgram, SkinnedCloseButtonEndsTheProgram) {
+    TempFolder folder;
+    Launcher launcher(folder.path());
+    ASSERT_NE(launcher.window(), nullptr) << "the launcher window did not appear";
+    SetForegroundWindow(launcher.window());
+    Sleep(300);
+    RECT r;
+    GetWindowRect(launcher.window(), &r);
+    // The skin's close button: 19 pixels square, 9 pixels in from the right edge of the 184-pixel
+    // picture, moved with the window's width.
+    const LONG dx = (r.right - r.left) - 184;
+    launcher.clickWindow({165 + dx, 16});
+    EXPECT_EQ(launcher.waitForExit(10000), 0);
 }
