@@ -420,6 +420,7 @@ void SkinForm::dispatch(gui::Message& m) {
         return;
     case WM_ACTIVATE:
         passOn(m);
+        paintNow();
         resetObjectStates();
         updateCaptionState(true);
         return;

@@ -16,6 +16,7 @@
 
 #include <atomic>
 #include <functional>
+#include <string>
 #include <thread>
 
 namespace form_testing {
@@ -47,29 +48,36 @@ inline void runInput(const std::function<void()>& script) {
     pumpFor(100);
 }
 
+// Runs xdotool (the host's X input tool; Wine starts Unix programs too) and waits for it: the
+// input then reaches the window through the X server like a user's.
+inline bool xdotool(const std::wstring& args) {
+    std::wstring commandLine = L"/usr/bin/xdotool " + args;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(L"Z:\\usr\\bin\\xdotool", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process))
+        return false;
+    WaitForSingleObject(process.hProcess, 5000);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return true;
+}
+
 inline void mouseTo(int x, int y) {
-    const int w = GetSystemMetrics(SM_CXSCREEN) - 1, h = GetSystemMetrics(SM_CYSCREEN) - 1;
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = LONG((x * 65535 + w / 2) / w);
-    in.mi.dy = LONG((y * 65535 + h / 2) / h);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &in, sizeof in);
+    xdotool(L"mousemove " + std::to_wstring(x) + L" " + std::to_wstring(y));
 }
 
+// MOUSEEVENTF_LEFTDOWN and its kin, as X button presses.
 inline void mouseButton(DWORD flag) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = flag;
-    SendInput(1, &in, sizeof in);
+    const bool right = flag == MOUSEEVENTF_RIGHTDOWN || flag == MOUSEEVENTF_RIGHTUP;
+    const bool down = flag == MOUSEEVENTF_LEFTDOWN || flag == MOUSEEVENTF_RIGHTDOWN;
+    xdotool(std::wstring(down ? L"mousedown " : L"mouseup ") + (right ? L"3" : L"1"));
 }
 
-inline void key(WORD vk, bool up) {
-    INPUT in{};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &in, sizeof in);
+// A key by its X name ("alt", "space", "Escape", "l").
+inline void key(const wchar_t* name, bool up) {
+    xdotool(std::wstring(up ? L"keyup " : L"keydown ") + name);
 }
 
 // Moves the mouse in steps from one screen point to another with the left button held.
@@ -159,8 +167,8 @@ inline std::vector<std::wstring> readOpenMenu(DWORD waitMs = 1500) {
         GetMenuStringW(menu, UINT(i), text, 128, MF_BYPOSITION);
         items.push_back(text);
     }
-    key(VK_ESCAPE, false);
-    key(VK_ESCAPE, true);
+    key(L"Escape", false);
+    key(L"Escape", true);
     Sleep(200);
     return items;
 }

@@ -323,8 +323,8 @@ TEST(SkinFormWindow, SystemMenuOpensFromTheCaptionAndFromAltSpace) {
         Sleep(50);
         mouseButton(MOUSEEVENTF_RIGHTUP);
         Sleep(400);
-        key('L', false);
-        key('L', true);
+        key(L"l", false);
+        key(L"l", true);
         Sleep(300);
     });
     EXPECT_TRUE(w.skinForm->isRolledUp());
@@ -334,10 +334,10 @@ TEST(SkinFormWindow, SystemMenuOpensFromTheCaptionAndFromAltSpace) {
     w.activate();
     items.clear();
     runInput([&] {
-        key(VK_MENU, false);
-        key(VK_SPACE, false);
-        key(VK_SPACE, true);
-        key(VK_MENU, true);
+        key(L"alt", false);
+        key(L"space", false);
+        key(L"space", true);
+        key(L"alt", true);
         items = readOpenMenu();
     });
     EXPECT_EQ(items.size(), 5u);
