@@ -6,6 +6,7 @@
 #include "skin/controls/BitmapTextCanvas.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/FormCommands.h"
+#include "skin/form/win32/CanvasTextMeasurer.h"
 #include "skin/form/win32/SkinForm.h"
 #include "skin/render/BitmapCopy.h"
 #include "skin/render/EffectBmp.h"
@@ -14,19 +15,6 @@
 #include "skin/render/TextEllipsis.h"
 
 namespace skin {
-
-namespace {
-
-class CanvasMeasurer final : public TextMeasurer {
-public:
-    explicit CanvasMeasurer(gui::Canvas& canvas) : m_canvas(canvas) {}
-    int textWidth(std::string_view utf8) const override { return m_canvas.textWidth(utf8); }
-
-private:
-    gui::Canvas& m_canvas;
-};
-
-} // namespace
 
 // --- FormSkinObject --------------------------------------------------------------------------------
 
@@ -349,47 +337,17 @@ void SkinStdButtonObject::mouseUp(int32_t x, int32_t y, gui::MouseButton button)
     if (m_command == WindowCommand::cmClose) {
         SkinButtonObject::mouseUp(x, y, button);
         if (run)
-            executeCommand(); // may free the form and this object: nothing after it
+            m_form.executeCommand(m_command); // may free the form and this object: nothing after it
         return;
     }
     if (run)
-        executeCommand();
+        m_form.executeCommand(m_command);
     SkinButtonObject::mouseUp(x, y, button);
 }
 
 void SkinStdButtonObject::dblClick() {
     if (m_command == WindowCommand::cmSysMenu)
         m_form.closeWindow();
-}
-
-void SkinStdButtonObject::executeCommand() {
-    switch (m_command) {
-    case WindowCommand::cmClose:
-        m_form.closeWindow();
-        break;
-    case WindowCommand::cmMaximize:
-        m_form.changeWindowState(m_form.windowState() == FormWindowState::Maximized
-                                     ? FormWindowState::Normal
-                                     : FormWindowState::Maximized);
-        break;
-    case WindowCommand::cmMinimize:
-        if (m_form.alwaysMinimizeToTray())
-            m_form.minimizeToTray();
-        else
-            m_form.changeWindowState(m_form.windowState() == FormWindowState::Minimized
-                                         ? FormWindowState::Normal
-                                         : FormWindowState::Minimized);
-        break;
-    case WindowCommand::cmRollUp:
-        m_form.setRollUp(!m_form.isRolledUp());
-        break;
-    case WindowCommand::cmMinimizeToTray:
-        m_form.minimizeToTray();
-        break;
-    case WindowCommand::cmSysMenu:
-    case WindowCommand::cmDefault:
-        break;
-    }
 }
 
 // --- SkinCaptionObject -----------------------------------------------------------------------------
@@ -585,32 +543,12 @@ void SkinAnimateObject::mouseUp(int32_t x, int32_t y, gui::MouseButton button) {
     FormSkinObject::mouseUp(x, y, button);
     if (!mouseIn || !m_buttonStyle || button != gui::MouseButton::mbLeft)
         return;
-    switch (m_command) {
-    case WindowCommand::cmClose:
-        m_form.closeWindow();
-        break;
-    case WindowCommand::cmMaximize:
-        m_form.changeWindowState(m_form.windowState() == FormWindowState::Maximized
-                                     ? FormWindowState::Normal
-                                     : FormWindowState::Maximized);
-        break;
-    case WindowCommand::cmMinimize:
-        m_form.changeWindowState(FormWindowState::Minimized);
-        break;
-    case WindowCommand::cmRollUp:
-        m_form.setRollUp(!m_form.isRolledUp());
-        break;
-    case WindowCommand::cmMinimizeToTray:
-        m_form.minimizeToTray();
-        break;
-    case WindowCommand::cmSysMenu: {
+    if (m_command == WindowCommand::cmSysMenu) {
         const core::Rect window = m_form.windowBounds();
         m_form.showSystemMenu(window.left + objectRect.left, window.top + objectRect.bottom);
-        break;
+        return;
     }
-    case WindowCommand::cmDefault:
-        break;
-    }
+    m_form.executeCommand(m_command);
 }
 
 void SkinAnimateObject::dblClick() {

@@ -131,7 +131,6 @@ public:
 private:
     void drawBuiltIn(core::FBitmap& dest, core::Point origin) const;
     bool inRestoreState() const;
-    void executeCommand();
 
     bool m_hasRecord = false;
     WindowCommand m_command = WindowCommand::cmDefault;

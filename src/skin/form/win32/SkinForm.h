@@ -194,6 +194,10 @@ public:
     void minimizeToTray();
     void restoreFromTray();
     void closeWindow();
+    // What a caption button of the command does: close; maximise or restore; minimise (to the tray
+    // with AlwaysMinimizeToTray) or restore; toggle roll-up; minimise to the tray. The system-menu
+    // and default commands do nothing here.
+    void executeCommand(WindowCommand command);
     // Builds the system menu's items and shows it at (x, y) on the screen; returns when it closes.
     void showSystemMenu(int32_t x, int32_t y);
     // The items of the system menu, built afresh.

@@ -489,6 +489,35 @@ void SkinForm::closeWindow() {
     m_form->close();
 }
 
+void SkinForm::executeCommand(WindowCommand command) {
+    auto toggle = [this](FormWindowState state) {
+        changeWindowState(m_windowState == state ? FormWindowState::Normal : state);
+    };
+    switch (command) {
+    case WindowCommand::cmClose:
+        closeWindow();
+        break;
+    case WindowCommand::cmMaximize:
+        toggle(FormWindowState::Maximized);
+        break;
+    case WindowCommand::cmMinimize:
+        if (m_alwaysMinimizeToTray)
+            minimizeToTray();
+        else
+            toggle(FormWindowState::Minimized);
+        break;
+    case WindowCommand::cmRollUp:
+        setRollUp(!m_rolledUp);
+        break;
+    case WindowCommand::cmMinimizeToTray:
+        minimizeToTray();
+        break;
+    case WindowCommand::cmSysMenu:
+    case WindowCommand::cmDefault:
+        break;
+    }
+}
+
 // --- System menu -----------------------------------------------------------------------------------
 
 gui::MenuItem& SkinForm::buildSystemMenu() {

@@ -10,10 +10,12 @@
 #include "skin/controls/core/PanelGeometry.h"
 #include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/win32/CanvasTextMeasurer.h"
 #include "skin/form/win32/FormSkinObjects.h"
 #include "skin/render/BitmapCopy.h"
 #include "skin/render/EffectBmp.h"
 #include "skin/render/TextEllipsis.h"
+#include "skin/render/preview/StorePreview.h"
 #include "skin/render/win32/RegionHandle.h"
 #include "skin/render/win32/ScreenHelpers.h"
 
@@ -22,28 +24,6 @@
 namespace skin {
 
 namespace {
-
-FormFrameMetrics frameMetrics(const SkinData& store) {
-    const SkinFormInfo& f = store.formInfo();
-    FormFrameMetrics m;
-    m.pictureWidth = store.mainPicture().width();
-    m.pictureHeight = store.mainPicture().height();
-    m.leftTopPoint = f.leftTopPoint;
-    m.rightTopPoint = f.rightTopPoint;
-    m.leftBottomPoint = f.leftBottomPoint;
-    m.rightBottomPoint = f.rightBottomPoint;
-    m.clientRect = f.clientRect;
-    m.captionRect = f.captionRect;
-    m.buttonsRect = f.buttonsRect;
-    m.buttonsOffset = f.buttonsOffset;
-    m.buttonsInLeft = f.buttonsInLeft;
-    m.maskRectArea = f.maskRectArea;
-    m.hitTestLeftTopPoint = f.hitTestLeftTopPoint;
-    m.hitTestRightTopPoint = f.hitTestRightTopPoint;
-    m.hitTestLeftBottomPoint = f.hitTestLeftBottomPoint;
-    m.hitTestRightBottomPoint = f.hitTestRightBottomPoint;
-    return m;
-}
 
 // Tiles the whole of piece over a width x height bitmap from (0, 0): columns 0 .. width / piece
 // width and rows 0 .. height / piece height, the last ones cut.
@@ -55,15 +35,6 @@ void tileFromOrigin(core::FBitmap& dest, const core::FBitmap& picture, const Rec
         for (int32_t x = 0; x < dest.width(); x += pw)
             copyRect(dest, {x, y, x + pw, y + ph}, picture, piece);
 }
-
-class CanvasMeasurer final : public TextMeasurer {
-public:
-    explicit CanvasMeasurer(gui::Canvas& canvas) : m_canvas(canvas) {}
-    int textWidth(std::string_view utf8) const override { return m_canvas.textWidth(utf8); }
-
-private:
-    gui::Canvas& m_canvas;
-};
 
 } // namespace
 
@@ -81,7 +52,7 @@ void SkinForm::computeFrameGeometry() {
         m_frameWidth = r.width();
         m_frameHeight = r.height();
     }
-    m_geometry = skin::computeFrameGeometry(frameMetrics(*m_skinData), m_frameWidth, m_frameHeight);
+    m_geometry = skin::computeFrameGeometry(formFrameMetrics(*m_skinData), m_frameWidth, m_frameHeight);
 }
 
 std::vector<FormObjectPlace> SkinForm::objectPlaces() const {
@@ -96,7 +67,7 @@ std::vector<FormObjectPlace> SkinForm::objectPlaces() const {
 void SkinForm::layoutObjects() {
     std::vector<FormObjectPlace> places = objectPlaces();
     if (m_skinned)
-        layoutFormObjects(frameMetrics(*m_skinData), m_geometry, places,
+        layoutFormObjects(formFrameMetrics(*m_skinData), m_geometry, places,
                           m_showIcon ? smallIconSize() : Point{});
     else
         layoutBuiltInObjects(builtInMetrics(), m_frameWidth, places, m_showIcon ? smallIconSize() : Point{});
@@ -151,7 +122,7 @@ void SkinForm::updateWindowRegion(bool recompose) {
     const core::Point size{m_frameWidth, m_frameHeight};
     if (m_regionSet && size == m_regionSize)
         return;
-    const FormFrameMetrics metrics = frameMetrics(*m_skinData);
+    const FormFrameMetrics metrics = formFrameMetrics(*m_skinData);
     splitMaskBorders(metrics.maskFrame(), m_geometry.maskFrame(), mask, m_frameWidth, m_frameHeight,
                      m_maskStrips);
     RegionHandle region = createRegion(regionFromMaskStrips(m_maskStrips, m_geometry.maskArea));
@@ -172,7 +143,7 @@ void SkinForm::nonClientSize(gui::Message& m) {
     Rect client;
     if (m_skinned) {
         computeFrameGeometry();
-        client = skinnedClientFromWindow(frameMetrics(*m_skinData), window);
+        client = skinnedClientFromWindow(formFrameMetrics(*m_skinData), window);
     } else {
         client = builtInClientFromWindow(builtInMetrics(), window);
     }
@@ -204,7 +175,7 @@ void SkinForm::paintSkinnedFrame(HDC dc) {
     const bool useInactive = !m_formActive && !m_skinData->inactiveMainPicture().isEmpty();
     const core::FBitmap& source = useInactive ? m_skinData->inactiveMainPicture() : m_skinData->mainPicture();
     const int32_t W = m_frameWidth, H = m_frameHeight;
-    composeFormBorderImages(frameMetrics(*m_skinData).frame(), m_geometry.frame(), m_borderImages, source,
+    composeFormBorderImages(formFrameMetrics(*m_skinData).frame(), m_geometry.frame(), m_borderImages, source,
                             source.bounds(), W, H,
                             {info.leftStretch, info.topStretch, info.rightStretch, info.bottomStretch});
     const Rect& client = m_geometry.clientRect;

@@ -299,12 +299,15 @@ TEST(SkinFormWindow, SystemMenuOpensFromTheCaptionAndFromAltSpace) {
     SkinnedWindow w;
     std::vector<std::wstring> items;
     const POINT p = w.screen({60, 12});
-    runInput([&] {
+    auto rightClick = [&p] {
         mouseTo(p.x, p.y);
         Sleep(150);
         mouseButton(MOUSEEVENTF_RIGHTDOWN);
         Sleep(50);
         mouseButton(MOUSEEVENTF_RIGHTUP);
+    };
+    runInput([&] {
+        rightClick();
         items = readOpenMenu();
     });
     ASSERT_EQ(items.size(), 5u);
@@ -317,11 +320,7 @@ TEST(SkinFormWindow, SystemMenuOpensFromTheCaptionAndFromAltSpace) {
     // Roll up from the menu: only the caption is left, and the menu then offers restore.
     w.activate();
     runInput([&] {
-        mouseTo(p.x, p.y);
-        Sleep(150);
-        mouseButton(MOUSEEVENTF_RIGHTDOWN);
-        Sleep(50);
-        mouseButton(MOUSEEVENTF_RIGHTUP);
+        rightClick();
         Sleep(400);
         key(L"l", false);
         key(L"l", true);
