@@ -99,19 +99,20 @@ void FormSkinObject::mouseMove(int32_t x, int32_t y) {
 }
 
 void FormSkinObject::mouseEnter() {
-    mouseIn = true;
-    active = true;
-    if (!rectIsEmpty(activeSkinRect))
-        startMorph();
+    hover(true);
     m_form.fireMouseEnter(*this);
 }
 
 void FormSkinObject::mouseLeave() {
-    mouseIn = false;
-    active = false;
+    hover(false);
+    m_form.fireMouseLeave(*this);
+}
+
+void FormSkinObject::hover(bool in) {
+    mouseIn = in;
+    active = in;
     if (!rectIsEmpty(activeSkinRect))
         startMorph();
-    m_form.fireMouseLeave(*this);
 }
 
 void FormSkinObject::startMorph() {

@@ -72,6 +72,8 @@ protected:
     // The morph between two images of the object's size, by the factor and the morph kind.
     void drawMorph(core::FBitmap& dest, core::Point origin, const core::FBitmap* fromPicture,
                    const core::Rect& from, const core::Rect& to) const;
+    // The mouse came over the object (in) or left it: the state, then the morph or a redraw.
+    void hover(bool in);
     bool morphInBetween() const {
         return morphing && ((active && morphFactor != 1) || (!active && morphFactor != 0));
     }

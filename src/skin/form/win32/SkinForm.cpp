@@ -17,6 +17,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace skin {
 
@@ -364,15 +365,24 @@ void SkinForm::writeProperties(core::PropertyWriter& out) const {
 // --- Message handling ----------------------------------------------------------------------------
 
 void SkinForm::hookMessage(gui::Message& m) {
-    // No exception may leave the window's handler: report it and let the platform carry on.
-    bool handled = false;
+    // No exception may leave the window's handler: report it and let the platform carry on with a
+    // message that was not yet passed on.
+    bool passed = false, completed = false;
+    bool* const outer = std::exchange(m_passed, &passed);
     gui::guardedCall([&] {
         closeMenusCheck(m.msg);
         dispatch(m);
-        handled = true;
+        completed = true;
     });
-    if (!handled)
+    m_passed = outer;
+    if (!completed && !passed)
         passOn(m);
+}
+
+void SkinForm::passOn(gui::Message& m) {
+    if (m_passed)
+        *m_passed = true;
+    m_hook.passOn(m);
 }
 
 void SkinForm::closeMenusCheck(UINT msg) {

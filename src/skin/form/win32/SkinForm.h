@@ -243,7 +243,8 @@ private:
     // Message handling (SkinForm.cpp).
     void hookMessage(gui::Message& m);
     void dispatch(gui::Message& m);
-    void passOn(gui::Message& m) { m_hook.passOn(m); }
+    // Hands m to the window's own handling (once per message).
+    void passOn(gui::Message& m);
     void closeMenusCheck(UINT msg);
     void skinAboutToChange(WPARAM store);
     void skinChanged(WPARAM store);
@@ -307,6 +308,7 @@ private:
 
     gui::CustomForm* m_form = nullptr;
     Hook m_hook{*this};
+    bool* m_passed = nullptr; // set when the message being handled has been passed on
 
     bool m_useFormCursorInNCArea = false;
     int32_t m_maxMenuItemsInWindow = 0;
