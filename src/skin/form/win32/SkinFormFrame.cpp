@@ -428,6 +428,7 @@ void SkinForm::showWindowChanged(gui::Message& m) {
         }
         if (m_form->menu())
             SetMenu(window(), nullptr); // the skin draws menus itself
+        forceRelayout();
     } else if (m_alphaBlend && hasLayeredWindows()) {
         applyLayered(false);
     }
