@@ -1,6 +1,11 @@
 // The launcher program as a user meets it: started in a folder, buttons clicked with the real
 // mouse, window closed. A stand-in installer in the folder's data directory records each start.
+#include "core/Stream.h"
 #include "core/Utf8.h"
+#include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/SkinData.h"
+#include "skin/render/FramePreview.h"
+#include "skin/render/preview/StorePreview.h"
 
 #include <windows.h>
 
@@ -290,4 +295,71 @@ TEST(LauncherProgram, SkinnedCloseButtonEndsTheProgram) {
     const LONG dx = (r.right - r.left) - 184;
     launcher.clickWindow({165 + dx, 16});
     EXPECT_EQ(launcher.waitForExit(10000), 0);
+}
+
+namespace {
+
+// The screen's pixels under a screen rectangle, as RGB colours row by row.
+std::vector<core::Color> screenPixels(const RECT& r) {
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    std::vector<core::Color> pixels;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, dib);
+    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    for (int i = 0; i < w * h; ++i) {
+        const uint32_t px = static_cast<const uint32_t*>(bits)[i];
+        pixels.push_back(core::rgb(uint8_t(px >> 16), uint8_t(px >> 8), uint8_t(px)));
+    }
+    SelectObject(mem, old);
+    DeleteObject(dib);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+} // namespace
+
+TEST(LauncherProgram, SkinnedFrameOnTheScreenEqualsTheRenderedSkin) {
+    TempFolder folder;
+    Launcher launcher(folder.path());
+    ASSERT_NE(launcher.window(), nullptr) << "the launcher window did not appear";
+    Sleep(500);
+    RECT r;
+    GetWindowRect(launcher.window(), &r);
+    const int W = r.right - r.left, H = r.bottom - r.top;
+    // The stored skin of the layout is the packed Velmora skin of the build.
+    skin::CompressedStoredSkin package;
+    package.setPackageBytes(
+        core::readFileBytes(std::string(VELMORA_BINARY_DIR) + "/skins/velmora/velmora.package"));
+    skin::SkinData store;
+    store.setCompressedStoredSkin(&package);
+    const skin::FramePreviewSkin preview = skin::framePreviewSkin(store);
+    const core::FBitmap render = skin::renderFramePreview(preview, W, H, skin::FrameState::Active);
+    const core::Rect client = skin::computeFrameGeometry(preview.metrics, W, H).clientRect;
+    // The caption objects are left out of the comparison (the render draws none): the system-menu
+    // button and the caption with its text (x 7 .. 96 + dx), and the button row (x 108 + dx ..
+    // 175 + dx), all within rows 3 .. 26 of the top band.
+    const int dx = W - 184;
+    const core::Rect objects[] = {{7, 3, 96 + dx, 26}, {108 + dx, 7, 175 + dx, 26}};
+    const std::vector<core::Color> screen = screenPixels(r);
+    int compared = 0, different = 0;
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            if (client.contains({x, y}) || objects[0].contains({x, y}) || objects[1].contains({x, y}))
+                continue;
+            const core::Color want = render.pixel(x, y);
+            if (want == core::rgb(255, 0, 255))
+                continue; // outside the window's region: the desktop shows there
+            ++compared;
+            if (screen[size_t(y) * size_t(W) + size_t(x)] != want && ++different <= 5)
+                ADD_FAILURE() << "pixel " << x << "," << y;
+        }
+    EXPECT_GT(compared, 2 * (W + H));
+    EXPECT_EQ(different, 0);
 }
