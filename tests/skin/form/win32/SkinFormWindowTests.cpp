@@ -286,6 +286,30 @@ TEST(SkinFormWindow, CaptionDoubleClickMaximisesAndRestoresAndRollUpLeavesTheCap
     EXPECT_EQ((Rect{w.bounds().left, w.bounds().top, w.bounds().right, w.bounds().bottom}),
               (Rect{normal.left, normal.top, normal.right, normal.bottom}));
 
+    // The maximise button does the same, and shows its restore image while the window is maximised.
+    const POINT maxButton = w.centreOf("maxbutton");
+    auto clickAt = [](POINT p) {
+        runInput([&] {
+            mouseTo(p.x, p.y);
+            Sleep(200);
+            mouseButton(MOUSEEVENTF_LEFTDOWN);
+            Sleep(80);
+            mouseButton(MOUSEEVENTF_LEFTUP);
+            Sleep(300);
+        });
+    };
+    clickAt(maxButton);
+    EXPECT_EQ(w.skinForm->windowState(), skin::FormWindowState::Maximized);
+    auto* maxObject = dynamic_cast<skin::SkinStdButtonObject*>(w.skinForm->findObject("maxbutton"));
+    core::FBitmap drawn(maxObject->objectRect.width(), maxObject->objectRect.height());
+    maxObject->active = false;
+    maxObject->morphFactor = 0;
+    maxObject->draw(drawn, {maxObject->objectRect.left, maxObject->objectRect.top}, true);
+    const core::Rect restore = maxObject->restoreRect;
+    EXPECT_EQ(drawn.pixel(5, 5), w.store->activePicture(2)->pixel(restore.left + 5, restore.top + 5));
+    clickAt(w.centreOf("maxbutton"));
+    EXPECT_EQ(w.skinForm->windowState(), skin::FormWindowState::Normal);
+
     w.skinForm->setRollUp(true);
     pumpFor(50);
     EXPECT_EQ(w.bounds().bottom - w.bounds().top, w.skinForm->minimumFrameSize().y);
@@ -329,6 +353,22 @@ TEST(SkinFormWindow, SystemMenuOpensFromTheCaptionAndFromAltSpace) {
     EXPECT_TRUE(w.skinForm->isRolledUp());
     EXPECT_EQ(w.bounds().bottom - w.bounds().top, 35);
     w.skinForm->setRollUp(false);
+
+    // The system-menu button opens the same menu below itself.
+    w.activate();
+    items.clear();
+    const POINT button = w.centreOf("sysmenubutton");
+    runInput([&] {
+        mouseTo(button.x, button.y);
+        Sleep(200);
+        mouseButton(MOUSEEVENTF_LEFTDOWN);
+        Sleep(50);
+        mouseButton(MOUSEEVENTF_LEFTUP);
+        items = readOpenMenu();
+    });
+    EXPECT_EQ(items.size(), 5u);
+    pumpFor(100);
+    EXPECT_FALSE(dynamic_cast<skin::SkinButtonObject*>(w.skinForm->findObject("sysmenubutton"))->down);
 
     w.activate();
     items.clear();
