@@ -1,5 +1,6 @@
 // The launcher program as a user meets it: started in a folder, buttons clicked with the real
 // mouse, window closed. A stand-in installer in the folder's data directory records each start.
+#include "../skin/form/win32/ScreenPixels.h"
 #include "core/Stream.h"
 #include "core/Utf8.h"
 #include "skin/data/CompressedStoredSkin.h"
@@ -297,34 +298,6 @@ TEST(LauncherProgram, SkinnedCloseButtonEndsTheProgram) {
     EXPECT_EQ(launcher.waitForExit(10000), 0);
 }
 
-namespace {
-
-// The screen's pixels under a screen rectangle, as RGB colours row by row.
-std::vector<core::Color> screenPixels(const RECT& r) {
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    std::vector<core::Color> pixels;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, dib);
-    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    for (int i = 0; i < w * h; ++i) {
-        const uint32_t px = static_cast<const uint32_t*>(bits)[i];
-        pixels.push_back(core::rgb(uint8_t(px >> 16), uint8_t(px >> 8), uint8_t(px)));
-    }
-    SelectObject(mem, old);
-    DeleteObject(dib);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
-} // namespace
-
 TEST(LauncherProgram, SkinnedFrameOnTheScreenEqualsTheRenderedSkin) {
     TempFolder folder;
     Launcher launcher(folder.path());
@@ -347,7 +320,7 @@ TEST(LauncherProgram, SkinnedFrameOnTheScreenEqualsTheRenderedSkin) {
     // 175 + dx), all within rows 3 .. 26 of the top band.
     const int dx = W - 184;
     const core::Rect objects[] = {{7, 3, 96 + dx, 26}, {108 + dx, 7, 175 + dx, 26}};
-    const std::vector<core::Color> screen = screenPixels(r);
+    const std::vector<core::Color> screen = screen_testing::screenPixels(r);
     int compared = 0, different = 0;
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {

@@ -368,6 +368,13 @@ core::Rect SkinCaptionObject::textArea() const {
     return tr;
 }
 
+void SkinCaptionObject::setCaptionFont(gui::Font& font) const {
+    font.setName(m_record.fontName);
+    font.setHeight(m_record.fontHeight);
+    font.setStyle(gui::FontStyles::fromBits(m_record.fontStyle.bits()));
+    font.setCharset(m_form.captionCharset(m_form.defCaptionFont()));
+}
+
 void SkinCaptionObject::drawText(core::FBitmap& dest, core::Point origin, bool a) const {
     std::string text = m_form.captionText();
     if (text.empty() || rectIsEmpty(m_record.textRect))
@@ -380,10 +387,7 @@ void SkinCaptionObject::drawText(core::FBitmap& dest, core::Point origin, bool a
         if (!textCanvas.isValid())
             return;
         gui::Canvas& canvas = textCanvas.canvas();
-        canvas.font().setName(m_record.fontName);
-        canvas.font().setHeight(m_record.fontHeight);
-        canvas.font().setStyle(gui::FontStyles::fromBits(m_record.fontStyle.bits()));
-        canvas.font().setCharset(m_form.captionCharset(m_form.defCaptionFont()));
+        setCaptionFont(canvas.font());
         shortenTextWithEllipsis(CanvasMeasurer(canvas), text, tr.width());
         const gui::Size extent = canvas.textExtent(text);
         textWidth = extent.width;
@@ -419,10 +423,7 @@ void SkinCaptionObject::drawText(core::FBitmap& dest, core::Point origin, bool a
     if (!textCanvas.isValid())
         return;
     gui::Canvas& canvas = textCanvas.canvas();
-    canvas.font().setName(m_record.fontName);
-    canvas.font().setHeight(m_record.fontHeight);
-    canvas.font().setStyle(gui::FontStyles::fromBits(m_record.fontStyle.bits()));
-    canvas.font().setCharset(m_form.captionCharset(m_form.defCaptionFont()));
+    setCaptionFont(canvas.font());
     canvas.brush().setStyle(gui::BrushStyle::bsClear);
     if (m_record.shadow) {
         canvas.font().setColor(a ? m_record.activeShadowColor : m_record.shadowColor);

@@ -11,6 +11,7 @@
 #include <string>
 
 namespace gui {
+class Font;
 class MenuItem;
 enum class MouseButton;
 } // namespace gui
@@ -150,6 +151,8 @@ public:
 
 private:
     core::Rect textArea() const;
+    // The record's font with the skin's character set.
+    void setCaptionFont(gui::Font& font) const;
     // The normal or active background image of the object's size, text included.
     core::FBitmap backgroundImage(bool activeImage) const;
     // The caption text with its shadow (and plate) into dest at the object's place.

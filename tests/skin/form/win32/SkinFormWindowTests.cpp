@@ -1,4 +1,5 @@
 // The skinned window with real messages to a real window and real input under Wine.
+#include "ScreenPixels.h"
 #include "SkinFormTestSupport.h"
 
 #include "core/Error.h"
@@ -99,16 +100,7 @@ TEST(SkinFormWindow, FrameOnTheScreenEqualsTheRenderedSkinOnTheBorderBands) {
     w.activate();
     pumpFor(200);
     const RECT r = w.bounds();
-    // The screen under the window, read back.
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), W, -H, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, dib);
-    BitBlt(mem, 0, 0, W, H, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
+    const std::vector<core::Color> screen = screen_testing::screenPixels(r);
     const skin::FramePreviewSkin preview = w.preview();
     const core::FBitmap expected = skin::renderFramePreview(preview, W, H, skin::FrameState::Active);
     const skin::FrameGeometry g = skin::computeFrameGeometry(preview.metrics, W, H);
@@ -128,17 +120,12 @@ TEST(SkinFormWindow, FrameOnTheScreenEqualsTheRenderedSkinOnTheBorderBands) {
             const core::Color want = expected.pixel(x, y);
             if (want == core::rgb(255, 0, 255))
                 continue; // outside the window region
-            const uint32_t px = static_cast<const uint32_t*>(bits)[size_t(y) * size_t(W) + size_t(x)];
-            const core::Color got = core::rgb(uint8_t(px >> 16), uint8_t(px >> 8), uint8_t(px));
+            const core::Color got = screen[size_t(y) * size_t(W) + size_t(x)];
             ++compared;
             if (got != want && ++different <= 5)
                 ADD_FAILURE() << "pixel " << x << "," << y << " is " << std::hex << got << ", render "
                               << want;
         }
-    SelectObject(mem, old);
-    DeleteObject(dib);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
     EXPECT_GT(compared, 2 * (W + H));
     EXPECT_EQ(different, 0);
 }
