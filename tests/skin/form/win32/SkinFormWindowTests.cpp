@@ -424,3 +424,41 @@ TEST(SkinFormWindow, SkinSwitchesAndResizesLeaveNoHandlesBehind) {
     EXPECT_EQ(gui::liveHandleCount(), handles);
     EXPECT_EQ(threadWindows(), windows);
 }
+
+TEST(SkinFormWindow, MinimiseMagneticMoveAndTheMainWindow) {
+    SkinnedWindow w;
+    // Another window than the main one minimises to a caption strip at the work area's bottom-left.
+    gui::CustomForm* main = gui::application().mainForm();
+    gui::application().setMainForm(nullptr);
+    const RECT normal = w.bounds();
+    w.skinForm->executeCommand(skin::WindowCommand::cmMinimize);
+    pumpFor(50);
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const core::Point minimum = w.skinForm->minimumFrameSize();
+    EXPECT_EQ(w.skinForm->windowState(), skin::FormWindowState::Minimized);
+    EXPECT_EQ((Rect{w.bounds().left, w.bounds().top, w.bounds().right, w.bounds().bottom}),
+              (Rect{work.left, work.bottom - minimum.y, work.left + minimum.x, work.bottom}));
+    w.skinForm->executeCommand(skin::WindowCommand::cmMinimize); // restores
+    pumpFor(50);
+    EXPECT_EQ(w.skinForm->windowState(), skin::FormWindowState::Normal);
+    EXPECT_EQ(w.bounds().left, normal.left);
+    EXPECT_EQ(w.bounds().bottom, normal.bottom);
+
+    // The application's main window minimises the application and keeps its own state.
+    gui::application().setMainForm(w.form);
+    w.skinForm->executeCommand(skin::WindowCommand::cmMinimize);
+    pumpFor(100);
+    EXPECT_TRUE(IsIconic(w.hwnd()));
+    EXPECT_EQ(w.skinForm->windowState(), skin::FormWindowState::Normal);
+    ShowWindow(w.hwnd(), SW_RESTORE);
+    gui::application().setMainForm(main);
+    w.activate();
+
+    // Magnetic: a caption drag that ends 3 pixels from the work area's left edge snaps to it.
+    w.skinForm->setMagnetic(true);
+    const RECT before = w.bounds();
+    const POINT grab = w.screen({60, 12});
+    runInput([&] { drag(grab, {grab.x - (before.left - work.left) + 3, grab.y}); });
+    EXPECT_EQ(w.bounds().left, work.left);
+}
