@@ -194,6 +194,8 @@ TEST(SkinFormWindow, MorphRunsInStepsOfAFifthAndBack) {
 
 TEST(SkinFormWindow, CaptionDragMovesAndTheCornerResizesWithinTheLimits) {
     SkinnedWindow w;
+    BOOL original = FALSE;
+    SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &original, 0);
     for (BOOL full : {FALSE, TRUE}) {
         SCOPED_TRACE(full ? "full-window drag" : "outline drag");
         SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, full, nullptr, 0);
@@ -237,7 +239,7 @@ TEST(SkinFormWindow, CaptionDragMovesAndTheCornerResizesWithinTheLimits) {
         EXPECT_EQ(r.right - r.left, 184);
         EXPECT_EQ(r.bottom - r.top, 141 - 106);
     }
-    SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, FALSE, nullptr, 0);
+    SystemParametersInfoW(SPI_SETDRAGFULLWINDOWS, original, nullptr, 0);
 }
 
 TEST(SkinFormWindow, CaptionDoubleClickMaximisesAndRestoresAndRollUpLeavesTheCaption) {
