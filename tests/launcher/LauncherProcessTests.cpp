@@ -1,6 +1,7 @@
 // The launcher program as a user meets it: started in a folder, buttons clicked with the real
 // mouse, window closed. A stand-in installer in the folder's data directory records each start.
 #include "../skin/form/win32/ScreenPixels.h"
+#include "../skin/form/win32/XdoInput.h"
 #include "core/Stream.h"
 #include "core/Utf8.h"
 #include "skin/data/CompressedStoredSkin.h"
@@ -127,13 +128,6 @@ public:
         POINT screen = client;
         ClientToScreen(m_window, &screen);
         clickScreen(screen);
-    }
-
-    // A real left click at a point of the whole window (its skinned frame included).
-    void clickWindow(POINT point) const {
-        RECT r;
-        GetWindowRect(m_window, &r);
-        clickScreen({r.left + point.x, r.top + point.y});
     }
 
     // The exit code once the process has ended by itself, or -1 after timeoutMs.
@@ -294,7 +288,22 @@ TEST(LauncherProgram, SkinnedCloseButtonEndsTheProgram) {
     // The skin's close button: 19 pixels square, 9 pixels in from the right edge of the 184-pixel
     // picture, moved with the window's width.
     const LONG dx = (r.right - r.left) - 184;
-    launcher.clickWindow({165 + dx, 16});
+    const int x = int(r.left + 165 + dx), y = int(r.top + 16);
+    // Pressed, moved off and released there: nothing happens.
+    form_testing::mouseTo(x, y);
+    Sleep(300);
+    form_testing::mouseButton(MOUSEEVENTF_LEFTDOWN);
+    Sleep(150);
+    form_testing::mouseTo(x - 150, y + 150);
+    Sleep(300);
+    form_testing::mouseButton(MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(launcher.waitForExit(1000), -1);
+    // Released over it: the program ends.
+    form_testing::mouseTo(x, y);
+    Sleep(300);
+    form_testing::mouseButton(MOUSEEVENTF_LEFTDOWN);
+    Sleep(150);
+    form_testing::mouseButton(MOUSEEVENTF_LEFTUP);
     EXPECT_EQ(launcher.waitForExit(10000), 0);
 }
 

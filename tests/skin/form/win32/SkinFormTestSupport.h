@@ -2,6 +2,7 @@
 // A skinned window for the tests: a form with a SkinForm on the Velmora skin, shown, plus real input
 // sent from a helper thread while the test thread keeps the window's messages flowing (the platform's
 // move, size and menu loops are modal in the window's thread).
+#include "XdoInput.h"
 #include "core/Stream.h"
 #include "gui/Application.h"
 #include "gui/Form.h"
@@ -46,38 +47,6 @@ inline void runInput(const std::function<void()>& script) {
     }
     t.join();
     pumpFor(100);
-}
-
-// Runs xdotool (the host's X input tool; Wine starts Unix programs too) and waits for it: the
-// input then reaches the window through the X server like a user's.
-inline bool xdotool(const std::wstring& args) {
-    std::wstring commandLine = L"/usr/bin/xdotool " + args;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(L"Z:\\usr\\bin\\xdotool", commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process))
-        return false;
-    WaitForSingleObject(process.hProcess, 5000);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    return true;
-}
-
-inline void mouseTo(int x, int y) {
-    xdotool(L"mousemove " + std::to_wstring(x) + L" " + std::to_wstring(y));
-}
-
-// MOUSEEVENTF_LEFTDOWN and its kin, as X button presses.
-inline void mouseButton(DWORD flag) {
-    const bool right = flag == MOUSEEVENTF_RIGHTDOWN || flag == MOUSEEVENTF_RIGHTUP;
-    const bool down = flag == MOUSEEVENTF_LEFTDOWN || flag == MOUSEEVENTF_RIGHTDOWN;
-    xdotool(std::wstring(down ? L"mousedown " : L"mouseup ") + (right ? L"3" : L"1"));
-}
-
-// A key by its X name ("alt", "space", "Escape", "l").
-inline void key(const wchar_t* name, bool up) {
-    xdotool(std::wstring(up ? L"keyup " : L"keydown ") + name);
 }
 
 // Moves the mouse in steps from one screen point to another with the left button held.
