@@ -12,6 +12,7 @@ using winbase::CursorHandle;
 using winbase::FontHandle;
 using winbase::GdiObject;
 using winbase::IconHandle;
+using winbase::liveHandleCount;
 using winbase::MenuHandle;
 using winbase::OwnedDC;
 using winbase::PaintDC;

@@ -29,8 +29,8 @@ std::string layoutResource() {
 LauncherWindow::LauncherWindow(core::Component* owner) : LauncherWindow(owner, layoutResource()) {}
 
 LauncherWindow::LauncherWindow(core::Component* owner, const std::string& layoutText) : gui::Form(owner) {
-    // Installed before the layout is read: the stored skin loads (and announces itself) while it is.
-    installHook(&m_skinRelay);
+    // The layout's skinned form takes the window's frame and relays the stored skin's notifications
+    // (sent while the layout is read) to the skinned controls.
     layout::readLayout(*this, layoutText, "TForm1");
 }
 

@@ -2,7 +2,6 @@
 // The launcher's window: built from its layout (resource "TFORM1"), two image buttons that start
 // the database and application installers.
 #include "gui/Form.h"
-#include "skin/controls/SkinChangeRelay.h"
 
 #include <string>
 
@@ -22,11 +21,6 @@ public:
     // "SpeedButton2Click" (see findMethod).
     void startDatabaseInstaller(core::Component* sender);
     void startApplicationInstaller(core::Component* sender);
-
-private:
-    // Passes the skin store's change notifications to the skinned panel and group boxes.
-    // FIXME: the skinned form takes this over once it is in the layout.
-    skin::SkinChangeRelayHook m_skinRelay;
 };
 
 // The layout text of the RCDATA resource "TFORM1" of this program.

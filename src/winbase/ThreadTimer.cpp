@@ -7,8 +7,10 @@ namespace winbase {
 namespace {
 
 std::map<UINT_PTR, ThreadTimer*>& runningTimers() {
-    static std::map<UINT_PTR, ThreadTimer*> map;
-    return map;
+    // Never destroyed: timers owned by forms that the application object frees at exit outlive
+    // every function-local static made after the application.
+    static auto* map = new std::map<UINT_PTR, ThreadTimer*>;
+    return *map;
 }
 
 } // namespace

@@ -166,3 +166,24 @@ TEST(Region, BuildsFromRectanglesAndCombines) {
     EXPECT_TRUE(isGdiObject(given));
     DeleteObject(given);
 }
+
+// The live count follows ownership: moves keep it, release and destruction lower it, resets swap.
+TEST(Handles, LiveCountFollowsOwnership) {
+    const long start = liveHandleCount();
+    {
+        BrushHandle a(CreateSolidBrush(0));
+        EXPECT_EQ(liveHandleCount(), start + 1);
+        BrushHandle b(std::move(a));
+        BrushHandle c;
+        c = std::move(b);
+        EXPECT_EQ(liveHandleCount(), start + 1);
+        c.reset(CreateSolidBrush(0));
+        EXPECT_EQ(liveHandleCount(), start + 1);
+        OwnedDC dc = OwnedDC::createCompatible();
+        EXPECT_EQ(liveHandleCount(), start + 2);
+        HBRUSH raw = c.release();
+        EXPECT_EQ(liveHandleCount(), start + 1);
+        DeleteObject(raw);
+    }
+    EXPECT_EQ(liveHandleCount(), start);
+}

@@ -1,6 +1,13 @@
 // The launcher program as a user meets it: started in a folder, buttons clicked with the real
 // mouse, window closed. A stand-in installer in the folder's data directory records each start.
+#include "../skin/form/win32/ScreenPixels.h"
+#include "../skin/form/win32/XdoInput.h"
+#include "core/Stream.h"
 #include "core/Utf8.h"
+#include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/SkinData.h"
+#include "skin/render/FramePreview.h"
+#include "skin/render/preview/StorePreview.h"
 
 #include <windows.h>
 
@@ -120,6 +127,20 @@ public:
     void click(POINT client) const {
         POINT screen = client;
         ClientToScreen(m_window, &screen);
+        clickScreen(screen);
+    }
+
+    // The exit code once the process has ended by itself, or -1 after timeoutMs.
+    long waitForExit(DWORD timeoutMs) const {
+        if (WaitForSingleObject(m_process.hProcess, timeoutMs) != WAIT_OBJECT_0)
+            return -1;
+        DWORD code = 0;
+        GetExitCodeProcess(m_process.hProcess, &code);
+        return long(code);
+    }
+
+private:
+    void clickScreen(POINT screen) const {
         const int width = GetSystemMetrics(SM_CXSCREEN);
         const int height = GetSystemMetrics(SM_CYSCREEN);
         INPUT inputs[3] = {};
@@ -141,6 +162,7 @@ public:
         Sleep(800);
     }
 
+public:
     // Visible top-level windows of the launcher's process.
     int visibleWindows() const {
         int count = 0;
@@ -253,4 +275,73 @@ TEST(LauncherProgram, WithoutInstallersClicksShowNothingAndTheLauncherKeepsRunni
     EXPECT_EQ(launcher.visibleWindows(), 1);
 
     EXPECT_EQ(launcher.closeAndWait(), 0);
+}
+
+TEST(LauncherProgram, SkinnedCloseButtonEndsTheProgram) {
+    TempFolder folder;
+    Launcher launcher(folder.path());
+    ASSERT_NE(launcher.window(), nullptr) << "the launcher window did not appear";
+    SetForegroundWindow(launcher.window());
+    Sleep(300);
+    RECT r;
+    GetWindowRect(launcher.window(), &r);
+    // The skin's close button: 19 pixels square, 9 pixels in from the right edge of the 184-pixel
+    // picture, moved with the window's width.
+    const LONG dx = (r.right - r.left) - 184;
+    const int x = int(r.left + 165 + dx), y = int(r.top + 16);
+    // Pressed, moved off and released there: nothing happens.
+    form_testing::mouseTo(x, y);
+    Sleep(300);
+    form_testing::mouseButton(MOUSEEVENTF_LEFTDOWN);
+    Sleep(150);
+    form_testing::mouseTo(x - 150, y + 150);
+    Sleep(300);
+    form_testing::mouseButton(MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(launcher.waitForExit(1000), -1);
+    // Released over it: the program ends.
+    form_testing::mouseTo(x, y);
+    Sleep(300);
+    form_testing::mouseButton(MOUSEEVENTF_LEFTDOWN);
+    Sleep(150);
+    form_testing::mouseButton(MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(launcher.waitForExit(10000), 0);
+}
+
+TEST(LauncherProgram, SkinnedFrameOnTheScreenEqualsTheRenderedSkin) {
+    TempFolder folder;
+    Launcher launcher(folder.path());
+    ASSERT_NE(launcher.window(), nullptr) << "the launcher window did not appear";
+    Sleep(500);
+    RECT r;
+    GetWindowRect(launcher.window(), &r);
+    const int W = r.right - r.left, H = r.bottom - r.top;
+    // The stored skin of the layout is the packed Velmora skin of the build.
+    skin::CompressedStoredSkin package;
+    package.setPackageBytes(
+        core::readFileBytes(std::string(VELMORA_BINARY_DIR) + "/skins/velmora/velmora.package"));
+    skin::SkinData store;
+    store.setCompressedStoredSkin(&package);
+    const skin::FramePreviewSkin preview = skin::framePreviewSkin(store);
+    const core::FBitmap render = skin::renderFramePreview(preview, W, H, skin::FrameState::Active);
+    const core::Rect client = skin::computeFrameGeometry(preview.metrics, W, H).clientRect;
+    // The caption objects are left out of the comparison (the render draws none): the system-menu
+    // button and the caption with its text (x 7 .. 96 + dx), and the button row (x 108 + dx ..
+    // 175 + dx), all within rows 3 .. 26 of the top band.
+    const int dx = W - 184;
+    const core::Rect objects[] = {{7, 3, 96 + dx, 26}, {108 + dx, 7, 175 + dx, 26}};
+    const std::vector<core::Color> screen = screen_testing::screenPixels(r);
+    int compared = 0, different = 0;
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            if (client.contains({x, y}) || objects[0].contains({x, y}) || objects[1].contains({x, y}))
+                continue;
+            const core::Color want = render.pixel(x, y);
+            if (want == core::rgb(255, 0, 255))
+                continue; // outside the window's region: the desktop shows there
+            ++compared;
+            if (screen[size_t(y) * size_t(W) + size_t(x)] != want && ++different <= 5)
+                ADD_FAILURE() << "pixel " << x << "," << y;
+        }
+    EXPECT_GT(compared, 2 * (W + H));
+    EXPECT_EQ(different, 0);
 }

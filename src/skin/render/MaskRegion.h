@@ -34,8 +34,9 @@ struct MaskStrips {
 };
 
 // Fills the strips for a width x height window from `source` (corner points and mask area, relative to
-// the mask) and `target` (the same in window coordinates). Middles are tiled, never stretched; fixed
-// pieces are copied unscaled. A band without size gives an empty strip; parts of a strip no piece
+// the mask) and `target` (the same in window coordinates). Middles are tiled, never stretched: the
+// top and bottom ones from the target corner points, the side ones from the strip's top. Fixed pieces
+// are copied unscaled over them. A band without size gives an empty strip; parts of a strip no piece
 // reaches lie outside the window. The height only bounds the strips.
 void splitMaskBorders(const SkinFrame& source, const SkinFrame& target, const core::FBitmap& mask,
                       int32_t width, int32_t height, MaskStrips& strips);

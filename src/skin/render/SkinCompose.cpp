@@ -190,9 +190,10 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
     const Point nlt = t.leftTop, nrt = t.rightTop, nlb = t.leftBottom, nrb = t.rightBottom;
     const int32_t W = width, H = height;
 
-    // NOTE: each tiled middle starts where its first corner piece ends, in line with the picture, so a
-    // frame of the picture's own size shows the picture and patterned borders have no seam. (Tiling
-    // from the strip's origin and covering the ends with the corners would shift the pattern.)
+    // NOTE: unlike the nine-piece composition, each tiled middle starts at its strip's own origin
+    // (x = 0 or y = 0) and the corner pieces are drawn over its ends afterwards. Skins are drawn
+    // against this phase, so a middle that is not a whole number of pieces from the corner shows
+    // where its repeat starts.
     // A strip whose band has no size is emptied rather than left as it was, so that a caller reusing
     // its strip bitmaps never paints a strip (or derives side heights) from an earlier size.
     FBitmap& top = images.top;
@@ -204,7 +205,7 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
             stretchPiece(top, {nlt.x, 0, nrt.x, nc.top}, picture,
                          {r.left + lt.x, r.top, r.left + rt.x, r.top + nc.top});
         else
-            tileColumns(top, picture, r.left + lt.x, r.top, r.top + nc.top, d, nlt.x, nrt.x, 0, nc.top);
+            tileColumns(top, picture, r.left + lt.x, r.top, r.top + nc.top, d, 0, W, 0, nc.top);
         copyRect(top, {0, 0, nlt.x, nc.top}, picture, {r.left, r.top, r.left + lt.x, r.top + nc.top});
         copyRect(top, {nrt.x, 0, W, nc.top}, picture, {r.left + rt.x, r.top, r.right, r.top + nc.top});
     } else {
@@ -221,7 +222,7 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
             stretchPiece(bottom, {nlb.x, 0, nrb.x, b}, picture,
                          {r.left + lb.x, sTop, r.left + rb.x, r.bottom});
         else
-            tileColumns(bottom, picture, r.left + lb.x, sTop, r.bottom, d, nlb.x, nrb.x, 0, b);
+            tileColumns(bottom, picture, r.left + lb.x, sTop, r.bottom, d, 0, W, 0, b);
         copyRect(bottom, {0, 0, nlb.x, b}, picture, {r.left, sTop, r.left + lb.x, r.bottom});
         copyRect(bottom, {nrb.x, 0, W, b}, picture, {r.left + rb.x, sTop, r.right, r.bottom});
     } else {
@@ -239,8 +240,7 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
             stretchPiece(left, {0, lt.y - c.top, nc.left, h + lb.y - c.bottom}, picture,
                          {r.left, r.top + lt.y, sRight, r.top + lb.y});
         else
-            tileRows(left, picture, r.left, sRight, r.top + lt.y, d, lt.y - c.top, h + lb.y - c.bottom, 0,
-                     nc.left);
+            tileRows(left, picture, r.left, sRight, r.top + lt.y, d, 0, h, 0, nc.left);
         if (lt.y - c.top > 0)
             copyRect(left, {0, 0, nc.left, lt.y - c.top}, picture,
                      {r.left, r.top + c.top, sRight, r.top + lt.y});
@@ -261,8 +261,7 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
             stretchPiece(right, {0, rt.y - c.top, w, h + rb.y - c.bottom}, picture,
                          {sLeft, r.top + rt.y, r.right, r.top + rb.y});
         else
-            tileRows(right, picture, sLeft, r.right, r.top + rt.y, d, rt.y - c.top, h + rb.y - c.bottom, 0,
-                     w);
+            tileRows(right, picture, sLeft, r.right, r.top + rt.y, d, 0, h, 0, w);
         if (rt.y - c.top > 0)
             copyRect(right, {0, 0, w, rt.y - c.top}, picture, {sLeft, r.top + c.top, r.right, r.top + rt.y});
         if (c.bottom - rb.y > 0)

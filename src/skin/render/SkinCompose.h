@@ -31,10 +31,10 @@ void composeHorizontalSkinImage(int32_t leftWidth, int32_t rightWidth, core::FBi
 void composeVerticalSkinImage(int32_t topHeight, int32_t bottomHeight, core::FBitmap& dest,
                               const core::FBitmap& picture, const core::Rect& r, int32_t height);
 
-// The border strips of a skinned form of width x height: the band middles stretched or tiled between
-// their fixed pieces, then the fixed pieces. The top strip spans rows 0..target.client.top, the bottom strip
-// rows target.client.bottom..height, the side strips what lies between. A strip whose band has no
-// size (or no repeatable middle) is made empty.
+// The border strips of a skinned form of width x height: the band middles stretched between their
+// fixed pieces, or tiled from the strip's own origin (x = 0, y = 0), then the fixed pieces over them. The top
+// strip spans rows 0..target.client.top, the bottom strip rows target.client.bottom..height, the side strips
+// what lies between. A strip whose band has no size (or no repeatable middle) is made empty.
 struct FormBorderImages {
     core::FBitmap top;
     core::FBitmap bottom;

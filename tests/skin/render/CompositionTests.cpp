@@ -278,56 +278,132 @@ TEST(ComposeVerticalSkinImage, MiddleOfNoHeightDrawsNothingBetweenTheEnds) {
     });
 }
 
-TEST(ComposeFormBorderImages, StripsOfTheSkinSizeAreTheFramePieces) {
+TEST(ComposeFormBorderImages, StretchedStripsOfTheSkinSizeAreTheFramePieces) {
     FBitmap picture = coordinateBitmap(40, 30);
     FormBorderImages images;
-    for (bool stretch : {false, true}) {
-        composeFormBorderImages(kFrame, kFrame, images, picture, kSkinRect, kSkinW, kSkinH,
-                                {stretch, stretch, stretch, stretch});
-        const Rect c = kFrame.client;
-        ASSERT_EQ(images.top.width(), kSkinW);
-        ASSERT_EQ(images.top.height(), c.top);
-        ASSERT_EQ(images.bottom.height(), kSkinH - c.bottom);
-        ASSERT_EQ(images.left.width(), c.left);
-        ASSERT_EQ(images.left.height(), c.height());
-        ASSERT_EQ(images.right.width(), kSkinW - c.right);
-        auto at = [](int dx, int dy) {
-            return [dx, dy](int x, int y) {
-                return std::optional<Point>({kSkinRect.left + dx + x, kSkinRect.top + dy + y});
-            };
+    composeFormBorderImages(kFrame, kFrame, images, picture, kSkinRect, kSkinW, kSkinH,
+                            {true, true, true, true});
+    const Rect c = kFrame.client;
+    ASSERT_EQ(images.top.width(), kSkinW);
+    ASSERT_EQ(images.top.height(), c.top);
+    ASSERT_EQ(images.bottom.height(), kSkinH - c.bottom);
+    ASSERT_EQ(images.left.width(), c.left);
+    ASSERT_EQ(images.left.height(), c.height());
+    ASSERT_EQ(images.right.width(), kSkinW - c.right);
+    auto at = [](int dx, int dy) {
+        return [dx, dy](int x, int y) {
+            return std::optional<Point>({kSkinRect.left + dx + x, kSkinRect.top + dy + y});
         };
-        expectPixels(images.top, at(0, 0));
-        expectPixels(images.bottom, at(0, c.bottom));
-        expectPixels(images.left, at(0, c.top));
-        expectPixels(images.right, at(c.right, c.top));
+    };
+    expectPixels(images.top, at(0, 0));
+    expectPixels(images.bottom, at(0, c.bottom));
+    expectPixels(images.left, at(0, c.top));
+    expectPixels(images.right, at(c.right, c.top));
+}
+
+namespace {
+
+// Where a tiled strip pixel comes from along its band: the fixed piece before `from`, the fixed piece
+// after `to` (which starts at source `after`), else the middle of d pieces from `start`, repeated
+// from the strip's origin (not from `from`).
+int stripIndex(int v, int from, int to, int start, int d, int after) {
+    if (v < from)
+        return v;
+    if (v >= to)
+        return after + (v - to);
+    return start + v % d;
+}
+
+// The tiled strips of frame s composed to target t (size W x H), as source-picture coordinates.
+struct TiledStripOracle {
+    SkinFrame s, t;
+    int W, H;
+    Rect r;
+    std::optional<Point> top(int x, int y) const {
+        return Point{r.left + stripIndex(x, t.leftTop.x, t.rightTop.x, s.leftTop.x,
+                                         s.rightTop.x - s.leftTop.x, s.rightTop.x),
+                     r.top + y};
+    }
+    std::optional<Point> bottom(int x, int y) const {
+        const int b = H - t.client.bottom;
+        return Point{r.left + stripIndex(x, t.leftBottom.x, t.rightBottom.x, s.leftBottom.x,
+                                         s.rightBottom.x - s.leftBottom.x, s.rightBottom.x),
+                     r.bottom - b + y};
+    }
+    // A side strip of height h: fixed top rows c.top..topY, middle topY..bottomY, fixed rows to c.bottom.
+    int sideRow(int y, int h, int topY, int bottomY) const {
+        const Rect c = s.client;
+        return stripIndex(y, topY - c.top, h - (c.bottom - bottomY), topY, bottomY - topY, bottomY) +
+               (y < topY - c.top ? c.top : 0);
+    }
+    std::optional<Point> left(int x, int y) const {
+        return Point{r.left + x, r.top + sideRow(y, t.client.height(), s.leftTop.y, s.leftBottom.y)};
+    }
+    std::optional<Point> right(int x, int y) const {
+        return Point{r.left + s.client.right + x,
+                     r.top + sideRow(y, t.client.height(), s.rightTop.y, s.rightBottom.y)};
+    }
+};
+
+} // namespace
+
+TEST(ComposeFormBorderImages, TiledMiddlesRepeatFromTheStripOriginUnderTheCorners) {
+    // Stretched bands match the nine-piece composition; tiled ones start their repeat at x = 0 or
+    // y = 0 of their strip, which differs from the nine-piece phase whenever the corner piece is not
+    // a whole number of middles.
+    FBitmap picture = coordinateBitmap(40, 30);
+    for (auto [W, H] : {std::pair{kSkinW, kSkinH}, {kSkinW + 31, kSkinH + 13}, {kSkinW + 3, kSkinH + 40}}) {
+        const SkinFrame s = kFrame, t = targetFrame(kFrame, kSkinW, kSkinH, W, H);
+        const TiledStripOracle tiled{s, t, W, H, kSkinRect};
+        for (BandStretch stretch :
+             {BandStretch{}, BandStretch{true, true, true, true}, BandStretch{true, false, false, true}}) {
+            SCOPED_TRACE(testing::Message() << W << "x" << H << " stretch " << stretch.left << stretch.top);
+            FormBorderImages images;
+            composeFormBorderImages(s, t, images, picture, kSkinRect, W, H, stretch);
+            FBitmap whole;
+            composeSkinImage(s, t, whole, picture, kSkinRect, W, H, DrawClient::No, stretch);
+            const Rect nc = t.client;
+            ASSERT_EQ(images.left.height(), nc.height());
+            ASSERT_EQ(images.right.height(), nc.height());
+            auto sameAs = [&](int ox, int oy) -> SourceMap {
+                return [&whole, ox, oy](int x, int y) -> std::optional<Point> {
+                    const Color c = whole.pixel(ox + x, oy + y);
+                    return Point{core::redOf(c), core::greenOf(c)};
+                };
+            };
+            using namespace std::placeholders;
+            expectPixels(images.top, stretch.top
+                                         ? sameAs(0, 0)
+                                         : SourceMap(std::bind(&TiledStripOracle::top, &tiled, _1, _2)));
+            expectPixels(images.bottom,
+                         stretch.bottom ? sameAs(0, nc.bottom)
+                                        : SourceMap(std::bind(&TiledStripOracle::bottom, &tiled, _1, _2)));
+            expectPixels(images.left, stretch.left
+                                          ? sameAs(0, nc.top)
+                                          : SourceMap(std::bind(&TiledStripOracle::left, &tiled, _1, _2)));
+            expectPixels(images.right, stretch.right
+                                           ? sameAs(nc.right, nc.top)
+                                           : SourceMap(std::bind(&TiledStripOracle::right, &tiled, _1, _2)));
+        }
     }
 }
 
-TEST(ComposeFormBorderImages, TiledMiddlesLineUpWithTheirCornerPieces) {
-    // The strips must hold exactly what the nine-piece composition puts in the same places.
-    const int W = kSkinW + 31, H = kSkinH + 13;
-    FBitmap picture = coordinateBitmap(40, 30);
-    const SkinFrame s = kFrame, t = targetFrame(kFrame, kSkinW, kSkinH, W, H);
-    for (BandStretch stretch :
-         {BandStretch{}, BandStretch{true, true, true, true}, BandStretch{true, false, false, true}}) {
-        FormBorderImages images;
-        composeFormBorderImages(s, t, images, picture, kSkinRect, W, H, stretch);
-        FBitmap whole;
-        composeSkinImage(s, t, whole, picture, kSkinRect, W, H, DrawClient::No, stretch);
-        const Rect nc = t.client;
-        ASSERT_EQ(images.left.height(), nc.height());
-        ASSERT_EQ(images.right.height(), nc.height());
-        auto sameAs = [&](int ox, int oy) {
-            return [&whole, ox, oy](int x, int y) -> std::optional<Point> {
-                const Color c = whole.pixel(ox + x, oy + y);
-                return Point{core::redOf(c), core::greenOf(c)};
-            };
-        };
-        expectPixels(images.top, sameAs(0, 0));
-        expectPixels(images.bottom, sameAs(0, nc.bottom));
-        expectPixels(images.left, sameAs(0, nc.top));
-        expectPixels(images.right, sameAs(nc.right, nc.top));
-    }
+TEST(ComposeFormBorderImages, BottomBandOfTheLauncherSkinRepeatsFromTheWindowsLeftEdge) {
+    // The launcher skin's bottom band: corner 12 wide, middle 162 wide (12..174). Right after the
+    // corner the strip shows middle column 12, not 0: the repeat is counted from x = 0.
+    const FBitmap picture = coordinateBitmap(184, 141);
+    const SkinFrame s{{16, 34}, {67, 34}, {12, 127}, {174, 128}, {8, 28, 179, 134}};
+    const int W = 300, H = 200;
+    const SkinFrame t = targetFrame(s, 184, 141, W, H);
+    FormBorderImages images;
+    composeFormBorderImages(s, t, images, picture, picture.bounds(), W, H, {false, true, false, false});
+    ASSERT_EQ(images.bottom.height(), 141 - 134);
+    const int row = 2, srcRow = 134 + row;
+    EXPECT_EQ(images.bottom.pixel(11, row), sourceColor(11, srcRow));               // fixed corner
+    EXPECT_EQ(images.bottom.pixel(12, row), sourceColor(12 + 12, srcRow));          // repeat from x = 0
+    EXPECT_EQ(images.bottom.pixel(161, row), sourceColor(12 + 161, srcRow));        // last of the first piece
+    EXPECT_EQ(images.bottom.pixel(162, row), sourceColor(12, srcRow));              // second piece starts
+    EXPECT_EQ(images.bottom.pixel(t.rightBottom.x, row), sourceColor(174, srcRow)); // fixed corner
 }
 
 TEST(ComposeFormBorderImages, NoTopBandLeavesTheTopStripEmptyAndTheSidesTaller) {

@@ -47,48 +47,43 @@ struct SyntheticSkin {
 
 } // namespace
 
-TEST(FramePreview, OwnSizeShowsThePictureInsideTheMaskAndMagentaOutside) {
+TEST(FramePreview, WindowHasTheStripsAroundATiledClientInsideTheMask) {
     SyntheticSkin s;
-    const FBitmap window = renderFramePreview(s.skin, 40, 30, FrameState::Active);
-    ASSERT_EQ(window.width(), 40);
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x) {
-            const bool inside =
-                s.mask.pixel(x, y) == core::clBlack || s.skin.metrics.maskRectArea.contains({x, y});
-            EXPECT_EQ(window.pixel(x, y), inside ? s.picture.pixel(x, y) : kMagenta) << x << "," << y;
-        }
-}
-
-TEST(FramePreview, LargerWindowHasTheStripsAroundATiledClient) {
-    SyntheticSkin s;
-    const int W = 97, H = 61;
-    const FBitmap window = renderFramePreview(s.skin, W, H, FrameState::Active);
-    const FrameGeometry g = computeFrameGeometry(s.skin.metrics, W, H);
-    FormBorderImages strips;
-    composeFormBorderImages(s.skin.metrics.frame(), g.frame(), strips, s.picture, s.picture.bounds(), W, H,
-                            s.skin.stretch);
-    const Rect c = g.clientRect, cl = s.skin.metrics.clientRect;
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            Color want;
-            if (y < c.top)
-                want = strips.top.pixel(x, y);
-            else if (y >= c.bottom)
-                want = strips.bottom.pixel(x, y - c.bottom);
-            else if (x < c.left)
-                want = strips.left.pixel(x, y - c.top);
-            else if (x >= c.right)
-                want = strips.right.pixel(x - c.right, y - c.top);
-            else
-                want = sourceColor(cl.left + (x - c.left) % cl.width(), cl.top + (y - c.top) % cl.height());
-            // The round corners stay at the window's corners; the notch repeats down the left edge.
-            const bool corner =
-                (x + y < 3) || (W - 1 - x + y < 3) || (x + H - 1 - y < 3) || (W - 1 - x + H - 1 - y < 3);
-            const bool notch = x == 0 && y >= 9 && y < 53 && (y - 9) % 13 == 6;
-            if (corner || notch)
-                want = kMagenta;
-            ASSERT_EQ(window.pixel(x, y), want) << x << "," << y;
-        }
+    for (auto [W, H] : {std::pair{40, 30}, {97, 61}}) {
+        const FBitmap window = renderFramePreview(s.skin, W, H, FrameState::Active);
+        const FrameGeometry g = computeFrameGeometry(s.skin.metrics, W, H);
+        FormBorderImages strips;
+        composeFormBorderImages(s.skin.metrics.frame(), g.frame(), strips, s.picture, s.picture.bounds(), W,
+                                H, s.skin.stretch);
+        const Rect c = g.clientRect, cl = s.skin.metrics.clientRect;
+        // The mask's left strip spans rows 3..H-3; its middle (mask rows 9..22) repeats from the strip's
+        // top between a fixed top piece of 6 rows and a fixed bottom piece of 5.
+        const int stripH = H - 6;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x) {
+                Color want;
+                if (y < c.top)
+                    want = strips.top.pixel(x, y);
+                else if (y >= c.bottom)
+                    want = strips.bottom.pixel(x, y - c.bottom);
+                else if (x < c.left)
+                    want = strips.left.pixel(x, y - c.top);
+                else if (x >= c.right)
+                    want = strips.right.pixel(x - c.right, y - c.top);
+                else
+                    want =
+                        sourceColor(cl.left + (x - c.left) % cl.width(), cl.top + (y - c.top) % cl.height());
+                // The round corners stay at the window's corners; the notch (mask row 15) repeats down the
+                // left edge where the strip's middle shows mask row 9 + (y - 3) % 13.
+                const bool corner =
+                    (x + y < 3) || (W - 1 - x + y < 3) || (x + H - 1 - y < 3) || (W - 1 - x + H - 1 - y < 3);
+                const int sy = y - 3;
+                const bool notch = x == 0 && sy >= 6 && sy < stripH - 5 && sy % 13 == 6;
+                if (corner || notch)
+                    want = kMagenta;
+                ASSERT_EQ(window.pixel(x, y), want) << W << "x" << H << " at " << x << "," << y;
+            }
+    }
 }
 
 TEST(FramePreview, InactiveFrameUsesTheInactivePictureOrTheSkinsEffect) {

@@ -155,29 +155,74 @@ TEST(SplitMaskBorders, WiderWindowRepeatsTheMiddleColumnsInLine) {
               }));
 }
 
-TEST(SplitMaskBorders, WindowOfTheMaskSizeGetsTheMasksShape) {
-    const FBitmap mask = notchedMask();
-    const SkinFrame t = targetFrame(kMaskFrame, mask.width(), mask.height(), mask.width(), mask.height());
-    const std::optional<Region> region = composeMaskRegion(kMaskFrame, t, mask, mask.width(), mask.height());
-    ASSERT_TRUE(region);
-    Region expected = maskRegion(mask);
-    expected.unite(Region(kMaskFrame.client));
-    EXPECT_EQ(*region, expected) << regionText(*region, 16, 9);
+namespace {
+
+// Where a strip pixel comes from along a band: fixed piece before `from`, fixed piece from `after`
+// past `to`, else the middle of d pieces from `start`, repeated from `origin`.
+int bandSource(int v, int from, int to, int start, int d, int after, int origin) {
+    if (v < from)
+        return v;
+    if (v >= to)
+        return after + (v - to);
+    return start + (v - origin) % d;
 }
 
-TEST(SplitMaskBorders, AnySizeMatchesTheMaskComposedAsAnImage) {
-    // The strips at their places must cut the same shape as the mask composed whole, every band tiled.
+// Whether window pixel (x, y) of a w x h window belongs to the window as the split mask says: the top
+// and bottom middles repeat from the target corner points, the side middles from the strip's top.
+bool expectedInside(const FBitmap& mask, const SkinFrame& s, const SkinFrame& t, int x, int y) {
+    const Rect m = s.client, nm = t.client;
+    if (nm.contains({x, y}))
+        return true;
+    auto black = [&](int mx, int my) { return mask.pixel(mx, my) == core::clBlack; };
+    if (y < nm.top)
+        return black(bandSource(x, t.leftTop.x, t.rightTop.x, s.leftTop.x, s.rightTop.x - s.leftTop.x,
+                                s.rightTop.x, t.leftTop.x),
+                     y);
+    if (y >= nm.bottom)
+        return black(bandSource(x, t.leftBottom.x, t.rightBottom.x, s.leftBottom.x,
+                                s.rightBottom.x - s.leftBottom.x, s.rightBottom.x, t.leftBottom.x),
+                     m.bottom + (y - nm.bottom));
+    const int sy = y - nm.top, h = nm.height();
+    auto sideRow = [&](int topY, int bottomY) {
+        if (sy < topY - m.top)
+            return m.top + sy;
+        return bandSource(sy, topY - m.top, h - (m.bottom - bottomY), topY, bottomY - topY, bottomY, 0);
+    };
+    if (x < nm.left)
+        return black(x, sideRow(s.leftTop.y, s.leftBottom.y));
+    return black(m.right + (x - nm.right), sideRow(s.rightTop.y, s.rightBottom.y));
+}
+
+} // namespace
+
+TEST(SplitMaskBorders, SideMiddlesRepeatFromTheStripTopAtEverySize) {
+    // At the mask's own size too: the left and right middles (2 rows from row 3) start their repeat at
+    // the strip's first row, so rows 3 and 4 of the window show mask rows 4 and 3.
     const FBitmap mask = notchedMask();
     for (auto [w, h] : {std::pair{16, 9}, {17, 9}, {16, 12}, {29, 23}, {40, 10}}) {
         const SkinFrame t = targetFrame(kMaskFrame, mask.width(), mask.height(), w, h);
-        FBitmap whole;
-        composeSkinImageTiled(kMaskFrame, t, whole, mask, mask.bounds(), w, h, DrawClient::No);
-        Region expected = maskRegion(whole);
-        expected.unite(Region(t.client));
         const std::optional<Region> region = composeMaskRegion(kMaskFrame, t, mask, w, h);
         ASSERT_TRUE(region);
-        EXPECT_EQ(*region, expected) << w << "x" << h << "\n" << regionText(*region, w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                ASSERT_EQ(region->contains({x, y}), expectedInside(mask, kMaskFrame, t, x, y))
+                    << w << "x" << h << " at " << x << "," << y << "\n"
+                    << regionText(*region, w, h);
     }
+    const SkinFrame own = targetFrame(kMaskFrame, 16, 9, 16, 9);
+    const std::optional<Region> region = composeMaskRegion(kMaskFrame, own, mask, 16, 9);
+    ASSERT_TRUE(region);
+    EXPECT_EQ(regionText(*region, 16, 9), lines({
+                                              "...##########...",
+                                              ".##############.",
+                                              ".##############.", // the notch lies in the mask area
+                                              "#.############.#", // mask row 4
+                                              "################", // mask row 3
+                                              "################",
+                                              "################",
+                                              ".##############.",
+                                              "...####.#####...",
+                                          }));
 }
 
 TEST(SplitMaskBorders, OneDirectionResizingLetsTheFixedPiecesCarryTheBand) {

@@ -2,10 +2,9 @@
 
 namespace skin {
 
-FramePreviewSkin framePreviewSkin(const SkinData& store) {
+FormFrameMetrics formFrameMetrics(const SkinData& store) {
     const SkinFormInfo& f = store.formInfo();
-    FramePreviewSkin s;
-    FormFrameMetrics& m = s.metrics;
+    FormFrameMetrics m;
     m.pictureWidth = store.mainPicture().width();
     m.pictureHeight = store.mainPicture().height();
     m.leftTopPoint = f.leftTopPoint;
@@ -22,6 +21,13 @@ FramePreviewSkin framePreviewSkin(const SkinData& store) {
     m.hitTestRightTopPoint = f.hitTestRightTopPoint;
     m.hitTestLeftBottomPoint = f.hitTestLeftBottomPoint;
     m.hitTestRightBottomPoint = f.hitTestRightBottomPoint;
+    return m;
+}
+
+FramePreviewSkin framePreviewSkin(const SkinData& store) {
+    const SkinFormInfo& f = store.formInfo();
+    FramePreviewSkin s;
+    s.metrics = formFrameMetrics(store);
     s.stretch = {f.leftStretch, f.topStretch, f.rightStretch, f.bottomStretch};
     s.picture = &store.mainPicture();
     s.inactivePicture = &store.inactiveMainPicture();

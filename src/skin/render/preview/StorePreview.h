@@ -6,6 +6,8 @@
 
 namespace skin {
 
+// [FORMINFO] with the main picture's size: the frame metrics every skinned window works from.
+FormFrameMetrics formFrameMetrics(const SkinData& store);
 FramePreviewSkin framePreviewSkin(const SkinData& store);
 
 } // namespace skin
