@@ -218,6 +218,9 @@ void WinControl::wndProc(Message& m) {
     case WM_SETCURSOR:
         handleSetCursor(m);
         return;
+    case WM_CONTEXTMENU:
+        contextMenu(m);
+        return;
     case WM_WINDOWPOSCHANGED:
         updateBoundsFromWindow();
         defaultHandler(m);
@@ -628,6 +631,25 @@ void WinControl::routeMouse(Message& m) {
     if (m_handle)
         SetCapture(m_handle);
     target->deliverMouseDown(button, shift, localX(target), localY(target), doubleClick);
+}
+
+void WinControl::contextMenu(Message& m) {
+    // The graphic child under the cursor first, then this control; a request that finds no menu
+    // goes on to the parent window (DefWindowProc does that), so a child without a menu of its own
+    // shows its parent's.
+    const core::Point p{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
+    Control* target = this;
+    if (!(p.x == -1 && p.y == -1) && m_handle) {
+        POINT cp{p.x, p.y};
+        ScreenToClient(m_handle, &cp);
+        if (Control* c = controlAtPos({cp.x, cp.y}); c && c->popupMenu())
+            target = c;
+    }
+    if (target->openContextMenu(p)) {
+        m.result = 0;
+        return;
+    }
+    defaultHandler(m);
 }
 
 void WinControl::handleSetCursor(Message& m) {
