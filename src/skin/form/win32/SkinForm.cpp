@@ -13,6 +13,7 @@
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinNotifier.h"
 #include "skin/form/win32/FormSkinObjects.h"
+#include "skin/popup/win32/SkinMenu.h"
 
 #include <windowsx.h>
 
@@ -71,6 +72,10 @@ SkinForm::SkinForm(core::Component* owner) : core::Component(owner) {
         close->onClick = [this](gui::MenuItem&) { closeWindow(); };
         m_trayMenu->items().add(close);
     }
+    m_menuEngine = std::make_unique<SkinMenu>(*m_form);
+    m_menuEngine->defaultSkinData = [this] { return m_menusSkinData ? m_menusSkinData : m_skinData; };
+    m_menuEngine->onMenuOpening = [this] { menuOpened(); };
+    syncMenuSettings();
     m_form->setBorderIcons(gui::BorderIcons());
     if (isDesigning())
         return;
@@ -82,6 +87,7 @@ SkinForm::SkinForm(core::Component* owner) : core::Component(owner) {
 
 SkinForm::~SkinForm() {
     beginDestroy();
+    m_menuEngine.reset();
     m_mouseTimer->setEnabled(false);
     m_morphTimer->setEnabled(false);
     m_animateTimer->setEnabled(false);
@@ -390,9 +396,9 @@ void SkinForm::closeMenusCheck(UINT msg) {
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
     case WM_PARENTNOTIFY:
-        // The system menu is the platform's own popup for now, modal while open: only the
-        // bookkeeping of an open menu is left to end here.
-        if (m_inMenu)
+        if (m_menuEngine->isVisible())
+            m_menuEngine->closeAll();
+        else if (m_inMenu)
             menuClosed();
         break;
     default:
@@ -463,6 +469,18 @@ void SkinForm::dispatch(gui::Message& m) {
     case WM_SYNCPAINT:
         if (m_rolledUp) {
             paintNow();
+            m.result = 0;
+            return;
+        }
+        break;
+    case msgSkinMenuClosed:
+        menuClosed();
+        break;
+    case WM_CONTEXTMENU:
+        // A right click on the frame has opened the skinned system menu already; the platform
+        // would show its own on top.
+        if (HWND(m.wParam) == window() && m.lParam != -1 &&
+            hitTest({GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)}) != HTCLIENT) {
             m.result = 0;
             return;
         }

@@ -1,3 +1,4 @@
+#include "core/Error.h"
 #include "gui/Form.h"
 #include "skin/form/win32/SkinForm.h"
 
