@@ -203,7 +203,6 @@ void WinControl::wndProc(Message& m) {
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
@@ -211,6 +210,16 @@ void WinControl::wndProc(Message& m) {
     case WM_MOUSELEAVE:
         routeMouse(m);
         return;
+    case WM_RBUTTONUP: {
+        // The platform makes the context-menu request out of the release; the handler may free
+        // this control, so only the window handle is used after it.
+        const HWND window = m_handle;
+        const Message copy = m;
+        routeMouse(m);
+        if (window && IsWindow(window))
+            DefWindowProcW(window, copy.msg, copy.wParam, copy.lParam);
+        return;
+    }
     case WM_CAPTURECHANGED:
         m_captureControl = nullptr;
         defaultHandler(m);
