@@ -9,8 +9,10 @@ namespace gui {
 namespace {
 
 std::map<UINT_PTR, Timer*>& timers() {
-    static std::map<UINT_PTR, Timer*> map;
-    return map;
+    // Never freed: timers of forms owned by the application object die during static destruction,
+    // possibly after a map of static storage made later than the application.
+    static auto* map = new std::map<UINT_PTR, Timer*>;
+    return *map;
 }
 
 UINT_PTR nextTimerId() {

@@ -17,8 +17,10 @@ namespace skin {
 namespace {
 
 std::vector<std::pair<const gui::CustomForm*, SkinMenu*>>& engines() {
-    static std::vector<std::pair<const gui::CustomForm*, SkinMenu*>> list;
-    return list;
+    // Never freed: forms owned by the application object die during static destruction, after a
+    // list of static storage would be gone.
+    static auto* list = new std::vector<std::pair<const gui::CustomForm*, SkinMenu*>>;
+    return *list;
 }
 
 void tell(gui::Control* control, unsigned msg) {
