@@ -132,6 +132,16 @@ void SkinForm::setSkinData(SkinData* store) {
         applySkin();
 }
 
+void SkinForm::setMainMenuBar(core::Component* bar) {
+    if (bar == m_mainMenuBar)
+        return;
+    if (m_mainMenuBar)
+        removeFreeNotification(m_mainMenuBar);
+    m_mainMenuBar = bar;
+    if (m_mainMenuBar)
+        freeNotification(m_mainMenuBar);
+}
+
 void SkinForm::setSystemMenu(gui::PopupMenu* menu) {
     if (m_systemMenu)
         removeFreeNotification(m_systemMenu);

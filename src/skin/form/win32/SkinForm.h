@@ -132,6 +132,9 @@ public:
     SkinData* skinData() const { return m_skinData; }
     void setSkinData(SkinData* store);
     SkinData* menusSkinData() const { return m_menusSkinData; }
+    // The skinned main-menu bar (not owned; a SkinMainMenuBar), or null.
+    core::Component* mainMenuBar() const { return m_mainMenuBar; }
+    void setMainMenuBar(core::Component* bar);
     int32_t minHeight() const { return m_minHeight; }
     void setMinHeight(int32_t v) { m_minHeight = v; }
     int32_t minWidth() const { return m_minWidth; }

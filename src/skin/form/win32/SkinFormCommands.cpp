@@ -10,6 +10,7 @@
 #include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/win32/FormSkinObjects.h"
+#include "skin/form/win32/SkinMainMenuBar.h"
 #include "skin/popup/win32/SkinMenu.h"
 #include "skin/render/win32/ScreenHelpers.h"
 
@@ -366,6 +367,17 @@ void SkinForm::sysCommand(gui::Message& m) {
         showSystemMenu(r.left, r.top);
         return;
     }
+    // Alt or F10: the main-menu bar's keyboard mode, on and off.
+    if (auto* bar = dynamic_cast<SkinMainMenuBar*>(m_mainMenuBar)) {
+        if (bar->isInMenuMode()) {
+            bar->leaveMenuMode();
+        } else {
+            if (m_menuEngine->isVisible())
+                m_menuEngine->closeAll();
+            bar->enterMenuMode();
+        }
+        return;
+    }
     if (m_inMenu)
         menuClosed();
 }
@@ -606,6 +618,8 @@ void SkinForm::menuOpened() {
 void SkinForm::menuClosed() {
     m_inMenu = false;
     m_menuEngine->setKeyFilter(false);
+    if (auto* bar = dynamic_cast<SkinMainMenuBar*>(m_mainMenuBar))
+        bar->leaveMenuMode();
     for (const std::unique_ptr<FormSkinObject>& o : m_objects)
         if (auto* b = dynamic_cast<SkinButtonObject*>(o.get()); b && b->menuItem && b->down) {
             b->setDown(false);
