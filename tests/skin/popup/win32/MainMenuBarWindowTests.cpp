@@ -1,9 +1,12 @@
 // The skinned main-menu bar with real input (xdotool on the display the program runs on).
 #include "WindowTestSupport.h"
+#include "core/Stream.h"
 #include "core/Utf8.h"
 #include "gui/Form.h"
 #include "gui/MainMenu.h"
 #include "gui/MenuItem.h"
+#include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/SkinData.h"
 #include "skin/form/win32/SkinForm.h"
 #include "skin/form/win32/SkinMainMenuBar.h"
 #include "skin/popup/win32/SkinMenu.h"
@@ -11,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -176,4 +180,33 @@ TEST_F(BarFixture, ItemsThatDoNotFitHideBehindTheMarkerAndComeBackWhenWider) {
     EXPECT_TRUE(bar->isItemShown(3));
     EXPECT_FALSE(bar->itemMenuItem(2).isEnabled());
     EXPECT_TRUE(bar->itemMenuItem(3).isEnabled());
+}
+
+TEST_F(BarFixture, SkinnedBarAndMenusTakeTheSkinsPictures) {
+    skin::CompressedStoredSkin package;
+    package.setPackageBytes(
+        core::readFileBytes(std::string(VELMORA_BINARY_DIR) + "/skins/velmora/velmora.package"));
+    skin::SkinData store;
+    store.setCompressedStoredSkin(&package);
+    skinForm->setSkinData(&store);
+    bar->setSkinData(&store);
+    pumpFor(200);
+    EXPECT_TRUE(bar->isSkinned());
+    EXPECT_EQ(bar->height(), 22); // the bar picture's height
+    mouseTo(itemCentre(0));
+    input("click 1");
+    ASSERT_TRUE(engine().isVisible());
+    skin::SkinPopupWindow& w = engine().window(0);
+    // Entries take the height of the skin's entry picture (24) inside the popup frame's items band.
+    EXPECT_EQ(w.entry(0).objectRect.height(), 24);
+    EXPECT_EQ(w.entry(0).objectRect.left, 7);
+    // For people: VELMORA_HOLD_MS keeps the open menu on the screen so that a picture can be taken.
+    if (const char* hold = std::getenv("VELMORA_HOLD_MS")) {
+        runXdotool("mousemove " + std::to_string(itemCentre(0).x) + " " +
+                   std::to_string(itemCentre(0).y + 40));
+        pumpFor(DWORD(std::atoi(hold)));
+    }
+    engine().closeAll();
+    skinForm->setSkinData(nullptr);
+    bar->setSkinData(nullptr);
 }

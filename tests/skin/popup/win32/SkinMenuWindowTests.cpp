@@ -3,6 +3,7 @@
 // user sees: which windows are open, where, and which entry is highlighted.
 #include "WindowTestSupport.h"
 #include "core/Utf8.h"
+#include "gui/Bitmap.h"
 #include "gui/Form.h"
 #include "gui/MenuItem.h"
 #include "gui/Panel.h"
@@ -279,4 +280,46 @@ TEST_F(MenuFixture, ManyEntriesScrollBetweenMarkers) {
     EXPECT_EQ(w.activeEntry(), w.entryCount() - 1);
     EXPECT_TRUE(w.entry(w.entryCount() - 1).visible);
     EXPECT_FALSE(w.entry(0).visible);
+}
+
+// Without a skin the active entry is framed in navy on the light fill; the others show the glyph
+// column in the button face colour and the window colour beside it.
+TEST_F(MenuFixture, PlainEntriesFrameTheActiveOneInNavy) {
+    ASSERT_NO_FATAL_FAILURE(openMenuAt(40, 30));
+    skin::SkinPopupWindow& w = engine().window(0);
+    const core::Rect r = w.screenRect();
+    gui::Bitmap bitmap(r.width(), r.height());
+    w.paint(bitmap.dc());
+    GdiFlush();
+    const core::FBitmap b = bitmap.toFBitmap();
+    const core::Rect active = w.entry(0).objectRect;
+    EXPECT_EQ(b.pixel(active.left, active.top), core::Color(8388608));
+    EXPECT_EQ(b.pixel(active.right - 1, active.bottom - 1), core::Color(8388608));
+    EXPECT_EQ(b.pixel(active.left + 1, active.top + 1), core::Color(13811126));
+    const core::Rect quit = w.entry(4).objectRect;
+    EXPECT_EQ(b.pixel(quit.left + 1, quit.top + 1), core::colorToRgb(core::clBtnFace));
+    EXPECT_EQ(b.pixel(quit.right - 2, quit.top + 1), core::colorToRgb(core::clWindow));
+    // The separator: one line in the shadow colour across its middle, right of the glyph column.
+    const core::Rect line = w.entry(1).objectRect;
+    EXPECT_EQ(b.pixel(line.left + 30, line.top + 2), core::colorToRgb(core::clBtnShadow));
+}
+
+// The hover animation of an entry: 0.2 per tick up to the active image, and back down.
+TEST(SkinMenuEntry, MorphMovesByAFifthPerTickAndStopsAtTheState) {
+    gui::MenuItem item;
+    skin::SkinMenuEntry e(item);
+    e.visible = true;
+    e.active = true;
+    int ticks = 0;
+    while (e.morphPending() && ticks < 10) {
+        e.morphStep();
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, 5);
+    EXPECT_DOUBLE_EQ(e.morphFactor, 1.0);
+    e.active = false;
+    e.morphStep();
+    EXPECT_NEAR(e.morphFactor, 0.8, 1e-9);
+    e.visible = false;
+    EXPECT_FALSE(e.morphPending()) << "entries out of view do not animate";
 }
