@@ -323,3 +323,26 @@ TEST(SkinMenuEntry, MorphMovesByAFifthPerTickAndStopsAtTheState) {
     e.visible = false;
     EXPECT_FALSE(e.morphPending()) << "entries out of view do not animate";
 }
+
+// The skinned form's system menu opens through the engine: a right click on the caption at the
+// cursor, Alt+Space at the window's top-left.
+TEST_F(MenuFixture, SystemMenuIsTheSkinnedOne) {
+    RECT wr;
+    GetWindowRect(form->handle(), &wr);
+    mouseTo((wr.left + wr.right) / 2 - 40, wr.top + 8);
+    click(3);
+    ASSERT_TRUE(pumpUntil([&] { return engine().isVisible(); }, 3000));
+    skin::SkinPopupWindow& w = engine().window(0);
+    EXPECT_EQ(w.screenRect().left, (wr.left + wr.right) / 2 - 40);
+    EXPECT_EQ(w.entry(w.entryCount() - 1).menuItem().name(), "SF_CLOSE");
+    EXPECT_TRUE(skinForm->isInMenu());
+    key("Escape", VK_ESCAPE);
+    EXPECT_FALSE(engine().isVisible());
+    EXPECT_FALSE(skinForm->isInMenu());
+
+    if (!xdotool("key alt+space"))
+        GTEST_SKIP() << "xdotool is not available";
+    ASSERT_TRUE(pumpUntil([&] { return engine().isVisible(); }, 3000));
+    EXPECT_EQ(engine().window(0).screenRect().left, wr.left);
+    EXPECT_EQ(engine().window(0).screenRect().top, wr.top);
+}
