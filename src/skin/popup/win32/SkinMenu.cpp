@@ -62,6 +62,21 @@ SkinMenu* SkinMenu::forForm(const gui::CustomForm* form) {
     return nullptr;
 }
 
+void SkinMenu::ControlWatch::watch(gui::Control* control) {
+    if (control)
+        freeNotification(control);
+}
+
+void SkinMenu::ControlWatch::notification(core::Component* component, core::Operation operation) {
+    core::Component::notification(component, operation);
+    if (operation != core::Operation::Remove)
+        return;
+    if (component == m_menu.m_popupControl)
+        m_menu.m_popupControl = nullptr;
+    if (component == m_menu.m_notifyControl)
+        m_menu.m_notifyControl = nullptr;
+}
+
 SkinMenu::HandlerScope::HandlerScope(SkinMenu& menu) : m_menu(&menu), m_alive(menu.m_alive) {
     ++menu.m_handlerDepth;
 }
@@ -99,6 +114,7 @@ void SkinMenu::open(gui::Control* popupControl, SkinData* skin, bool popupUp, gu
     if (!m_windows.empty())
         closeFrom(0);
     m_popupControl = popupControl;
+    m_watch.watch(popupControl);
     if (m_owner.hasHandle())
         getMonitorWorkArea(m_owner.handle(), true, m_workArea);
     else

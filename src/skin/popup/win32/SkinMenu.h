@@ -4,6 +4,7 @@
 // runs) and the keyboard, and tells the control that opened the cascade when it closed (1228) and
 // when a command chosen from it ran (1229). The popup windows never take activation, so keys reach the
 // engine through an application-wide message filter that the form turns on while a menu is open.
+#include "core/Component.h"
 #include "core/Geometry.h"
 #include "gui/Application.h"
 #include "gui/Font.h"
@@ -107,6 +108,19 @@ public:
     };
 
 private:
+    // Forgets the popup and notify controls when they are freed while remembered.
+    class ControlWatch final : public core::Component {
+    public:
+        explicit ControlWatch(SkinMenu& menu) : m_menu(menu) {}
+        void watch(gui::Control* control);
+
+    protected:
+        void notification(core::Component* component, core::Operation operation) override;
+
+    private:
+        SkinMenu& m_menu;
+    };
+
     bool filterMessage(MSG& msg) override;
     void open(gui::Control* popupControl, SkinData* skin, bool popupUp, gui::MenuItem& root,
               gui::MenuItem* second, const core::Rect& anchor, int startIndex);
@@ -132,6 +146,7 @@ private:
     gui::Control* m_popupControl = nullptr;
     gui::Control* m_notifyControl = nullptr;
     core::Rect m_workArea;
+    ControlWatch m_watch{*this};
     int m_handlerDepth = 0;
     bool m_formWantsKeys = false;
     std::shared_ptr<int> m_alive = std::make_shared<int>(0);

@@ -16,6 +16,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace testing_support;
@@ -103,7 +104,8 @@ struct MenuFixture : ::testing::Test {
     }
     void TearDown() override {
         engine().closeAll();
-        panel->removeHook(hook.get());
+        if (panel)
+            panel->removeHook(hook.get());
         form.reset();
         pumpFor(50);
     }
@@ -345,4 +347,14 @@ TEST_F(MenuFixture, SystemMenuIsTheSkinnedOne) {
     ASSERT_TRUE(pumpUntil([&] { return engine().isVisible(); }, 3000));
     EXPECT_EQ(engine().window(0).screenRect().left, wr.left);
     EXPECT_EQ(engine().window(0).screenRect().top, wr.top);
+}
+
+// A control freed while its menu is open is not told anything afterwards.
+TEST_F(MenuFixture, ControlFreedWhileItsMenuIsOpen) {
+    ASSERT_NO_FATAL_FAILURE(openMenuAt(40, 30));
+    panel->removeHook(hook.get());
+    delete std::exchange(panel, nullptr);
+    engine().closeAll();
+    EXPECT_FALSE(engine().isVisible());
+    EXPECT_TRUE(events.empty());
 }
