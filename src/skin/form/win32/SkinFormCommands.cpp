@@ -369,6 +369,14 @@ void SkinForm::sysCommand(gui::Message& m) {
     }
     // Alt or F10: the main-menu bar's keyboard mode, on and off.
     if (auto* bar = dynamic_cast<SkinMainMenuBar*>(m_mainMenuBar)) {
+        // Alt with a letter: the bar item of that accelerator opens.
+        if (m.lParam > ' ' && m.lParam < 0x80) {
+            if (m_menuEngine->isVisible())
+                m_menuEngine->closeAll();
+            const unsigned c = unsigned(m.lParam);
+            bar->takeAccelerator(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+            return;
+        }
         if (bar->isInMenuMode()) {
             bar->leaveMenuMode();
         } else {

@@ -130,6 +130,16 @@ TEST_F(BarFixture, AltThenArrowsWalkTheBarWithWrapAround) {
     EXPECT_FALSE(skinForm->isInMenu());
 }
 
+TEST_F(BarFixture, AltWithALetterOpensThatItem) {
+    input("key alt+v");
+    ASSERT_TRUE(engine().isVisible());
+    EXPECT_TRUE(bar->isItemDown(3));
+    EXPECT_EQ(&engine().window(0).entry(0).menuItem(), bar->itemMenuItem(3).item(0));
+    input("key Escape");
+    input("key Escape");
+    EXPECT_FALSE(bar->isInMenuMode());
+}
+
 TEST_F(BarFixture, OpenMenuFollowsTheMouseAlongTheBarAndCommandsCloseIt) {
     mouseTo(itemCentre(0));
     input("click 1");
