@@ -447,10 +447,10 @@ void SkinMainMenuBar::moveTo(int i) {
     repaint();
 }
 
-bool SkinMainMenuBar::nextItem() {
-    const int i = nextMenuBarItem(selectableItems(), activeItem());
+bool SkinMainMenuBar::walkTo(int i) {
     if (i < 0)
         return false;
+    // With a submenu open the walk takes it along.
     SkinMenu* e = engine();
     if (e && e->isVisible())
         openItem(i);
@@ -459,16 +459,12 @@ bool SkinMainMenuBar::nextItem() {
     return true;
 }
 
+bool SkinMainMenuBar::nextItem() {
+    return walkTo(nextMenuBarItem(selectableItems(), activeItem()));
+}
+
 bool SkinMainMenuBar::previousItem() {
-    const int i = previousMenuBarItem(selectableItems(), activeItem());
-    if (i < 0)
-        return false;
-    SkinMenu* e = engine();
-    if (e && e->isVisible())
-        openItem(i);
-    else
-        moveTo(i);
-    return true;
+    return walkTo(previousMenuBarItem(selectableItems(), activeItem()));
 }
 
 bool SkinMainMenuBar::pressItem() {

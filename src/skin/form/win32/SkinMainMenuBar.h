@@ -93,6 +93,7 @@ private:
     core::Rect itemsRect() const;
     void paintItems(core::FBitmap& bitmap);
     void moveTo(int i);
+    bool walkTo(int i);
     bool menuKey(unsigned key);
     std::vector<bool> selectableItems() const;
     void menuClosed();

@@ -436,23 +436,21 @@ void SkinPopupWindow::makeActive(int index, bool keyboard) {
 }
 
 void SkinPopupWindow::selectNext() {
-    const int start = m_list.visibleStart();
-    const int next = m_list.selectNext(m_active);
-    if (m_list.visibleStart() != start) {
-        syncEntryRects();
-        redrawMarkers();
-    }
-    makeActive(next, true);
+    selectBy(&PopupEntryList::selectNext);
 }
 
 void SkinPopupWindow::selectPrevious() {
+    selectBy(&PopupEntryList::selectPrevious);
+}
+
+void SkinPopupWindow::selectBy(int (PopupEntryList::*choose)(int)) {
     const int start = m_list.visibleStart();
-    const int previous = m_list.selectPrevious(m_active);
-    if (m_list.visibleStart() != start) {
+    const int chosen = (m_list.*choose)(m_active);
+    if (m_list.visibleStart() != start) { // the choice scrolled the window
         syncEntryRects();
         redrawMarkers();
     }
-    makeActive(previous, true);
+    makeActive(chosen, true);
 }
 
 // --- Window procedure ----------------------------------------------------------------------------

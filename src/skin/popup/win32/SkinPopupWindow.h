@@ -75,6 +75,7 @@ private:
     void paintEntryNow(int index);
     void paintMarkers(core::FBitmap& image);
     void redrawMarkers();
+    void selectBy(int (PopupEntryList::*choose)(int));
     void startScrolling(int code);
     void stopScrolling();
     void scrollTick();

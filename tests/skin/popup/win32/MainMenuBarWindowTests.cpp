@@ -1,4 +1,5 @@
 // The skinned main-menu bar with real input (xdotool on the display the program runs on).
+#include "RealInput.h"
 #include "WindowTestSupport.h"
 #include "core/Stream.h"
 #include "core/Utf8.h"
@@ -20,25 +21,13 @@
 #include <vector>
 
 using namespace testing_support;
+using menu_testing::xdotool;
 
 namespace {
 
-bool runXdotool(const std::string& args) {
-    std::wstring command = L"Z:\\usr\\bin\\xdotool " + core::utf8ToWide(args);
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return false;
-    WaitForSingleObject(pi.hProcess, 5000);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return true;
-}
-
 // Real input; the test is skipped where xdotool cannot reach the display.
 void input(const std::string& args) {
-    if (!runXdotool(args))
+    if (!xdotool(args))
         GTEST_SKIP() << "xdotool is not available";
     pumpFor(200);
 }
@@ -212,8 +201,7 @@ TEST_F(BarFixture, SkinnedBarAndMenusTakeTheSkinsPictures) {
     EXPECT_EQ(w.entry(0).objectRect.left, 7);
     // For people: VELMORA_HOLD_MS keeps the open menu on the screen so that a picture can be taken.
     if (const char* hold = std::getenv("VELMORA_HOLD_MS")) {
-        runXdotool("mousemove " + std::to_string(itemCentre(0).x) + " " +
-                   std::to_string(itemCentre(0).y + 40));
+        xdotool("mousemove " + std::to_string(itemCentre(0).x) + " " + std::to_string(itemCentre(0).y + 40));
         pumpFor(DWORD(std::atoi(hold)));
     }
     engine().closeAll();

@@ -1,6 +1,7 @@
 // The skinned menu engine with real input: the mouse and keyboard come from xdotool on the X display
 // the program runs on (SendInput when xdotool cannot be started), and the checks look at what the
 // user sees: which windows are open, where, and which entry is highlighted.
+#include "RealInput.h"
 #include "WindowTestSupport.h"
 #include "core/Utf8.h"
 #include "gui/Bitmap.h"
@@ -20,23 +21,10 @@
 #include <vector>
 
 using namespace testing_support;
+using menu_testing::xdotool;
 using skin::SkinMenu;
 
 namespace {
-
-// Runs xdotool with args and waits for it; false when it could not be started.
-bool xdotool(const std::string& args) {
-    std::wstring command = L"Z:\\usr\\bin\\xdotool " + core::utf8ToWide(args);
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return false;
-    WaitForSingleObject(pi.hProcess, 5000);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return true;
-}
 
 void mouseTo(int x, int y) {
     if (!xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y)))
