@@ -184,19 +184,27 @@ core::Rect SkinMainMenuBar::itemsRect() const {
     return {2, 2, width() - 2, height() - 2};
 }
 
-void SkinMainMenuBar::computeLayout() {
-    const bool skinnedItems = m_itemRecord && m_itemPicture && !m_itemRecord->skinRect.isEmpty() &&
-                              !m_itemRecord->textRect.isEmpty();
-    std::vector<int32_t> widths;
-    gui::OwnedDC dc = gui::OwnedDC::createCompatible();
-    gui::Canvas canvas(dc.get());
-    if (skinnedItems) {
+bool SkinMainMenuBar::hasSkinnedItems() const {
+    return m_itemRecord && m_itemPicture && !m_itemRecord->skinRect.isEmpty() &&
+           !m_itemRecord->textRect.isEmpty();
+}
+
+void SkinMainMenuBar::setItemFont(gui::Canvas& canvas) const {
+    if (hasSkinnedItems()) {
         canvas.font().setName(m_itemRecord->fontName);
         canvas.font().setHeight(m_itemRecord->fontHeight);
         canvas.font().setStyle(gui::FontStyles::fromBits(m_itemRecord->fontStyle.bits()));
     } else {
         canvas.font().assign(m_defItemFont);
     }
+}
+
+void SkinMainMenuBar::computeLayout() {
+    const bool skinnedItems = hasSkinnedItems();
+    std::vector<int32_t> widths;
+    gui::OwnedDC dc = gui::OwnedDC::createCompatible();
+    gui::Canvas canvas(dc.get());
+    setItemFont(canvas);
     for (const Item& it : m_items) {
         const int32_t caption = dc ? canvas.textWidth(gui::stripHotkey(it.item->caption())) : 0;
         widths.push_back(skinnedItems
@@ -228,8 +236,7 @@ void SkinMainMenuBar::paintSkinned(core::FBitmap& bitmap) {
 
 void SkinMainMenuBar::paintItems(core::FBitmap& bitmap) {
     computeLayout();
-    const bool skinnedItems = m_itemRecord && m_itemPicture && !m_itemRecord->skinRect.isEmpty() &&
-                              !m_itemRecord->textRect.isEmpty();
+    const bool skinnedItems = hasSkinnedItems();
     struct Caption {
         std::string text;
         core::Rect rect;
@@ -282,13 +289,7 @@ void SkinMainMenuBar::paintItems(core::FBitmap& bitmap) {
     if (!textCanvas.isValid())
         return;
     gui::Canvas& canvas = textCanvas.canvas();
-    if (skinnedItems) {
-        canvas.font().setName(m_itemRecord->fontName);
-        canvas.font().setHeight(m_itemRecord->fontHeight);
-        canvas.font().setStyle(gui::FontStyles::fromBits(m_itemRecord->fontStyle.bits()));
-    } else {
-        canvas.font().assign(m_defItemFont);
-    }
+    setItemFont(canvas);
     canvas.brush().setStyle(gui::BrushStyle::bsClear);
     for (Caption& c : captions) {
         canvas.font().setColor(c.color);

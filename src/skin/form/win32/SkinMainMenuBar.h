@@ -10,6 +10,7 @@
 #include <vector>
 
 namespace gui {
+class Canvas;
 class MainMenu;
 class MenuItem;
 } // namespace gui
@@ -90,6 +91,8 @@ private:
 
     SkinMenu* engine() const;
     void computeLayout();
+    bool hasSkinnedItems() const;
+    void setItemFont(gui::Canvas& canvas) const;
     core::Rect itemsRect() const;
     void paintItems(core::FBitmap& bitmap);
     void moveTo(int i);
