@@ -346,3 +346,20 @@ TEST_F(MenuFixture, ControlFreedWhileItsMenuIsOpen) {
     EXPECT_FALSE(engine().isVisible());
     EXPECT_TRUE(events.empty());
 }
+
+// Moving the form or activating another window closes the cascade too.
+TEST_F(MenuFixture, MoveOrDeactivationClosesTheCascade) {
+    ASSERT_NO_FATAL_FAILURE(openMenuAt(40, 30));
+    SetWindowPos(form->handle(), nullptr, 130, 110, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    pumpFor(100);
+    EXPECT_FALSE(engine().isVisible());
+
+    ASSERT_NO_FATAL_FAILURE(openMenuAt(40, 30));
+    gui::Form other;
+    other.setBounds(600, 400, 200, 150);
+    other.show();
+    SetForegroundWindow(other.handle());
+    pumpFor(200);
+    EXPECT_FALSE(engine().isVisible());
+    EXPECT_FALSE(skinForm->isInMenu());
+}
