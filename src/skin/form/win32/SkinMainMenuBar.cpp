@@ -1,5 +1,7 @@
 #include "skin/form/win32/SkinMainMenuBar.h"
 
+#include "core/Error.h"
+#include "core/Property.h"
 #include "gui/Canvas.h"
 #include "gui/Handles.h"
 #include "gui/MainMenu.h"
@@ -96,6 +98,47 @@ void SkinMainMenuBar::setDefaultHeight(int32_t v) {
     m_defaultHeight = v;
     if (v > 0 && !isSkinned())
         setHeight(v);
+}
+
+bool SkinMainMenuBar::setProperty(const std::string& name, core::PropertyReader& value) {
+    if (name == "MainMenu") {
+        value.resolveReference([this](core::Component* c) {
+            auto* menu = dynamic_cast<gui::MainMenu*>(c);
+            if (c && !menu)
+                throw core::Error("Invalid property value");
+            setMainMenu(menu);
+        });
+    } else if (name == "SkinForm") {
+        value.resolveReference([this](core::Component* c) {
+            auto* form = dynamic_cast<SkinForm*>(c);
+            if (c && !form)
+                throw core::Error("Invalid property value");
+            setSkinForm(form);
+        });
+    } else if (name == "ScrollMenu") {
+        setScrollMenu(value.asBool());
+    } else if (name == "PopupToUp") {
+        setPopupToUp(value.asBool());
+    } else if (name == "DefaultHeight") {
+        setDefaultHeight(value.asInt());
+    } else {
+        return SkinControl::setProperty(name, value);
+    }
+    return true;
+}
+
+void SkinMainMenuBar::writeProperties(core::PropertyWriter& out) const {
+    SkinControl::writeProperties(out);
+    if (!m_scrollMenu)
+        out.writeBool("ScrollMenu", false);
+    if (m_popupToUp)
+        out.writeBool("PopupToUp", true);
+    if (m_defaultHeight != 22)
+        out.writeInt("DefaultHeight", m_defaultHeight);
+    if (m_skinForm)
+        out.writeReference("SkinForm", m_skinForm);
+    if (m_mainMenu)
+        out.writeReference("MainMenu", m_mainMenu);
 }
 
 SkinMenu* SkinMainMenuBar::engine() const {

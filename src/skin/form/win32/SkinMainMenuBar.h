@@ -42,6 +42,10 @@ public:
     int32_t defaultHeight() const { return m_defaultHeight; }
     void setDefaultHeight(int32_t v);
 
+    // Layout properties: MainMenu, SkinForm (references), ScrollMenu, PopupToUp, DefaultHeight.
+    bool setProperty(const std::string& name, core::PropertyReader& value) override;
+    void writeProperties(core::PropertyWriter& out) const override;
+
     // One item per visible top-level item of the menu.
     void buildItems();
     int itemCount() const { return int(m_items.size()); }

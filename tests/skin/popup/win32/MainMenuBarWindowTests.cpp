@@ -4,11 +4,14 @@
 #include "core/Stream.h"
 #include "core/Utf8.h"
 #include "gui/Form.h"
+#include "gui/GraphicsClasses.h"
 #include "gui/MainMenu.h"
 #include "gui/MenuItem.h"
+#include "layout/LayoutReader.h"
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/win32/SkinForm.h"
+#include "skin/form/win32/SkinFormClasses.h"
 #include "skin/form/win32/SkinMainMenuBar.h"
 #include "skin/popup/win32/SkinMenu.h"
 #include "skin/popup/win32/SkinPopupWindow.h"
@@ -207,4 +210,34 @@ TEST_F(BarFixture, SkinnedBarAndMenusTakeTheSkinsPictures) {
     engine().closeAll();
     skinForm->setSkinData(nullptr);
     bar->setSkinData(nullptr);
+}
+
+// A layout places the bar, its menu and its skinned form by name.
+TEST(SkinMainMenuBarLayout, LayoutWiresTheBarToItsMenuAndForm) {
+    gui::registerGraphicsClasses();
+    skin::registerSkinFormClasses();
+    gui::Form form;
+    layout::readLayout(form,
+                       "object Form1: TForm\n"
+                       "  object SkinForm1: TSkinForm\n"
+                       "  end\n"
+                       "  object MainMenu1: TMainMenu\n"
+                       "    object File1: TMenuItem\n"
+                       "      Caption = '&File'\n"
+                       "    end\n"
+                       "  end\n"
+                       "  object Bar1: TSkinMainMenuBar\n"
+                       "    SkinForm = SkinForm1\n"
+                       "    MainMenu = MainMenu1\n"
+                       "    PopupToUp = True\n"
+                       "  end\n"
+                       "end\n",
+                       "Unit1");
+    auto* bar = dynamic_cast<skin::SkinMainMenuBar*>(form.findComponent("Bar1"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->itemCount(), 1);
+    EXPECT_TRUE(bar->popupToUp());
+    auto* skinForm = dynamic_cast<skin::SkinForm*>(form.findComponent("SkinForm1"));
+    ASSERT_NE(skinForm, nullptr);
+    EXPECT_EQ(skinForm->mainMenuBar(), bar);
 }
