@@ -95,8 +95,35 @@ void Application::handleMessage() {
     processMessage(msg);
 }
 
+MessageFilter::~MessageFilter() {
+    application().removeMessageFilter(this);
+}
+
+void Application::addMessageFilter(MessageFilter* filter) {
+    removeMessageFilter(filter);
+    m_filters.insert(m_filters.begin(), filter);
+}
+
+void Application::removeMessageFilter(MessageFilter* filter) {
+    m_filters.erase(std::remove(m_filters.begin(), m_filters.end(), filter), m_filters.end());
+}
+
+bool Application::hasMessageFilter(const MessageFilter* filter) const {
+    return std::find(m_filters.begin(), m_filters.end(), filter) != m_filters.end();
+}
+
 void Application::processMessage(MSG& msg) {
     bool consumed = false;
+    // A filter may remove itself or others: walk a copy, skipping the ones gone meanwhile.
+    const std::vector<MessageFilter*> filters = m_filters;
+    for (MessageFilter* f : filters) {
+        if (consumed)
+            break;
+        if (hasMessageFilter(f))
+            guardedCall([&] { consumed = f->filterMessage(msg); });
+    }
+    if (consumed)
+        return;
     guardedCall([&] { consumed = isShortCut(msg); });
     if (consumed)
         return;

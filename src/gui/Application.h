@@ -17,6 +17,19 @@ namespace gui {
 
 class CustomForm;
 
+// Sees every message the application's loop takes, before shortcuts and dispatch. Windows that never
+// take the focus (skinned popup menus) get their keys this way. Install with
+// Application::addMessageFilter; a filter removes itself when destroyed.
+class MessageFilter {
+public:
+    MessageFilter() = default;
+    virtual ~MessageFilter();
+    MessageFilter(const MessageFilter&) = delete;
+    MessageFilter& operator=(const MessageFilter&) = delete;
+    // True consumes the message: it is neither translated nor dispatched.
+    virtual bool filterMessage(MSG& msg) = 0;
+};
+
 class Application : public core::Component {
 public:
     Application();
@@ -78,6 +91,11 @@ public:
     // in list order. Windows that do not exist yet are made.
     void sendToForms(UINT msg, WPARAM wParam, LPARAM lParam, CustomForm* first = nullptr);
 
+    // Message filters, newest first; adding one that is installed moves it to the front.
+    void addMessageFilter(MessageFilter* filter);
+    void removeMessageFilter(MessageFilter* filter);
+    bool hasMessageFilter(const MessageFilter* filter) const;
+
     // Gives the form with keyboard focus the chance to take a key as a shortcut before dispatch.
     bool isShortCut(const MSG& msg);
 
@@ -89,6 +107,7 @@ private:
     void processMessage(MSG& msg);
 
     std::vector<CustomForm*> m_forms;
+    std::vector<MessageFilter*> m_filters;
     CustomForm* m_mainForm = nullptr;
     bool m_initialized = false;
     bool m_terminated = false;

@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "gui/Form.h"
+#include "gui/PopupMenu.h"
 #include "gui/WinControl.h"
 
 #include <algorithm>
@@ -416,7 +417,42 @@ std::vector<std::string> anchorSet(Anchors anchors) {
 
 } // namespace
 
+void Control::setPopupMenu(PopupMenu* menu) {
+    if (menu == m_popupMenu)
+        return;
+    if (m_popupMenu)
+        removeFreeNotification(m_popupMenu);
+    m_popupMenu = menu;
+    if (m_popupMenu)
+        freeNotification(m_popupMenu);
+}
+
+void Control::notification(core::Component* component, core::Operation operation) {
+    core::Component::notification(component, operation);
+    if (operation == core::Operation::Remove && component == m_popupMenu)
+        m_popupMenu = nullptr;
+}
+
+bool Control::openContextMenu(core::Point p) {
+    if (!m_popupMenu || !m_popupMenu->isAutoPopup())
+        return false;
+    if (p.x == -1 && p.y == -1)
+        p = clientOrigin();
+    m_popupMenu->setPopupComponent(this);
+    m_popupMenu->popup(p.x, p.y);
+    return true;
+}
+
 bool Control::setProperty(const std::string& name, core::PropertyReader& value) {
+    if (name == "PopupMenu") {
+        value.resolveReference([this](core::Component* c) {
+            auto* menu = dynamic_cast<PopupMenu*>(c);
+            if (c && !menu)
+                throw core::Error("Invalid property value");
+            setPopupMenu(menu);
+        });
+        return true;
+    }
     if (name == "Left")
         setLeft(value.asInt());
     else if (name == "Top")
@@ -478,6 +514,8 @@ void Control::writeEventHandlers(core::PropertyWriter& out) const {
 
 void Control::writeProperties(core::PropertyWriter& out) const {
     core::Component::writeProperties(out);
+    if (m_popupMenu)
+        out.writeReference("PopupMenu", m_popupMenu);
     out.writeInt("Left", m_left);
     out.writeInt("Top", m_top);
     out.writeInt("Width", m_width);

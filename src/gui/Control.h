@@ -20,6 +20,7 @@
 
 namespace gui {
 
+class PopupMenu;
 class WinControl;
 class CustomForm;
 
@@ -175,6 +176,14 @@ public:
     void deliverMouseLeave();
     bool isMouseInside() const { return m_mouseInside; }
 
+    // The menu a right click (WM_CONTEXTMENU) opens when its AutoPopup is on; not owned, cleared when
+    // the menu goes away. The menu's popup component is set to this control before it shows.
+    PopupMenu* popupMenu() const { return m_popupMenu; }
+    void setPopupMenu(PopupMenu* menu);
+    // Opens popupMenu for a context-menu request at screen point p ((-1, -1): from the keyboard, at
+    // the control's top-left); false when there is no menu to open.
+    bool openContextMenu(core::Point p);
+
     // Calls click() as a user click would.
     void performClick() { click(); }
 
@@ -199,6 +208,8 @@ protected:
     virtual void mouseMove(ShiftState shift, int x, int y);
     virtual void mouseEnter();
     virtual void mouseLeave();
+
+    void notification(core::Component* component, core::Operation operation) override;
 
     // A message performed on a graphic control; the base answers 0.
     virtual void controlMessage(Message& m);
@@ -241,6 +252,7 @@ private:
     void fontObjectChanged();
 
     WinControl* m_parent = nullptr;
+    PopupMenu* m_popupMenu = nullptr;
     int32_t m_left = 0;
     int32_t m_top = 0;
     int32_t m_width = 0;

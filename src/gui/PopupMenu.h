@@ -15,9 +15,14 @@ public:
     ~PopupMenu() override;
     const char* className() const override { return "TPopupMenu"; }
 
-    // Runs onPopup, shows the menu at (x, y) in screen coordinates and waits until it closes; the
-    // chosen item's click runs before this returns.
+    // Runs onPopup and shows the menu at (x, y) in screen coordinates. Whether it returns before
+    // or after the menu closed depends on the kind of menu (see waitsUntilClosed): callers must do
+    // the work of a choice in the item's onClick, never after popup() returns.
     virtual void popup(int32_t x, int32_t y);
+    // The platform's menu waits until it closes and runs the chosen item's click before popup()
+    // returns. Menus that show through windows of their own (skinned ones) return at once and run
+    // the click later from the message loop, after their windows closed.
+    virtual bool waitsUntilClosed() const { return true; }
 
     PopupAlignment alignment() const { return m_alignment; }
     void setAlignment(PopupAlignment alignment) { m_alignment = alignment; }

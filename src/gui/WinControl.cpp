@@ -203,7 +203,6 @@ void WinControl::wndProc(Message& m) {
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
@@ -211,12 +210,25 @@ void WinControl::wndProc(Message& m) {
     case WM_MOUSELEAVE:
         routeMouse(m);
         return;
+    case WM_RBUTTONUP: {
+        // The platform makes the context-menu request out of the release; the handler may free
+        // this control, so only the window handle is used after it.
+        const HWND window = m_handle;
+        const Message copy = m;
+        routeMouse(m);
+        if (window && IsWindow(window))
+            DefWindowProcW(window, copy.msg, copy.wParam, copy.lParam);
+        return;
+    }
     case WM_CAPTURECHANGED:
         m_captureControl = nullptr;
         defaultHandler(m);
         return;
     case WM_SETCURSOR:
         handleSetCursor(m);
+        return;
+    case WM_CONTEXTMENU:
+        contextMenu(m);
         return;
     case WM_WINDOWPOSCHANGED:
         updateBoundsFromWindow();
@@ -636,6 +648,25 @@ void WinControl::routeMouse(Message& m) {
     if (m_handle)
         SetCapture(m_handle);
     target->deliverMouseDown(button, shift, localX(target), localY(target), doubleClick);
+}
+
+void WinControl::contextMenu(Message& m) {
+    // The graphic child under the cursor first, then this control; a request that finds no menu
+    // goes on to the parent window (DefWindowProc does that), so a child without a menu of its own
+    // shows its parent's.
+    const core::Point p{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
+    Control* target = this;
+    if (!(p.x == -1 && p.y == -1) && m_handle) {
+        POINT cp{p.x, p.y};
+        ScreenToClient(m_handle, &cp);
+        if (Control* c = controlAtPos({cp.x, cp.y}); c && c->popupMenu())
+            target = c;
+    }
+    if (target->openContextMenu(p)) {
+        m.result = 0;
+        return;
+    }
+    defaultHandler(m);
 }
 
 void WinControl::handleSetCursor(Message& m) {

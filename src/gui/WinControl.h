@@ -116,6 +116,8 @@ protected:
     virtual void wndProc(Message& m);
     // Passes m to the platform's default handling.
     void defaultHandler(Message& m);
+    // WM_CONTEXTMENU: opens the popup menu of the control under the point, or passes the request on.
+    void contextMenu(Message& m);
 
     virtual void createParams(CreateParams& params);
     // Makes the window; overrides may do more before or after.

@@ -13,6 +13,7 @@
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinNotifier.h"
 #include "skin/form/win32/FormSkinObjects.h"
+#include "skin/popup/win32/SkinMenu.h"
 
 #include <windowsx.h>
 
@@ -72,6 +73,10 @@ SkinForm::SkinForm(core::Component* owner) : core::Component(owner) {
         close->onClick = [this](gui::MenuItem&) { closeWindow(); };
         m_trayMenu->items().add(close);
     }
+    m_menuEngine = std::make_unique<SkinMenu>(*m_form);
+    m_menuEngine->defaultSkinData = [this] { return m_menusSkinData ? m_menusSkinData : m_skinData; };
+    m_menuEngine->onMenuOpening = [this] { menuOpened(); };
+    syncMenuSettings();
     m_form->setBorderIcons(gui::BorderIcons());
     if (isDesigning())
         return;
@@ -83,6 +88,7 @@ SkinForm::SkinForm(core::Component* owner) : core::Component(owner) {
 
 SkinForm::~SkinForm() {
     beginDestroy();
+    m_menuEngine.reset();
     m_mouseTimer->setEnabled(false);
     m_morphTimer->setEnabled(false);
     m_animateTimer->setEnabled(false);
@@ -125,6 +131,16 @@ void SkinForm::setSkinData(SkinData* store) {
         freeNotification(store);
     if (!isDesigning())
         applySkin();
+}
+
+void SkinForm::setMainMenuBar(core::Component* bar) {
+    if (bar == m_mainMenuBar)
+        return;
+    if (m_mainMenuBar)
+        removeFreeNotification(m_mainMenuBar);
+    m_mainMenuBar = bar;
+    if (m_mainMenuBar)
+        freeNotification(m_mainMenuBar);
 }
 
 void SkinForm::setSystemMenu(gui::PopupMenu* menu) {
@@ -400,9 +416,9 @@ void SkinForm::closeMenusCheck(UINT msg) {
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
     case WM_PARENTNOTIFY:
-        // The system menu is the platform's own popup for now, modal while open: only the
-        // bookkeeping of an open menu is left to end here.
-        if (m_inMenu)
+        if (m_menuEngine->isVisible())
+            m_menuEngine->closeAll();
+        else if (m_inMenu)
             menuClosed();
         break;
     default:
@@ -474,6 +490,18 @@ void SkinForm::dispatch(gui::Message& m) {
     case WM_SYNCPAINT:
         if (m_rolledUp) {
             paintNow();
+            m.result = 0;
+            return;
+        }
+        break;
+    case msgSkinMenuClosed:
+        menuClosed();
+        break;
+    case WM_CONTEXTMENU:
+        // A right click on the frame has opened the skinned system menu already; the platform
+        // would show its own on top.
+        if (HWND(m.wParam) == window() && m.lParam != -1 &&
+            hitTest({GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)}) != HTCLIENT) {
             m.result = 0;
             return;
         }

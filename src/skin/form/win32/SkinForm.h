@@ -36,6 +36,7 @@ namespace skin {
 class FormSkinObject;
 class SkinButtonObject;
 class SkinData;
+class SkinMenu;
 
 enum class SkinBorderIcon : uint8_t { biSystemMenu, biMinimize, biMaximize, biRollUp, biMinimizeToTray };
 
@@ -131,6 +132,9 @@ public:
     SkinData* skinData() const { return m_skinData; }
     void setSkinData(SkinData* store);
     SkinData* menusSkinData() const { return m_menusSkinData; }
+    // The skinned main-menu bar (not owned; a SkinMainMenuBar), or null.
+    core::Component* mainMenuBar() const { return m_mainMenuBar; }
+    void setMainMenuBar(core::Component* bar);
     int32_t minHeight() const { return m_minHeight; }
     void setMinHeight(int32_t v) { m_minHeight = v; }
     int32_t minWidth() const { return m_minWidth; }
@@ -198,8 +202,12 @@ public:
     // with AlwaysMinimizeToTray) or restore; toggle roll-up; minimise to the tray. The system-menu
     // and default commands do nothing here.
     void executeCommand(WindowCommand command);
-    // Builds the system menu's items and shows it at (x, y) on the screen; returns when it closes.
+    // Builds the system menu's items and shows it at (x, y) on the screen through the skinned menu
+    // engine; returns at once, the chosen command runs after the menu closed.
     void showSystemMenu(int32_t x, int32_t y);
+    // The skinned menu engine of the form: every menu the form shows goes through it.
+    SkinMenu& menuEngine() const { return *m_menuEngine; }
+    bool isInMenu() const { return m_inMenu; }
     // The items of the system menu, built afresh.
     gui::MenuItem& buildSystemMenu();
     // One morph timer tick (also used by tests in place of the timer).
@@ -380,6 +388,8 @@ private:
     std::unique_ptr<gui::PopupMenu> m_builtInSystemMenu;
     std::unique_ptr<gui::PopupMenu> m_trayMenu;
     gui::IconHandle m_smallIcon; // a copy at the small-icon size, made on first use
+    std::unique_ptr<SkinMenu> m_menuEngine;
+    void syncMenuSettings();
 };
 
 } // namespace skin

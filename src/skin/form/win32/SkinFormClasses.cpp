@@ -1,7 +1,10 @@
 #include "skin/form/win32/SkinFormClasses.h"
 
+#include "gui/WinControl.h"
 #include "layout/ClassRegistry.h"
 #include "skin/form/win32/SkinForm.h"
+#include "skin/form/win32/SkinMainMenuBar.h"
+#include "skin/popup/win32/SkinPopupMenu.h"
 
 namespace skin {
 
@@ -9,6 +12,17 @@ void registerSkinFormClasses() {
     layout::ClassRegistry::global().add(
         "TSkinForm",
         [](core::Component* owner, core::Component*) -> core::Component* { return new SkinForm(owner); });
+    layout::ClassRegistry::global().add("TSkinPopupMenu",
+                                        [](core::Component* owner, core::Component*) -> core::Component* {
+                                            return new SkinPopupMenu(owner);
+                                        });
+    layout::ClassRegistry::global().add(
+        "TSkinMainMenuBar", [](core::Component* owner, core::Component* parent) -> core::Component* {
+            auto* bar = new SkinMainMenuBar(owner);
+            if (auto* window = dynamic_cast<gui::WinControl*>(parent))
+                bar->setParent(window);
+            return bar;
+        });
 }
 
 } // namespace skin

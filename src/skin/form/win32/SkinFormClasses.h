@@ -1,5 +1,5 @@
 #pragma once
-// Registers the skinned form's layout class ("TSkinForm").
+// Registers the skinned form's layout classes ("TSkinForm", "TSkinPopupMenu", "TSkinMainMenuBar").
 
 namespace skin {
 

@@ -10,6 +10,8 @@
 #include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/win32/FormSkinObjects.h"
+#include "skin/form/win32/SkinMainMenuBar.h"
+#include "skin/popup/win32/SkinMenu.h"
 #include "skin/render/win32/ScreenHelpers.h"
 
 #include <windowsx.h>
@@ -365,6 +367,25 @@ void SkinForm::sysCommand(gui::Message& m) {
         showSystemMenu(r.left, r.top);
         return;
     }
+    // Alt or F10: the main-menu bar's keyboard mode, on and off.
+    if (auto* bar = dynamic_cast<SkinMainMenuBar*>(m_mainMenuBar)) {
+        // Alt with a letter: the bar item of that accelerator opens.
+        if (m.lParam > ' ' && m.lParam < 0x80) {
+            if (m_menuEngine->isVisible())
+                m_menuEngine->closeAll();
+            const unsigned c = unsigned(m.lParam);
+            bar->takeAccelerator(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+            return;
+        }
+        if (bar->isInMenuMode()) {
+            bar->leaveMenuMode();
+        } else {
+            if (m_menuEngine->isVisible())
+                m_menuEngine->closeAll();
+            bar->enterMenuMode();
+        }
+        return;
+    }
     if (m_inMenu)
         menuClosed();
 }
@@ -590,14 +611,12 @@ gui::MenuItem& SkinForm::buildSystemMenu() {
 }
 
 void SkinForm::showSystemMenu(int32_t x, int32_t y) {
-    buildSystemMenu();
+    gui::MenuItem& items = buildSystemMenu();
     menuOpened();
-    gui::PopupMenu& menu = m_systemMenu ? *m_systemMenu : *m_builtInSystemMenu;
-    // NOTE: the platform's popup stands in for the skinned menu engine until that exists; it shows
-    // the same items and runs the chosen one before it returns.
-    menu.popup(x, y);
-    if (m_inMenu)
-        menuClosed();
+    m_menuEngine->popup(nullptr, m_menusSkinData ? m_menusSkinData : m_skinData, false, items, {x, y, x, y},
+                        0);
+    if (!m_menuEngine->isVisible() && m_inMenu)
+        menuClosed(); // nothing to show
 }
 
 void SkinForm::showObjectMenu(SkinButtonObject& button) {
@@ -606,13 +625,26 @@ void SkinForm::showObjectMenu(SkinButtonObject& button) {
     const core::Rect r = windowBounds();
     const core::Rect at = button.objectRect.translated(r.left, r.top);
     menuOpened();
-    gui::PopupMenu& menu = m_systemMenu ? *m_systemMenu : *m_builtInSystemMenu;
-    menu.popup(at.left, button.popupUp ? at.top : at.bottom);
-    if (m_inMenu)
+    m_menuEngine->popup(nullptr, m_menusSkinData ? m_menusSkinData : m_skinData, button.popupUp,
+                        *button.menuItem, at, 0);
+    if (!m_menuEngine->isVisible() && m_inMenu)
         menuClosed();
 }
 
+void SkinForm::syncMenuSettings() {
+    SkinMenu& e = *m_menuEngine;
+    e.maxMenuItemsInWindow = m_maxMenuItemsInWindow;
+    e.alphaBlend = m_menusAlphaBlend;
+    e.alphaBlendAnimation = m_menusAlphaBlendAnimation;
+    e.alphaBlendValue = m_menusAlphaBlendValue;
+    e.useSkinFont = m_useSkinFontInMenu;
+    e.defaultItemHeight = m_defMenuItemHeight;
+    e.defaultItemFont().assign(m_defMenuItemFont);
+}
+
 void SkinForm::menuOpened() {
+    syncMenuSettings();
+    m_menuEngine->setKeyFilter(true);
     if (m_inMenu)
         return;
     m_inMenu = true;
@@ -622,6 +654,9 @@ void SkinForm::menuOpened() {
 
 void SkinForm::menuClosed() {
     m_inMenu = false;
+    m_menuEngine->setKeyFilter(false);
+    if (auto* bar = dynamic_cast<SkinMainMenuBar*>(m_mainMenuBar))
+        bar->leaveMenuMode();
     for (const std::unique_ptr<FormSkinObject>& o : m_objects)
         if (auto* b = dynamic_cast<SkinButtonObject*>(o.get()); b && b->menuItem && b->down) {
             b->setDown(false);

@@ -3,8 +3,10 @@
 #include "SkinFormTestSupport.h"
 
 #include "core/Error.h"
+#include "gui/Form.h"
 #include "gui/Handles.h"
 #include "skin/form/FormLayout.h"
+#include "skin/form/win32/SkinForm.h"
 #include "skin/render/FramePreview.h"
 #include "skin/render/MaskRegion.h"
 #include "skin/render/win32/RegionHandle.h"

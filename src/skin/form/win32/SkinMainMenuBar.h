@@ -1,0 +1,125 @@
+#pragma once
+// The skinned main-menu bar: the top-level items of a main menu as a bar of skinned items under the
+// caption of a skinned window. Their submenus open through the form's skinned menu engine and follow
+// the mouse along the bar; items that do not fit hide behind a marker whose click lists them; Alt or
+// F10 puts the bar into menu mode, where the arrows walk it with wrap-around.
+#include "gui/Font.h"
+#include "skin/controls/SkinControl.h"
+#include "skin/popup/MenuBarLayout.h"
+
+#include <vector>
+
+namespace gui {
+class Canvas;
+class MainMenu;
+class MenuItem;
+} // namespace gui
+
+namespace skin {
+
+class DataSkinMainMenuBar;
+class DataSkinMainMenuItem;
+class SkinForm;
+class SkinMenu;
+
+class SkinMainMenuBar : public SkinControl {
+public:
+    explicit SkinMainMenuBar(core::Component* owner = nullptr);
+    ~SkinMainMenuBar() override;
+    const char* className() const override { return "TSkinMainMenuBar"; }
+
+    // The menu shown (not owned); setting it rebuilds the items.
+    gui::MainMenu* mainMenu() const { return m_mainMenu; }
+    void setMainMenu(gui::MainMenu* menu);
+    // The skinned form whose menu engine shows the submenus (not owned); it learns of the bar too.
+    SkinForm* skinForm() const { return m_skinForm; }
+    void setSkinForm(SkinForm* form);
+    bool scrollMenu() const { return m_scrollMenu; }
+    void setScrollMenu(bool v);
+    bool popupToUp() const { return m_popupToUp; }
+    void setPopupToUp(bool v) { m_popupToUp = v; }
+    gui::Font& defItemFont() { return m_defItemFont; }
+    int32_t defaultHeight() const { return m_defaultHeight; }
+    void setDefaultHeight(int32_t v);
+
+    // Layout properties: MainMenu, SkinForm (references), ScrollMenu, PopupToUp, DefaultHeight.
+    bool setProperty(const std::string& name, core::PropertyReader& value) override;
+    void writeProperties(core::PropertyWriter& out) const override;
+
+    // One item per visible top-level item of the menu.
+    void buildItems();
+    int itemCount() const { return int(m_items.size()); }
+    gui::MenuItem& itemMenuItem(int i) const { return *m_items[size_t(i)].item; }
+    bool isItemShown(int i) const;
+    bool isItemDown(int i) const { return m_items[size_t(i)].down; }
+    bool isItemActive(int i) const { return m_items[size_t(i)].active; }
+    // The item's place in the bar's client area.
+    core::Rect itemRect(int i) const;
+    bool hasHiddenItems() const { return m_layout.overflow && m_scrollMenu; }
+    core::Rect markerRect() const { return m_layout.marker; }
+    int activeItem() const;
+
+    // --- Menu mode (the form's SC_KEYMENU) -----------------------------------------------------------
+    void enterMenuMode();
+    void leaveMenuMode();
+    bool isInMenuMode() const { return m_menuMode; }
+    // Right / Left along the bar; Enter on the active item; an accelerator key. False when nothing
+    // took the key.
+    bool nextItem();
+    bool previousItem();
+    bool pressItem();
+    bool takeAccelerator(unsigned key);
+    // Opens the submenu of item i below it (or runs the command of an item without sub-items).
+    void openItem(int i);
+    // The marker's popup of the items that do not fit.
+    void openHiddenItems();
+
+protected:
+    void readSkinRecord() override;
+    void skinChanged() override;
+    void paintUnskinned(core::FBitmap& bitmap) override;
+    void paintSkinned(core::FBitmap& bitmap) override;
+    void wndProc(gui::Message& m) override;
+    void mouseDown(gui::MouseButton button, gui::ShiftState shift, int x, int y) override;
+    void mouseMove(gui::ShiftState shift, int x, int y) override;
+    void mouseLeave() override;
+    void boundsChanged(bool sizeChanged) override;
+    void notification(core::Component* component, core::Operation operation) override;
+
+private:
+    struct Item {
+        gui::MenuItem* item = nullptr;
+        bool active = false;
+        bool down = false;
+    };
+
+    SkinMenu* engine() const;
+    void computeLayout();
+    bool hasSkinnedItems() const;
+    void setItemFont(gui::Canvas& canvas) const;
+    core::Rect itemsRect() const;
+    void paintItems(core::FBitmap& bitmap);
+    void moveTo(int i);
+    bool walkTo(int i);
+    bool menuKey(unsigned key);
+    std::vector<bool> selectableItems() const;
+    void menuClosed();
+
+    gui::MainMenu* m_mainMenu = nullptr;
+    SkinForm* m_skinForm = nullptr;
+    bool m_scrollMenu = true;
+    bool m_popupToUp = false;
+    gui::Font m_defItemFont;
+    int32_t m_defaultHeight = 22;
+    std::vector<Item> m_items;
+    MenuBarLayout m_layout;
+    bool m_menuMode = false;
+    bool m_switching = false;
+    bool m_markerActive = false;
+    const DataSkinMainMenuBar* m_record = nullptr;
+    const core::FBitmap* m_picture = nullptr;
+    const DataSkinMainMenuItem* m_itemRecord = nullptr;
+    const core::FBitmap* m_itemPicture = nullptr;
+};
+
+} // namespace skin
