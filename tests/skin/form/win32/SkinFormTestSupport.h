@@ -117,29 +117,4 @@ struct SkinnedWindow {
     }
 };
 
-// The system menu's item texts, read from the menu window while it is open, then closed with Escape.
-inline std::vector<std::wstring> readOpenMenu(DWORD waitMs = 1500) {
-    std::vector<std::wstring> items;
-    const DWORD start = GetTickCount();
-    HWND menuWindow = nullptr;
-    while (!menuWindow && GetTickCount() - start < waitMs) {
-        menuWindow = FindWindowW(L"#32768", nullptr);
-        if (menuWindow && !IsWindowVisible(menuWindow))
-            menuWindow = nullptr;
-        Sleep(50);
-    }
-    if (!menuWindow)
-        return items;
-    HMENU menu = HMENU(SendMessageW(menuWindow, 0x01E1 /* MN_GETHMENU */, 0, 0));
-    for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
-        wchar_t text[128] = {};
-        GetMenuStringW(menu, UINT(i), text, 128, MF_BYPOSITION);
-        items.push_back(text);
-    }
-    key(L"Escape", false);
-    key(L"Escape", true);
-    Sleep(200);
-    return items;
-}
-
 } // namespace form_testing
