@@ -1,0 +1,47 @@
+#include "skin/popup/HintGeometry.h"
+
+#include <algorithm>
+
+namespace skin {
+
+HintLayout hintLayout(const HintFrameMetrics* frame, int32_t textWidth, int32_t textHeight) {
+    HintLayout out;
+    textWidth = std::max(textWidth, 0);
+    textHeight = std::max(textHeight, 0);
+    if (!frame) {
+        out.width = textWidth + 2 * plainHintMargin;
+        out.height = textHeight + 2 * plainHintMargin;
+        out.clientRect = {plainHintMargin, plainHintMargin, out.width - plainHintMargin,
+                          out.height - plainHintMargin};
+        return out;
+    }
+    const int32_t pw = frame->pictureWidth;
+    const int32_t ph = frame->pictureHeight;
+    const core::Rect& c = frame->clientRect;
+    out.width = std::max(textWidth + c.left + (pw - c.right), pw);
+    out.height = std::max(textHeight + c.top + (ph - c.bottom), ph);
+    const int32_t dh = out.height - ph;
+    out.clientRect = {c.left, c.top, out.width - (pw - c.right), c.bottom + dh};
+    out.leftTop = frame->leftTop;
+    out.rightTop = {out.width - (pw - frame->rightTop.x), frame->rightTop.y};
+    out.leftBottom = {frame->leftBottom.x, frame->leftBottom.y + dh};
+    out.rightBottom = {out.width - (pw - frame->rightBottom.x), frame->rightBottom.y + dh};
+    return out;
+}
+
+core::Rect placeHint(core::Point at, int32_t width, int32_t height, int32_t screenWidth,
+                     int32_t screenHeight) {
+    core::Rect r{at.x, at.y, at.x + width, at.y + height};
+    if (r.right > screenWidth)
+        r = r.translated(-(width + 2), 0);
+    if (r.bottom > screenHeight)
+        r = r.translated(0, -(height + 2));
+    return r;
+}
+
+core::Point hintTextOrigin(const core::Rect& clientRect, int32_t textWidth, int32_t textHeight) {
+    return {clientRect.left + clientRect.width() / 2 - textWidth / 2,
+            clientRect.top + clientRect.height() / 2 - textHeight / 2};
+}
+
+} // namespace skin
