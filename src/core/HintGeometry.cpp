@@ -1,8 +1,8 @@
-#include "skin/popup/HintGeometry.h"
+#include "core/HintGeometry.h"
 
 #include <algorithm>
 
-namespace skin {
+namespace core {
 
 HintLayout hintLayout(const HintFrameMetrics* frame, int32_t textWidth, int32_t textHeight) {
     HintLayout out;
@@ -17,7 +17,7 @@ HintLayout hintLayout(const HintFrameMetrics* frame, int32_t textWidth, int32_t 
     }
     const int32_t pw = frame->pictureWidth;
     const int32_t ph = frame->pictureHeight;
-    const core::Rect& c = frame->clientRect;
+    const Rect& c = frame->clientRect;
     out.width = std::max(textWidth + c.left + (pw - c.right), pw);
     out.height = std::max(textHeight + c.top + (ph - c.bottom), ph);
     const int32_t dh = out.height - ph;
@@ -29,9 +29,8 @@ HintLayout hintLayout(const HintFrameMetrics* frame, int32_t textWidth, int32_t 
     return out;
 }
 
-core::Rect placeHint(core::Point at, int32_t width, int32_t height, int32_t screenWidth,
-                     int32_t screenHeight) {
-    core::Rect r{at.x, at.y, at.x + width, at.y + height};
+Rect placeHint(Point at, int32_t width, int32_t height, int32_t screenWidth, int32_t screenHeight) {
+    Rect r{at.x, at.y, at.x + width, at.y + height};
     if (r.right > screenWidth)
         r = r.translated(-(width + 2), 0);
     if (r.bottom > screenHeight)
@@ -39,9 +38,9 @@ core::Rect placeHint(core::Point at, int32_t width, int32_t height, int32_t scre
     return r;
 }
 
-core::Point hintTextOrigin(const core::Rect& clientRect, int32_t textWidth, int32_t textHeight) {
+Point hintTextOrigin(const Rect& clientRect, int32_t textWidth, int32_t textHeight) {
     return {clientRect.left + clientRect.width() / 2 - textWidth / 2,
             clientRect.top + clientRect.height() / 2 - textHeight / 2};
 }
 
-} // namespace skin
+} // namespace core

@@ -1,10 +1,8 @@
-#include "skin/popup/HintGeometry.h"
+#include "core/HintGeometry.h"
 
 #include <gtest/gtest.h>
 
-using namespace skin;
-using core::Point;
-using core::Rect;
+using namespace core;
 
 namespace {
 

@@ -1,27 +1,27 @@
 #pragma once
 // Classes in this file: HintFrameMetrics, HintLayout.
-// The pure rules of a hint window: its size from the measured text and the skin's hint picture (or the
+// The pure rules of a hint window: its size from the measured text and a hint picture (or the
 // plain margins without one), where the text goes, and where the window goes on the screen.
 #include "core/Geometry.h"
 
 #include <cstdint>
 
-namespace skin {
+namespace core {
 
 // The hint picture of a skin and its geometry.
 struct HintFrameMetrics {
     int32_t pictureWidth = 0;
     int32_t pictureHeight = 0;
-    core::Point leftTop, rightTop, leftBottom, rightBottom;
-    core::Rect clientRect;
+    Point leftTop, rightTop, leftBottom, rightBottom;
+    Rect clientRect;
 };
 
 // A hint window's size and, with a skin picture, the corner points and text area moved to that size.
 struct HintLayout {
     int32_t width = 0;
     int32_t height = 0;
-    core::Point leftTop, rightTop, leftBottom, rightBottom;
-    core::Rect clientRect;
+    Point leftTop, rightTop, leftBottom, rightBottom;
+    Rect clientRect;
 };
 
 // Margin around the text of a plain hint on each side.
@@ -34,10 +34,9 @@ HintLayout hintLayout(const HintFrameMetrics* frame, int32_t textWidth, int32_t 
 // Screen rectangle of a hint of width x height opened at the point `at`: down and right of it, moved
 // left (by width + 2) when it would pass the right edge of the screen and up (by height + 2) when it
 // would pass the bottom.
-core::Rect placeHint(core::Point at, int32_t width, int32_t height, int32_t screenWidth,
-                     int32_t screenHeight);
+Rect placeHint(Point at, int32_t width, int32_t height, int32_t screenWidth, int32_t screenHeight);
 
 // Top-left of text of textWidth x textHeight centred in a skinned hint's text area.
-core::Point hintTextOrigin(const core::Rect& clientRect, int32_t textWidth, int32_t textHeight);
+Point hintTextOrigin(const Rect& clientRect, int32_t textWidth, int32_t textHeight);
 
-} // namespace skin
+} // namespace core
