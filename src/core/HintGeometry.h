@@ -5,6 +5,7 @@
 #include "core/Geometry.h"
 
 #include <cstdint>
+#include <span>
 
 namespace core {
 
@@ -38,5 +39,14 @@ Rect placeHint(Point at, int32_t width, int32_t height, int32_t screenWidth, int
 
 // Top-left of text of textWidth x textHeight centred in a skinned hint's text area.
 Point hintTextOrigin(const Rect& clientRect, int32_t textWidth, int32_t textHeight);
+
+// Distance from the cursor's hot spot to the lowest visible row of its picture: where a hint goes below
+// the cursor. maskBits are the rows of a monochrome cursor mask (rows of ((maskWidth + 31) / 32) * 4
+// bytes, bottom row first): the AND mask, over the XOR mask when the mask is twice as high as wide.
+// The lowest row with a visible pixel is sought in the AND mask, then (when that is wholly clear and
+// there is an XOR mask) in the XOR mask. fallback is returned when the bits are too short or nothing
+// is visible.
+int32_t cursorHintMargin(std::span<const uint8_t> maskBits, int32_t maskWidth, int32_t maskHeight,
+                         int32_t hotSpotY, int32_t fallback);
 
 } // namespace core

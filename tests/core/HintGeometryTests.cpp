@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace core;
 
 namespace {
@@ -71,6 +73,37 @@ TEST(HintGeometry, TextIsCentredInTheTextArea) {
     EXPECT_EQ(hintTextOrigin({6, 5, 106, 45}, 40, 10), (Point{36, 20}));
     // Text wider than the area starts left of it rather than being clipped on one side only.
     EXPECT_EQ(hintTextOrigin({6, 5, 26, 15}, 40, 10), (Point{-4, 5}));
+}
+
+} // namespace
+
+namespace {
+
+// A 32 x 32 monochrome cursor: 4 bytes a row, AND mask over XOR mask, bottom row first.
+std::vector<uint8_t> cursorMask(int andVisibleRowFromTop, int xorVisibleRowFromTop) {
+    std::vector<uint8_t> bits(64 * 4, 0);
+    // Bottom-up: the XOR mask's rows come first, the AND mask's last.
+    for (int row = 0; row < 32; ++row) {
+        uint8_t* andRow = &bits[size_t(32 + 31 - row) * 4];
+        for (int b = 0; b < 4; ++b)
+            andRow[b] = row == andVisibleRowFromTop ? 0x0F : 0xFF;
+        uint8_t* xorRow = &bits[size_t(31 - row) * 4];
+        if (row == xorVisibleRowFromTop)
+            xorRow[1] = 0x80;
+    }
+    return bits;
+}
+
+TEST(HintGeometry, CursorMarginReachesTheLowestVisibleRow) {
+    // Lowest visible AND row is 18 from the top; the hot spot at 2: the hint goes 16 below it.
+    EXPECT_EQ(cursorHintMargin(cursorMask(18, -1), 32, 64, 2, 32), 16);
+    // Wholly clear AND mask: the XOR mask decides.
+    EXPECT_EQ(cursorHintMargin(cursorMask(-1, 20), 32, 64, 0, 32), 20);
+    // Nothing visible at all, or too few bits: the fallback.
+    EXPECT_EQ(cursorHintMargin(cursorMask(-1, -1), 32, 64, 0, 32), 32);
+    const std::vector<uint8_t> shortBits(10, 0);
+    EXPECT_EQ(cursorHintMargin(shortBits, 32, 64, 0, 32), 32);
+    EXPECT_EQ(cursorHintMargin(shortBits, 0, 0, 0, 21), 21);
 }
 
 } // namespace
