@@ -1,6 +1,7 @@
 #include "gui/Application.h"
 
 #include "core/Error.h"
+#include "gui/ApplicationHints.h"
 #include "gui/DibStorage.h"
 #include "gui/Form.h"
 #include "gui/Graphics.h"
@@ -14,6 +15,7 @@ namespace gui {
 Application::Application() = default;
 
 Application::~Application() {
+    m_hints.reset();
     beginDestroy();
 }
 
@@ -23,6 +25,26 @@ void Application::initialize() {
     m_initialized = true;
     installSystemColorResolver();
     installDibStorage();
+    hints();
+}
+
+ApplicationHints& Application::hints() {
+    if (!m_hints)
+        m_hints = std::make_unique<ApplicationHints>(*this);
+    return *m_hints;
+}
+
+void Application::cancelHint() {
+    if (m_hints)
+        m_hints->cancelHint();
+}
+
+void Application::setShowHint(bool v) {
+    if (m_showHint == v)
+        return;
+    m_showHint = v;
+    if (m_hints)
+        m_hints->recreateWindow();
 }
 
 void Application::setMainForm(CustomForm* form) {

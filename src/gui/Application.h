@@ -5,16 +5,19 @@
 #include "core/Component.h"
 #include "core/Property.h"
 #include "gui/Handles.h"
+#include "gui/HintWindow.h"
 
 #include <windows.h>
 
 #include <exception>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace gui {
 
+class ApplicationHints;
 class CustomForm;
 
 // Sees every message the application's loop takes, before shortcuts and dispatch. Windows that never
@@ -64,7 +67,16 @@ public:
     int hintHidePause() const { return m_hintHidePause; }
     void setHintHidePause(int ms) { m_hintHidePause = ms; }
     bool showHint() const { return m_showHint; }
-    void setShowHint(bool v) { m_showHint = v; }
+    // Changing it drops the hint window, so the next hint is made by the current factory.
+    void setShowHint(bool v);
+    // Makes the hint window of every control hint; null makes the plain one.
+    const HintWindowFactory& hintWindowClass() const { return m_hintWindowClass; }
+    void setHintWindowClass(HintWindowFactory factory) { m_hintWindowClass = std::move(factory); }
+    // Before a control's hint shows; may change its text and place, or cancel it.
+    ShowHintEvent onShowHint;
+    // The hints of controls, following the mouse from the first call on.
+    ApplicationHints& hints();
+    void cancelHint();
 
     // The icon of every form's window: the "MAINICON" resource when the program has one, else the
     // platform's application icon. Owned by the application.
@@ -119,6 +131,8 @@ private:
     IconHandle m_icon;
     mutable HICON m_defaultIcon = nullptr;
     std::string m_title;
+    HintWindowFactory m_hintWindowClass;
+    std::unique_ptr<ApplicationHints> m_hints;
 };
 
 // The process's application object.

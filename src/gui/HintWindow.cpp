@@ -4,6 +4,7 @@
 #include "core/Utf8.h"
 
 #include <utility>
+#include <vector>
 
 namespace gui {
 
@@ -27,6 +28,42 @@ const wchar_t* hintWindowClass(WNDPROC proc) {
 } // namespace
 
 HintWindow::HintWindow() = default;
+
+int32_t HintWindow::cursorMargin() {
+    const int32_t fallback = GetSystemMetrics(SM_CYCURSOR);
+    ICONINFO info{};
+    HCURSOR cursor = GetCursor();
+    if (!cursor || !GetIconInfo(cursor, &info))
+        return fallback;
+    int32_t margin = fallback;
+    BITMAP mask{};
+    if (info.hbmMask && GetObjectW(info.hbmMask, sizeof(mask), &mask) && mask.bmBitsPixel == 1 &&
+        mask.bmWidth > 0 && mask.bmHeight > 0) {
+        struct {
+            BITMAPINFOHEADER header;
+            RGBQUAD colors[2];
+        } bmi{};
+        bmi.header.biSize = sizeof(BITMAPINFOHEADER);
+        bmi.header.biWidth = mask.bmWidth;
+        bmi.header.biHeight = mask.bmHeight; // bottom row first
+        bmi.header.biPlanes = 1;
+        bmi.header.biBitCount = 1;
+        const size_t rowSize = size_t((mask.bmWidth + 31) / 32) * 4;
+        std::vector<uint8_t> bits(rowSize * size_t(mask.bmHeight));
+        HDC dc = GetDC(nullptr);
+        const int rows = GetDIBits(dc, info.hbmMask, 0, UINT(mask.bmHeight), bits.data(),
+                                   reinterpret_cast<BITMAPINFO*>(&bmi), DIB_RGB_COLORS);
+        ReleaseDC(nullptr, dc);
+        if (rows == mask.bmHeight)
+            margin =
+                core::cursorHintMargin(bits, mask.bmWidth, mask.bmHeight, int32_t(info.yHotspot), fallback);
+    }
+    if (info.hbmMask)
+        DeleteObject(info.hbmMask);
+    if (info.hbmColor)
+        DeleteObject(info.hbmColor);
+    return margin;
+}
 
 HintWindow::~HintWindow() {
     if (HWND w = std::exchange(m_window, nullptr)) {

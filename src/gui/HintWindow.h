@@ -13,6 +13,8 @@
 
 namespace gui {
 
+class Control;
+
 class HintWindow {
 public:
     HintWindow();
@@ -35,6 +37,10 @@ public:
     // The plain hint's font.
     Font& font() { return m_font; }
 
+    // How far below the cursor's hot spot a hint goes: to the lowest visible row of the current
+    // cursor, else the system's cursor height.
+    static int32_t cursorMargin();
+
 protected:
     // Paints the whole window into dc (an off-screen bitmap of the window's size).
     virtual void paint(HDC dc);
@@ -54,6 +60,15 @@ private:
     HWND m_window = nullptr;
     Font m_font;
 };
+
+// What the application is about to show: the control it belongs to, the screen point of the hint's
+// top-left and how long it stays. A show-hint handler may change them, the text, or cancel.
+struct HintInfo {
+    Control* control = nullptr;
+    core::Point position;
+    int hidePause = 0;
+};
+using ShowHintEvent = std::function<void(std::string& text, bool& canShow, HintInfo& info)>;
 
 using HintWindowFactory = std::function<std::unique_ptr<HintWindow>()>;
 
