@@ -13,6 +13,7 @@
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinNotifier.h"
 #include "skin/form/win32/FormSkinObjects.h"
+#include "skin/popup/win32/SkinHint.h"
 #include "skin/popup/win32/SkinMenu.h"
 
 #include <windowsx.h>
@@ -406,6 +407,8 @@ void SkinForm::closeMenusCheck(UINT msg) {
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
     case WM_PARENTNOTIFY:
+        if (SkinHint* h = objectHint())
+            h->hideHint();
         if (m_menuEngine->isVisible())
             m_menuEngine->closeAll();
         else if (m_inMenu)

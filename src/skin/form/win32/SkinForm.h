@@ -36,6 +36,7 @@ namespace skin {
 class FormSkinObject;
 class SkinButtonObject;
 class SkinData;
+class SkinHint;
 class SkinMenu;
 
 enum class SkinBorderIcon : uint8_t { biSystemMenu, biMinimize, biMaximize, biRollUp, biMinimizeToTray };
@@ -256,6 +257,8 @@ private:
     void buildDefaultObjects();
     void updateObjectVisibility();
     void updateObjectHints();
+    // The SkinHint that shows object hints, when ShowObjectHint is on.
+    SkinHint* objectHint() const;
     void forceRelayout();
     void setWindowSize(int32_t width, int32_t height);
     bool hasWindow() const;

@@ -11,6 +11,7 @@
 #include "skin/data/SkinData.h"
 #include "skin/form/win32/FormSkinObjects.h"
 #include "skin/form/win32/SkinMainMenuBar.h"
+#include "skin/popup/win32/SkinHint.h"
 #include "skin/popup/win32/SkinMenu.h"
 #include "skin/render/win32/ScreenHelpers.h"
 
@@ -112,6 +113,10 @@ int SkinForm::hitTest(core::Point screen) {
     return int(code);
 }
 
+SkinHint* SkinForm::objectHint() const {
+    return m_showObjectHint ? dynamic_cast<SkinHint*>(m_skinHint) : nullptr;
+}
+
 void SkinForm::trackActiveObject(int32_t x, int32_t y, bool allow) {
     if (m_objects.empty() || !m_formActive)
         return;
@@ -134,13 +139,19 @@ void SkinForm::trackActiveObject(int32_t x, int32_t y, bool allow) {
         return;
     if (previous >= 0 && previous < int(m_objects.size())) {
         FormSkinObject& o = *m_objects[size_t(previous)];
-        if (o.enabled && o.visible)
+        if (o.enabled && o.visible) {
             o.mouseLeave();
+            if (SkinHint* h = objectHint(); h && !o.hint.empty())
+                h->hideHint();
+        }
     }
     if (m_activeObject >= 0) {
         FormSkinObject& o = *m_objects[size_t(m_activeObject)];
-        if (o.enabled && o.visible)
+        if (o.enabled && o.visible) {
             o.mouseEnter();
+            if (SkinHint* h = objectHint(); h && !o.hint.empty())
+                h->showHintText(o.hint);
+        }
     }
 }
 
