@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "gui/ApplicationHints.h"
+#include "gui/ApplicationWindow.h"
 #include "gui/DibStorage.h"
 #include "gui/Form.h"
 #include "gui/Graphics.h"
@@ -17,6 +18,7 @@ Application::Application() = default;
 Application::~Application() {
     m_hints.reset();
     beginDestroy();
+    m_window.reset();
 }
 
 void Application::initialize() {
@@ -32,6 +34,21 @@ ApplicationHints& Application::hints() {
     if (!m_hints)
         m_hints = std::make_unique<ApplicationHints>(*this);
     return *m_hints;
+}
+
+ApplicationWindow& Application::window() {
+    if (!m_window)
+        m_window = std::make_unique<ApplicationWindow>();
+    return *m_window;
+}
+
+HWND Application::handle() {
+    return window().handle();
+}
+
+void Application::mainFormSized(bool minimized) {
+    if (m_window && m_window->hasHandle())
+        SendMessageW(m_window->handle(), WM_SIZE, minimized ? SIZE_MINIMIZED : SIZE_RESTORED, 0);
 }
 
 void Application::cancelHint() {

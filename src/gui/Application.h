@@ -18,6 +18,7 @@
 namespace gui {
 
 class ApplicationHints;
+class ApplicationWindow;
 class CustomForm;
 
 // Sees every message the application's loop takes, before shortcuts and dispatch. Windows that never
@@ -86,6 +87,13 @@ public:
     const std::string& title() const { return m_title; }
     void setTitle(const std::string& title) { m_title = title; }
 
+    // The hidden top-level window of the application, made on first use. It hears of the main form
+    // being minimised and restored.
+    ApplicationWindow& window();
+    HWND handle();
+    // From the main form when it was minimised (true) or restored (false): tells the window.
+    void mainFormSized(bool minimized);
+
     // Minimises the main form (its owned windows go with it) and restores it.
     void minimize();
     void restore();
@@ -133,6 +141,7 @@ private:
     std::string m_title;
     HintWindowFactory m_hintWindowClass;
     std::unique_ptr<ApplicationHints> m_hints;
+    std::unique_ptr<ApplicationWindow> m_window;
 };
 
 // The process's application object.
