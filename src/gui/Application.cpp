@@ -85,7 +85,7 @@ void Application::removeForm(CustomForm* form) {
 void Application::run() {
     initialize();
     m_running = true;
-    if (m_mainForm && !m_mainForm->isVisible())
+    if (m_showMainForm && m_mainForm && !m_mainForm->isVisible())
         guardedCall([this] { m_mainForm->show(); });
     while (!m_terminated)
         handleMessage();

@@ -52,6 +52,9 @@ public:
     // Shows the main form and dispatches messages until terminate() (closing the main form calls
     // it). The terminated state is cleared when run returns, so a later run starts afresh.
     void run();
+    // Whether run shows the main form (a program starting in the tray turns it off).
+    bool showMainForm() const { return m_showMainForm; }
+    void setShowMainForm(bool v) { m_showMainForm = v; }
     // Dispatches every message waiting now, then returns.
     void processMessages();
     // Waits for one message and dispatches it.
@@ -136,6 +139,7 @@ private:
     int m_hintShortPause = 50;
     int m_hintHidePause = 2500;
     bool m_showHint = true;
+    bool m_showMainForm = true;
     IconHandle m_icon;
     mutable HICON m_defaultIcon = nullptr;
     std::string m_title;

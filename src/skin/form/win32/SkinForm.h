@@ -196,6 +196,11 @@ public:
     void maximizeForm();
     void restoreForm();
     void setRollUp(bool value);
+    // The tray icon of the tray commands. Unless AlwaysShowInTray its icon is hidden until the window
+    // goes to the tray; without a menu or click handler of its own it gets the tray menu and a click
+    // that restores the window.
+    core::Component* trayIcon() const { return m_trayIcon; }
+    void setTrayIcon(core::Component* icon);
     void minimizeToTray();
     void restoreFromTray();
     void closeWindow();

@@ -13,6 +13,7 @@
 #include "skin/form/win32/SkinMainMenuBar.h"
 #include "skin/popup/win32/SkinHint.h"
 #include "skin/popup/win32/SkinMenu.h"
+#include "skin/popup/win32/TrayIcon.h"
 #include "skin/render/win32/ScreenHelpers.h"
 
 #include <windowsx.h>
@@ -493,9 +494,28 @@ void SkinForm::setRollUp(bool value) {
         onChangeRollUpState(this);
 }
 
+void SkinForm::setTrayIcon(core::Component* icon) {
+    m_trayIcon = icon;
+    if (!icon)
+        return;
+    freeNotification(icon);
+    auto* tray = dynamic_cast<TrayIcon*>(icon);
+    if (!tray)
+        return;
+    if (!m_alwaysShowInTray)
+        tray->hideIcon();
+    tray->setMinimizedToTray(false);
+    if (!tray->popupMenu())
+        tray->setPopupMenu(m_trayMenu.get());
+    if (!tray->onClick)
+        tray->onClick = [this](core::Component*) { restoreFromTray(); };
+}
+
 void SkinForm::minimizeToTray() {
     if (!m_trayIcon)
         return;
+    if (auto* tray = dynamic_cast<TrayIcon*>(m_trayIcon))
+        tray->setMinimizedToTray(true);
     gui::application().minimize();
     if (onMinimizeToTray)
         onMinimizeToTray(this);
@@ -504,7 +524,14 @@ void SkinForm::minimizeToTray() {
 void SkinForm::restoreFromTray() {
     if (!m_trayIcon)
         return;
+    auto* tray = dynamic_cast<TrayIcon*>(m_trayIcon);
+    if (tray) {
+        tray->setMinimizedToTray(false);
+        tray->restoreMainForm();
+    }
     gui::application().restore();
+    if (tray && !m_alwaysShowInTray)
+        tray->hideIcon();
     if (onRestoreFromTray)
         onRestoreFromTray(this);
 }
