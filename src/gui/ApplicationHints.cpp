@@ -161,7 +161,8 @@ void ApplicationHints::cancelHint() {
 }
 
 void ApplicationHints::recreateWindow() {
-    hide(m_state == State::showing ? State::idle : m_state);
+    // The control is forgotten too, so the mouse resting on it shows its hint in the new window.
+    cancelHint();
     m_window.reset();
 }
 

@@ -28,7 +28,8 @@ public:
     bool isHintShowing() const { return m_state == State::showing; }
     // Hides any hint and forgets the control.
     void cancelHint();
-    // Drops the window, so the next hint is made by the application's current factory.
+    // Hides any hint and drops the window, so the next hint is made by the application's current
+    // factory.
     void recreateWindow();
 
     // The control whose hint the mouse at a screen point would show, or null.
