@@ -1,5 +1,6 @@
 #include "gui/ApplicationHints.h"
 
+#include "core/WatchReference.h"
 #include "gui/Control.h"
 #include "gui/WinControl.h"
 #include "gui/WindowProc.h"
@@ -167,13 +168,7 @@ void ApplicationHints::recreateWindow() {
 }
 
 void ApplicationHints::setControl(Control* control) {
-    if (m_control == control)
-        return;
-    if (m_control)
-        removeFreeNotification(m_control);
-    m_control = control;
-    if (m_control)
-        freeNotification(m_control);
+    core::watchReference(*this, m_control, control);
 }
 
 void ApplicationHints::notification(core::Component* component, core::Operation operation) {

@@ -2,10 +2,12 @@
 
 #include "core/Error.h"
 #include "core/Utf8.h"
+#include "core/WatchReference.h"
 #include "gui/Application.h"
 #include "gui/ApplicationHints.h"
 #include "gui/Form.h"
 #include "gui/Graphics.h"
+#include "skin/controls/SkinDataReference.h"
 #include "skin/data/DataSkinWindows.h"
 #include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
@@ -211,13 +213,7 @@ void SkinHint::setActive(bool active) {
 }
 
 void SkinHint::setSkinData(SkinData* skin) {
-    if (m_skinData == skin)
-        return;
-    if (m_skinData)
-        removeFreeNotification(m_skinData);
-    m_skinData = skin;
-    if (m_skinData)
-        freeNotification(m_skinData);
+    core::watchReference(*this, m_skinData, skin);
 }
 
 void SkinHint::showHintText(const std::string& text) {
@@ -262,12 +258,7 @@ void SkinHint::notification(core::Component* component, core::Operation operatio
 
 bool SkinHint::setProperty(const std::string& name, core::PropertyReader& value) {
     if (name == "SkinData") {
-        value.resolveReference([this](core::Component* c) {
-            auto* skin = dynamic_cast<SkinData*>(c);
-            if (c && !skin)
-                throw core::Error("Invalid property value");
-            setSkinData(skin);
-        });
+        readSkinDataReference(value, [this](SkinData* skin) { setSkinData(skin); });
     } else if (name == "Active") {
         setActive(value.asBool());
     } else if (name == "AlphaBlend") {

@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "core/Utf8.h"
+#include "core/WatchReference.h"
 #include "gui/Application.h"
 #include "gui/ApplicationWindow.h"
 #include "gui/Form.h"
@@ -179,11 +180,7 @@ void TrayIcon::setIconIndex(int32_t index) {
 }
 
 void TrayIcon::setIconList(gui::ImageList* list) {
-    if (m_iconList)
-        removeFreeNotification(m_iconList);
-    m_iconList = list;
-    if (m_iconList)
-        freeNotification(m_iconList);
+    core::watchReference(*this, m_iconList, list);
     setIconIndex(0);
 }
 
@@ -205,11 +202,7 @@ void TrayIcon::setAnimateTimerInterval(unsigned ms) {
 }
 
 void TrayIcon::setPopupMenu(gui::PopupMenu* menu) {
-    if (m_popupMenu)
-        removeFreeNotification(m_popupMenu);
-    m_popupMenu = menu;
-    if (m_popupMenu)
-        freeNotification(m_popupMenu);
+    core::watchReference(*this, m_popupMenu, menu);
 }
 
 void TrayIcon::animationStep() {
