@@ -1,8 +1,10 @@
 // Hints with real mouse movement: the framework's plain hint after the pause, the skinned hint drawn
 // from the Velmora skin, one active SkinHint at a time, and placement near the screen's corner.
 #include "WindowTestSupport.h"
+#include "core/BmpCodec.h"
 #include "core/Stream.h"
 #include "gui/ApplicationHints.h"
+#include "gui/Bitmap.h"
 #include "gui/Form.h"
 #include "gui/Panel.h"
 #include "skin/data/CompressedStoredSkin.h"
@@ -14,6 +16,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 using namespace testing_support;
 
@@ -31,6 +34,19 @@ COLORREF screenPixel(int x, int y) {
     const COLORREF c = GetPixel(dc, x, y);
     ReleaseDC(nullptr, dc);
     return c;
+}
+
+// Keeps what the screen shows around r as a picture in the build folder, for a person to look at.
+void saveScreen(const core::Rect& r, const char* name) {
+    gui::Bitmap shot(r.width(), r.height());
+    HDC screen = GetDC(nullptr);
+    BitBlt(shot.dc(), 0, 0, r.width(), r.height(), screen, r.left, r.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    GdiFlush();
+    const std::vector<uint8_t> bmp = core::encodeBmp(shot.toFBitmap());
+    core::FileStream out(std::string(VELMORA_BINARY_DIR) + "/" + name + ".bmp",
+                         core::FileStream::Mode::Create);
+    out.writeBuffer(bmp.data(), bmp.size());
 }
 
 struct HintFixture : ::testing::Test {
@@ -101,6 +117,7 @@ TEST_F(HintFixture, PlainHintShowsAfterThePauseAndHidesWhenTheMouseLeaves) {
     // What the screen shows: the info background inside the frame.
     EXPECT_EQ(screenPixel(r.left + 1, r.bottom - 2), GetSysColor(COLOR_INFOBK));
     EXPECT_EQ(screenPixel(r.left, r.top), GetSysColor(COLOR_BTNSHADOW));
+    saveScreen({100, 100, 500, 400}, "hint-plain");
     // A control without a hint: the hint goes.
     hover(*plain);
     EXPECT_TRUE(pumpUntil([&] { return !IsWindowVisible(w->handle()); }));
@@ -156,8 +173,10 @@ TEST_F(SkinHintFixture, ControlHintsAreDrawnFromTheSkinsHintPicture) {
     pumpFor(100);
     // The middle of the frame shows the picture's client part, not the plain info colour.
     EXPECT_NE(screenPixel(r.left + 3, r.top + r.height() / 2), GetSysColor(COLOR_INFOBK));
+    saveScreen({100, 100, 500, 400}, "hint-skinned");
     hover(*plain);
     EXPECT_TRUE(pumpUntil([&] { return !IsWindowVisible(w->handle()); }));
+    saveScreen({100, 100, 500, 400}, "hint-left");
 }
 
 TEST_F(SkinHintFixture, ActivatingOneSkinHintDeactivatesTheOther) {
