@@ -23,6 +23,8 @@ namespace {
 
 // The SkinHint that receives the application's show-hint event.
 SkinHint* g_routed = nullptr;
+// SkinHints alive at run time; when the last goes, control hints are plain again.
+int g_liveHints = 0;
 
 SkinFrame sourceFrame(const DataSkinHintWindow& s) {
     return {s.leftTopPoint, s.rightTopPoint, s.leftBottomPoint, s.rightBottomPoint, s.clientRect};
@@ -159,6 +161,8 @@ SkinHint::SkinHint(core::Component* owner) : core::Component(owner) {
     m_window = std::make_unique<SkinHintWindow>(this);
     if (isDesigning())
         return;
+    ++g_liveHints;
+    m_counted = true;
     gui::Application& app = gui::application();
     app.setHintWindowClass([] { return std::make_unique<SkinHintWindow>(); });
     // Turning hints off and on again drops the application's hint window, so the next one is of the
@@ -178,6 +182,10 @@ SkinHint::~SkinHint() {
     }
     // The application's window may be showing a hint styled by this component.
     gui::application().cancelHint();
+    if (m_counted && --g_liveHints == 0) {
+        gui::application().setHintWindowClass(nullptr);
+        gui::application().hints().recreateWindow();
+    }
 }
 
 void SkinHint::routeShowHint() {

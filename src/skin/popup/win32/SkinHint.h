@@ -97,6 +97,7 @@ private:
     std::unique_ptr<gui::Timer> m_timer;
     std::string m_pendingText;
     bool m_pendingShown = false;
+    bool m_counted = false; // among the live run-time SkinHints
 };
 
 } // namespace skin

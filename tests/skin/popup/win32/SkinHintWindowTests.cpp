@@ -228,4 +228,18 @@ TEST_F(SkinHintFixture, OwnHintNearTheBottomRightCornerOpensUpAndLeft) {
     hint->hideHint();
 }
 
+TEST_F(SkinHintFixture, ControlHintsArePlainAgainWhenTheLastSkinHintGoes) {
+    auto* first = new skin::SkinHint(form.get());
+    auto* second = new skin::SkinHint(form.get());
+    delete first;
+    hover(*panel);
+    ASSERT_TRUE(hintShowing());
+    EXPECT_NE(dynamic_cast<skin::SkinHintWindow*>(gui::application().hints().hintWindow()), nullptr);
+    delete second;
+    hover(*plain);
+    hover(*panel);
+    ASSERT_TRUE(hintShowing());
+    EXPECT_EQ(dynamic_cast<skin::SkinHintWindow*>(gui::application().hints().hintWindow()), nullptr);
+}
+
 } // namespace

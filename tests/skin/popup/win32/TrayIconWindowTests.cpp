@@ -6,8 +6,11 @@
 #include "gui/Form.h"
 #include "gui/ImageList.h"
 #include "gui/MenuItem.h"
+#include "layout/LayoutReader.h"
 #include "skin/form/win32/SkinForm.h"
+#include "skin/popup/win32/SkinHint.h"
 #include "skin/popup/win32/SkinMenu.h"
+#include "skin/popup/win32/SkinPopupClasses.h"
 #include "skin/popup/win32/SkinPopupMenu.h"
 #include "skin/popup/win32/TrayIcon.h"
 
@@ -249,6 +252,39 @@ TEST_F(TrayFixture, MinimizedOnStartKeepsTheMainFormHidden) {
     EXPECT_FALSE(IsWindowVisible(form->handle()));
     EXPECT_EQ(count(NIM_ADD), 1);
     EXPECT_TRUE(tray->minimizeToTray());
+}
+
+TEST_F(TrayFixture, LayoutsDescribeTheTrayIconAndTheSkinHint) {
+    skin::registerSkinPopupClasses();
+    calls.clear();
+    layout::readLayout(*form,
+                       "object Form1: TForm\n"
+                       "  object TrayIcon2: TTrayIcon\n"
+                       "    Hint = 'Velmora setup'\n"
+                       "    PopupByLeftButton = True\n"
+                       "    IconIndex = 3\n"
+                       "  end\n"
+                       "  object SkinHint1: TSkinHint\n"
+                       "    Active = False\n"
+                       "    AlphaBlend = True\n"
+                       "    AlphaBlendValue = 200\n"
+                       "  end\n"
+                       "end\n",
+                       "tray");
+    auto* icon = dynamic_cast<TrayIcon*>(form->findComponent("TrayIcon2"));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->hint(), "Velmora setup");
+    EXPECT_TRUE(icon->popupByLeftButton());
+    // No image list: the index is 0.
+    EXPECT_EQ(icon->iconIndex(), 0);
+    // Loading finished: the icon went in with its tip.
+    EXPECT_EQ(count(NIM_ADD), 1);
+    EXPECT_EQ(calls.back().tip, u"Velmora setup");
+    auto* hint = dynamic_cast<skin::SkinHint*>(form->findComponent("SkinHint1"));
+    ASSERT_NE(hint, nullptr);
+    EXPECT_FALSE(hint->isActive());
+    EXPECT_TRUE(hint->alphaBlend());
+    EXPECT_EQ(hint->alphaBlendValue(), 200);
 }
 
 } // namespace
