@@ -109,6 +109,11 @@ public:
     uint8_t alphaBlendValue() const { return m_alphaBlendValue; }
     void setAlphaBlendValue(uint8_t v);
     core::Component* skinHint() const { return m_skinHint; }
+    void setSkinHint(core::Component* hint) {
+        m_skinHint = hint;
+        if (hint)
+            freeNotification(hint);
+    }
     bool showObjectHint() const { return m_showObjectHint; }
     void setShowObjectHint(bool v) { m_showObjectHint = v; }
     bool useDefaultObjectHint() const { return m_useDefaultObjectHint; }

@@ -10,6 +10,8 @@
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/DataSkinWindows.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/win32/FormSkinObjects.h"
+#include "skin/form/win32/SkinForm.h"
 #include "skin/popup/win32/SkinHint.h"
 
 #include <gtest/gtest.h>
@@ -240,6 +242,31 @@ TEST_F(SkinHintFixture, ControlHintsArePlainAgainWhenTheLastSkinHintGoes) {
     hover(*panel);
     ASSERT_TRUE(hintShowing());
     EXPECT_EQ(dynamic_cast<skin::SkinHintWindow*>(gui::application().hints().hintWindow()), nullptr);
+}
+
+TEST_F(SkinHintFixture, SkinnedFormObjectsShowTheirBuiltInHints) {
+    gui::application().setMainForm(form.get());
+    auto* skinForm = new skin::SkinForm(form.get());
+    auto* hint = new skin::SkinHint(form.get());
+    hint->setSkinData(&velmora);
+    skinForm->setSkinHint(hint);
+    skinForm->setShowObjectHint(true);
+    skinForm->setSkinData(&velmora);
+    SetForegroundWindow(form->handle());
+    pumpFor(300);
+    skin::FormSkinObject* close = skinForm->findObject("closebutton");
+    ASSERT_NE(close, nullptr);
+    EXPECT_FALSE(close->hint.empty());
+    RECT frame;
+    GetWindowRect(form->handle(), &frame);
+    const core::Rect r = close->objectRect;
+    sendMouseMove(frame.left + (r.left + r.right) / 2, frame.top + (r.top + r.bottom) / 2);
+    ASSERT_TRUE(pumpUntil([&] { return hint->window().isHintVisible(); }, 3000));
+    EXPECT_EQ(hint->window().caption(), close->hint);
+    saveScreen({frame.left, frame.top, frame.right, frame.bottom}, "hint-object");
+    // Leaving the button hides it.
+    hover(*plain);
+    EXPECT_TRUE(pumpUntil([&] { return !hint->window().isHintVisible(); }));
 }
 
 } // namespace
