@@ -2,6 +2,8 @@
 
 #include "core/Error.h"
 #include "core/FormMessages.h"
+#include "gui/ApplicationHints.h"
+#include "gui/ApplicationWindow.h"
 #include "gui/DibStorage.h"
 #include "gui/Form.h"
 #include "gui/Graphics.h"
@@ -30,8 +32,10 @@ void sendFromPortableCode(core::Component* first, uint32_t message, uintptr_t wP
 Application::Application() = default;
 
 Application::~Application() {
+    m_hints.reset();
     beginDestroy();
     core::setFormMessageSender(nullptr);
+    m_window.reset();
 }
 
 void Application::initialize() {
@@ -43,6 +47,41 @@ void Application::initialize() {
     // Every form passes through here (addForm), so portable components reach forms without any
     // set-up of their own library.
     core::setFormMessageSender(&sendFromPortableCode);
+    hints();
+}
+
+ApplicationHints& Application::hints() {
+    if (!m_hints)
+        m_hints = std::make_unique<ApplicationHints>(*this);
+    return *m_hints;
+}
+
+ApplicationWindow& Application::window() {
+    if (!m_window)
+        m_window = std::make_unique<ApplicationWindow>();
+    return *m_window;
+}
+
+HWND Application::handle() {
+    return window().handle();
+}
+
+void Application::mainFormSized(bool minimized) {
+    if (m_window && m_window->hasHandle())
+        SendMessageW(m_window->handle(), WM_SIZE, minimized ? SIZE_MINIMIZED : SIZE_RESTORED, 0);
+}
+
+void Application::cancelHint() {
+    if (m_hints)
+        m_hints->cancelHint();
+}
+
+void Application::setShowHint(bool v) {
+    if (m_showHint == v)
+        return;
+    m_showHint = v;
+    if (m_hints)
+        m_hints->recreateWindow();
 }
 
 void Application::setMainForm(CustomForm* form) {
@@ -66,7 +105,7 @@ void Application::removeForm(CustomForm* form) {
 void Application::run() {
     initialize();
     m_running = true;
-    if (m_mainForm && !m_mainForm->isVisible())
+    if (m_showMainForm && m_mainForm && !m_mainForm->isVisible())
         guardedCall([this] { m_mainForm->show(); });
     while (!m_terminated)
         handleMessage();

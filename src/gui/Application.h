@@ -5,16 +5,20 @@
 #include "core/Component.h"
 #include "core/Property.h"
 #include "gui/Handles.h"
+#include "gui/HintWindow.h"
 
 #include <windows.h>
 
 #include <exception>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace gui {
 
+class ApplicationHints;
+class ApplicationWindow;
 class CustomForm;
 
 // Sees every message the application's loop takes, before shortcuts and dispatch. Windows that never
@@ -48,6 +52,9 @@ public:
     // Shows the main form and dispatches messages until terminate() (closing the main form calls
     // it). The terminated state is cleared when run returns, so a later run starts afresh.
     void run();
+    // Whether run shows the main form (a program starting in the tray turns it off).
+    bool showMainForm() const { return m_showMainForm; }
+    void setShowMainForm(bool v) { m_showMainForm = v; }
     // Dispatches every message waiting now, then returns.
     void processMessages();
     // Waits for one message and dispatches it.
@@ -64,7 +71,16 @@ public:
     int hintHidePause() const { return m_hintHidePause; }
     void setHintHidePause(int ms) { m_hintHidePause = ms; }
     bool showHint() const { return m_showHint; }
-    void setShowHint(bool v) { m_showHint = v; }
+    // Changing it drops the hint window, so the next hint is made by the current factory.
+    void setShowHint(bool v);
+    // Makes the hint window of every control hint; null makes the plain one.
+    const HintWindowFactory& hintWindowClass() const { return m_hintWindowClass; }
+    void setHintWindowClass(HintWindowFactory factory) { m_hintWindowClass = std::move(factory); }
+    // Before a control's hint shows; may change its text and place, or cancel it.
+    ShowHintEvent onShowHint;
+    // The hints of controls, following the mouse from the first call on.
+    ApplicationHints& hints();
+    void cancelHint();
 
     // The icon of every form's window: the "MAINICON" resource when the program has one, else the
     // platform's application icon. Owned by the application.
@@ -73,6 +89,13 @@ public:
 
     const std::string& title() const { return m_title; }
     void setTitle(const std::string& title) { m_title = title; }
+
+    // The hidden top-level window of the application, made on first use. It hears of the main form
+    // being minimised and restored.
+    ApplicationWindow& window();
+    HWND handle();
+    // From the main form when it was minimised (true) or restored (false): tells the window.
+    void mainFormSized(bool minimized);
 
     // Minimises the main form (its owned windows go with it) and restores it.
     void minimize();
@@ -116,9 +139,13 @@ private:
     int m_hintShortPause = 50;
     int m_hintHidePause = 2500;
     bool m_showHint = true;
+    bool m_showMainForm = true;
     IconHandle m_icon;
     mutable HICON m_defaultIcon = nullptr;
     std::string m_title;
+    HintWindowFactory m_hintWindowClass;
+    std::unique_ptr<ApplicationHints> m_hints;
+    std::unique_ptr<ApplicationWindow> m_window;
 };
 
 // The process's application object.

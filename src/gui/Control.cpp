@@ -286,6 +286,17 @@ void Control::deliverMouseMove(ShiftState shift, int x, int y) {
     mouseMove(shift, x, y);
 }
 
+bool Control::showHint() const {
+    if (m_parentShowHint && m_parent)
+        return static_cast<const Control*>(m_parent)->showHint();
+    return m_showHint;
+}
+
+void Control::setShowHint(bool v) {
+    m_showHint = v;
+    m_parentShowHint = false;
+}
+
 void Control::deliverMouseEnter() {
     if (m_mouseInside)
         return;
@@ -486,6 +497,8 @@ bool Control::setProperty(const std::string& name, core::PropertyReader& value) 
         setHint(value.asString());
     else if (name == "ShowHint")
         setShowHint(value.asBool());
+    else if (name == "ParentShowHint")
+        setParentShowHint(value.asBool());
     else if (name == "Align")
         setAlign(Align(value.asEnum(alignNames)));
     else if (name == "Anchors")
@@ -544,6 +557,8 @@ void Control::writeProperties(core::PropertyWriter& out) const {
         out.writeString("Hint", m_hint);
     if (m_showHint)
         out.writeBool("ShowHint", true);
+    if (!m_parentShowHint)
+        out.writeBool("ParentShowHint", false);
     writeEventHandlers(out);
 }
 

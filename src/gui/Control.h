@@ -130,8 +130,12 @@ public:
 
     const std::string& hint() const { return m_hint; }
     void setHint(const std::string& hint) { m_hint = hint; }
-    bool showHint() const { return m_showHint; }
-    void setShowHint(bool v) { m_showHint = v; }
+    // Whether the hint shows: the parent's setting while parentShowHint is on (the default), else
+    // the control's own. Setting it turns parentShowHint off.
+    bool showHint() const;
+    void setShowHint(bool v);
+    bool parentShowHint() const { return m_parentShowHint; }
+    void setParentShowHint(bool v) { m_parentShowHint = v; }
 
     Align align() const { return m_align; }
     void setAlign(Align align);
@@ -268,6 +272,7 @@ private:
     int m_cursor = 0;
     std::string m_hint;
     bool m_showHint = false;
+    bool m_parentShowHint = true;
     Align m_align = Align::alNone;
     Anchors m_anchors;
     AnchorRules m_anchorRules;

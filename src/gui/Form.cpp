@@ -391,6 +391,9 @@ void CustomForm::wndProc(Message& m) {
         else if (m.wParam == SIZE_RESTORED)
             m_windowState = WindowState::wsNormal;
         WinControl::wndProc(m);
+        // The application's window hears of the main form's minimise and restore.
+        if (application().mainForm() == this && (m.wParam == SIZE_MINIMIZED || m.wParam == SIZE_RESTORED))
+            application().mainFormSized(m.wParam == SIZE_MINIMIZED);
         return;
     case WM_DESTROY:
         WinControl::wndProc(m);

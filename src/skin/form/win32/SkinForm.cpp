@@ -13,7 +13,9 @@
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinNotifier.h"
 #include "skin/form/win32/FormSkinObjects.h"
+#include "skin/popup/win32/SkinHint.h"
 #include "skin/popup/win32/SkinMenu.h"
+#include "skin/popup/win32/SkinPopupMenu.h"
 
 #include <windowsx.h>
 
@@ -56,7 +58,7 @@ SkinForm::SkinForm(core::Component* owner) : core::Component(owner) {
     m_morphTimer = makeTimer(20, &SkinForm::morphTimerTick);
     m_animateTimer = makeTimer(25, &SkinForm::animateTimerTick);
     m_builtInSystemMenu = std::make_unique<gui::PopupMenu>();
-    m_trayMenu = std::make_unique<gui::PopupMenu>();
+    m_trayMenu = std::make_unique<SkinPopupMenu>();
     {
         auto* restore = new gui::MenuItem(m_trayMenu.get());
         restore->setName("TRAY_SF_RESTORE");
@@ -269,8 +271,10 @@ bool SkinForm::setProperty(const std::string& name, core::PropertyReader& value)
         setDefMenuItemHeight(value.asInt());
         return true;
     }
-    if (name == "TrayIcon")
-        return reference(m_trayIcon);
+    if (name == "TrayIcon") {
+        value.resolveReference([this](core::Component* c) { setTrayIcon(c); });
+        return true;
+    }
     if (name == "UseDefaultSysMenu")
         return flag(m_useDefaultSysMenu);
     if (name == "MainMenuBar")
@@ -416,6 +420,8 @@ void SkinForm::closeMenusCheck(UINT msg) {
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
     case WM_PARENTNOTIFY:
+        if (SkinHint* h = objectHint())
+            h->hideHint();
         if (m_menuEngine->isVisible())
             m_menuEngine->closeAll();
         else if (m_inMenu)

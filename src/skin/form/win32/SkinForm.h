@@ -36,6 +36,7 @@ namespace skin {
 class FormSkinObject;
 class SkinButtonObject;
 class SkinData;
+class SkinHint;
 class SkinMenu;
 
 enum class SkinBorderIcon : uint8_t { biSystemMenu, biMinimize, biMaximize, biRollUp, biMinimizeToTray };
@@ -108,6 +109,11 @@ public:
     uint8_t alphaBlendValue() const { return m_alphaBlendValue; }
     void setAlphaBlendValue(uint8_t v);
     core::Component* skinHint() const { return m_skinHint; }
+    void setSkinHint(core::Component* hint) {
+        m_skinHint = hint;
+        if (hint)
+            freeNotification(hint);
+    }
     bool showObjectHint() const { return m_showObjectHint; }
     void setShowObjectHint(bool v) { m_showObjectHint = v; }
     bool useDefaultObjectHint() const { return m_useDefaultObjectHint; }
@@ -195,6 +201,11 @@ public:
     void maximizeForm();
     void restoreForm();
     void setRollUp(bool value);
+    // The tray icon of the tray commands. Unless AlwaysShowInTray its icon is hidden until the window
+    // goes to the tray; without a menu or click handler of its own it gets the tray menu and a click
+    // that restores the window.
+    core::Component* trayIcon() const { return m_trayIcon; }
+    void setTrayIcon(core::Component* icon);
     void minimizeToTray();
     void restoreFromTray();
     void closeWindow();
@@ -261,6 +272,8 @@ private:
     void buildDefaultObjects();
     void updateObjectVisibility();
     void updateObjectHints();
+    // The SkinHint that shows object hints, when ShowObjectHint is on.
+    SkinHint* objectHint() const;
     void forceRelayout();
     void setWindowSize(int32_t width, int32_t height);
     bool hasWindow() const;

@@ -5,6 +5,7 @@
 #include "skin/form/win32/SkinForm.h"
 #include "skin/form/win32/SkinMainMenuBar.h"
 #include "skin/popup/win32/SkinPopupMenu.h"
+#include "skin/popup/win32/SkinPopupClasses.h"
 
 namespace skin {
 
@@ -23,6 +24,8 @@ void registerSkinFormClasses() {
                 bar->setParent(window);
             return bar;
         });
+    // The skinned form's hint and tray icon references name these.
+    registerSkinPopupClasses();
 }
 
 } // namespace skin

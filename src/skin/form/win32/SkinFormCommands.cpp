@@ -11,7 +11,9 @@
 #include "skin/data/SkinData.h"
 #include "skin/form/win32/FormSkinObjects.h"
 #include "skin/form/win32/SkinMainMenuBar.h"
+#include "skin/popup/win32/SkinHint.h"
 #include "skin/popup/win32/SkinMenu.h"
+#include "skin/popup/win32/TrayIcon.h"
 #include "skin/render/win32/ScreenHelpers.h"
 
 #include <windowsx.h>
@@ -112,6 +114,10 @@ int SkinForm::hitTest(core::Point screen) {
     return int(code);
 }
 
+SkinHint* SkinForm::objectHint() const {
+    return m_showObjectHint ? dynamic_cast<SkinHint*>(m_skinHint) : nullptr;
+}
+
 void SkinForm::trackActiveObject(int32_t x, int32_t y, bool allow) {
     if (m_objects.empty() || !m_formActive)
         return;
@@ -134,13 +140,19 @@ void SkinForm::trackActiveObject(int32_t x, int32_t y, bool allow) {
         return;
     if (previous >= 0 && previous < int(m_objects.size())) {
         FormSkinObject& o = *m_objects[size_t(previous)];
-        if (o.enabled && o.visible)
+        if (o.enabled && o.visible) {
             o.mouseLeave();
+            if (SkinHint* h = objectHint(); h && !o.hint.empty())
+                h->hideHint();
+        }
     }
     if (m_activeObject >= 0) {
         FormSkinObject& o = *m_objects[size_t(m_activeObject)];
-        if (o.enabled && o.visible)
+        if (o.enabled && o.visible) {
             o.mouseEnter();
+            if (SkinHint* h = objectHint(); h && !o.hint.empty())
+                h->showHintText(o.hint);
+        }
     }
 }
 
@@ -490,9 +502,28 @@ void SkinForm::setRollUp(bool value) {
         onChangeRollUpState(this);
 }
 
+void SkinForm::setTrayIcon(core::Component* icon) {
+    m_trayIcon = icon;
+    if (!icon)
+        return;
+    freeNotification(icon);
+    auto* tray = dynamic_cast<TrayIcon*>(icon);
+    if (!tray)
+        return;
+    if (!m_alwaysShowInTray)
+        tray->hideIcon();
+    tray->setMinimizedToTray(false);
+    if (!tray->popupMenu())
+        tray->setPopupMenu(m_trayMenu.get());
+    if (!tray->onClick)
+        tray->onClick = [this](core::Component*) { restoreFromTray(); };
+}
+
 void SkinForm::minimizeToTray() {
     if (!m_trayIcon)
         return;
+    if (auto* tray = dynamic_cast<TrayIcon*>(m_trayIcon))
+        tray->setMinimizedToTray(true);
     gui::application().minimize();
     if (onMinimizeToTray)
         onMinimizeToTray(this);
@@ -501,7 +532,14 @@ void SkinForm::minimizeToTray() {
 void SkinForm::restoreFromTray() {
     if (!m_trayIcon)
         return;
+    auto* tray = dynamic_cast<TrayIcon*>(m_trayIcon);
+    if (tray) {
+        tray->setMinimizedToTray(false);
+        tray->restoreMainForm();
+    }
     gui::application().restore();
+    if (tray && !m_alwaysShowInTray)
+        tray->hideIcon();
     if (onRestoreFromTray)
         onRestoreFromTray(this);
 }

@@ -46,9 +46,11 @@ void SkinPopupMenu::notification(core::Component* component, core::Operation ope
 }
 
 SkinMenu* SkinPopupMenu::engine() const {
-    // The form of the control the menu is shown for, else the owner when it is a form, else the
-    // owner's owner.
-    for (core::Component* c : {popupComponent(), owner(), owner() ? owner()->owner() : nullptr}) {
+    // The form of the control the menu is shown for (or the form owning the component it is shown
+    // for, such as a tray icon), else the owner when it is a form, else the owner's owner.
+    core::Component* shownFor = popupComponent();
+    for (core::Component* c :
+         {shownFor, shownFor ? shownFor->owner() : nullptr, owner(), owner() ? owner()->owner() : nullptr}) {
         gui::CustomForm* form = dynamic_cast<gui::CustomForm*>(c);
         if (!form && c == popupComponent())
             form = formOf(c);
