@@ -7,14 +7,17 @@
 #include "gui/MainMenu.h"
 #include "gui/MenuItem.h"
 #include "gui/ShortCut.h"
+#include "gui/Timer.h"
 #include "skin/controls/BitmapTextCanvas.h"
 #include "skin/data/DataSkinObjects.h"
 #include "skin/data/DataSkinOtherControls.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/FormCommands.h"
 #include "skin/form/win32/SkinForm.h"
 #include "skin/popup/win32/SkinMenu.h"
 #include "skin/popup/win32/SkinPopupWindow.h"
 #include "skin/render/BitmapCopy.h"
+#include "skin/render/EffectBmp.h"
 #include "skin/render/Glyphs.h"
 #include "skin/render/SkinCompose.h"
 
@@ -44,6 +47,10 @@ SkinMainMenuBar::SkinMainMenuBar(core::Component* owner) : SkinControl(owner) {
     m_defItemFont.setColor(core::clBtnText);
     setHeight(m_defaultHeight);
     setAlign(gui::Align::alTop);
+    m_morphTimer = std::make_unique<gui::Timer>();
+    m_morphTimer->setEnabled(false);
+    m_morphTimer->setInterval(20);
+    m_morphTimer->onTimer = [this](core::Component*) { morphTick(); };
 }
 
 SkinMainMenuBar::~SkinMainMenuBar() {
@@ -100,6 +107,12 @@ void SkinMainMenuBar::setDefaultHeight(int32_t v) {
         setHeight(v);
 }
 
+void SkinMainMenuBar::setDefaultWidth(int32_t v) {
+    m_defaultWidth = v;
+    if (v > 0 && !isSkinned())
+        setWidth(v);
+}
+
 bool SkinMainMenuBar::setProperty(const std::string& name, core::PropertyReader& value) {
     if (name == "MainMenu") {
         value.resolveReference([this](core::Component* c) {
@@ -119,6 +132,8 @@ bool SkinMainMenuBar::setProperty(const std::string& name, core::PropertyReader&
         setScrollMenu(value.asBool());
     } else if (name == "PopupToUp") {
         setPopupToUp(value.asBool());
+    } else if (name == "DefaultWidth") {
+        setDefaultWidth(value.asInt());
     } else if (name == "DefaultHeight") {
         setDefaultHeight(value.asInt());
     } else {
@@ -133,6 +148,8 @@ void SkinMainMenuBar::writeProperties(core::PropertyWriter& out) const {
         out.writeBool("ScrollMenu", false);
     if (m_popupToUp)
         out.writeBool("PopupToUp", true);
+    if (m_defaultWidth != 0)
+        out.writeInt("DefaultWidth", m_defaultWidth);
     if (m_defaultHeight != 22)
         out.writeInt("DefaultHeight", m_defaultHeight);
     if (m_skinForm)
@@ -147,6 +164,7 @@ SkinMenu* SkinMainMenuBar::engine() const {
 
 void SkinMainMenuBar::buildItems() {
     m_items.clear();
+    m_morphTimer->setEnabled(false);
     if (m_mainMenu)
         for (gui::MenuItem* item : m_mainMenu->items().items())
             if (item->isVisible())
@@ -306,8 +324,15 @@ void SkinMainMenuBar::paintItems(core::FBitmap& bitmap) {
                 color = rec.activeFontColor;
             }
             core::FBitmap image;
-            composeHorizontalSkinImage(rec.itemLeftOffset, rec.itemRightOffset, image, *m_itemPicture, src,
-                                       r.width());
+            if (!it.down && itemsMorph() && itemCanMorph(it)) {
+                // Halfway between normal and active: blend the two images by the factor.
+                EffectBmp effect(itemImage(rec.skinRect, r.width()));
+                effect.morph(EffectBmp(itemImage(rec.activeSkinRect, r.width())), it.morphFactor,
+                             int(rec.morphKind));
+                image = effect.takeBitmap();
+            } else {
+                image = itemImage(src, r.width());
+            }
             copyRect(bitmap, {r.left, r.top, r.left + image.width(), r.top + image.height()}, image,
                      image.bounds());
             const int32_t captionWidth = r.width() - (rec.skinRect.width() - rec.textRect.width());
@@ -340,6 +365,65 @@ void SkinMainMenuBar::paintItems(core::FBitmap& bitmap) {
     }
 }
 
+core::FBitmap SkinMainMenuBar::itemImage(const core::Rect& src, int32_t width) const {
+    core::FBitmap image;
+    composeHorizontalSkinImage(m_itemRecord->itemLeftOffset, m_itemRecord->itemRightOffset, image,
+                               *m_itemPicture, src, width);
+    return image;
+}
+
+// --- Morph -------------------------------------------------------------------------------------------
+
+bool SkinMainMenuBar::itemsMorph() const {
+    return hasSkinnedItems() && m_itemRecord->morphing && !m_itemRecord->activeSkinRect.isEmpty();
+}
+
+bool SkinMainMenuBar::itemCanMorph(const Item& it) const {
+    if (it.down && !m_itemRecord->downRect.isEmpty())
+        return false;
+    return skin::canMorph(it.morphFactor, it.active);
+}
+
+bool SkinMainMenuBar::isMorphTimerRunning() const {
+    return m_morphTimer->isEnabled();
+}
+
+void SkinMainMenuBar::startMorphOrRedraw() {
+    if (itemsMorph())
+        m_morphTimer->setEnabled(true);
+    else
+        invalidate();
+}
+
+void SkinMainMenuBar::morphTick() {
+    bool any = false;
+    if (itemsMorph())
+        for (Item& it : m_items)
+            if (itemCanMorph(it)) {
+                it.morphFactor = skin::morphStep(it.morphFactor, it.active);
+                any = true;
+            }
+    if (any)
+        invalidate();
+    else
+        m_morphTimer->setEnabled(false);
+}
+
+void SkinMainMenuBar::setHotItem(int i) {
+    for (Item& it : m_items)
+        if (it.active && !it.down && (i < 0 || &it != &m_items[size_t(i)])) {
+            it.active = false;
+            if (onItemMouseLeave)
+                onItemMouseLeave(this, *it.item);
+        }
+    if (i >= 0 && !m_items[size_t(i)].active) {
+        m_items[size_t(i)].active = true;
+        if (onItemMouseEnter)
+            onItemMouseEnter(this, *m_items[size_t(i)].item);
+    }
+    startMorphOrRedraw();
+}
+
 // --- Mouse -------------------------------------------------------------------------------------------
 
 void SkinMainMenuBar::mouseMove(gui::ShiftState shift, int x, int y) {
@@ -357,10 +441,9 @@ void SkinMainMenuBar::mouseMove(gui::ShiftState shift, int x, int y) {
             openItem(under); // an open menu follows the mouse along the bar
             return;
         }
-        for (Item& it : m_items)
-            it.active = false;
-        m_items[size_t(under)].active = true;
-        changed = true;
+        setHotItem(under);
+    } else if (under < 0 && current >= 0 && !m_menuMode && !m_items[size_t(current)].down) {
+        setHotItem(-1); // off the items; in menu mode the item stays active
     }
     if (changed)
         invalidate();
@@ -370,9 +453,7 @@ void SkinMainMenuBar::mouseLeave() {
     SkinControl::mouseLeave();
     m_markerActive = false;
     if (!m_menuMode)
-        for (Item& it : m_items)
-            if (!it.down)
-                it.active = false;
+        setHotItem(-1);
     invalidate();
 }
 
@@ -404,6 +485,9 @@ void SkinMainMenuBar::openItem(int i) {
     for (Item& it : m_items)
         it.active = it.down = false;
     m_items[size_t(i)].active = m_items[size_t(i)].down = true;
+    if (itemsMorph())
+        m_items[size_t(i)].morphFactor = 1;
+    startMorphOrRedraw(); // the item that was down fades back
     if (!m_menuMode) {
         m_menuMode = true;
         e->onMenuKey = [this](unsigned key) { return menuKey(key); };
@@ -443,7 +527,7 @@ void SkinMainMenuBar::menuClosed() {
             it.down = false;
             it.active = m_menuMode;
         }
-    invalidate();
+    startMorphOrRedraw();
 }
 
 void SkinMainMenuBar::wndProc(gui::Message& m) {
@@ -463,7 +547,7 @@ void SkinMainMenuBar::enterMenuMode() {
     if (activeItem() < 0) {
         const int first = nextMenuBarItem(selectableItems(), -1);
         if (first >= 0)
-            m_items[size_t(first)].active = true;
+            setHotItem(first);
     }
     if (e->onMenuOpening)
         e->onMenuOpening();
@@ -475,6 +559,7 @@ void SkinMainMenuBar::leaveMenuMode() {
     m_menuMode = false;
     for (Item& it : m_items)
         it.active = it.down = false;
+    startMorphOrRedraw();
     if (SkinMenu* e = engine(); e && was) {
         e->onMenuKey = nullptr;
         e->closeAll(); // ends the form's menu step too
@@ -486,8 +571,8 @@ void SkinMainMenuBar::moveTo(int i) {
     if (i < 0)
         return;
     for (Item& it : m_items)
-        it.active = it.down = false;
-    m_items[size_t(i)].active = true;
+        it.down = false;
+    setHotItem(i);
     repaint();
 }
 

@@ -7,10 +7,13 @@
 #include "skin/controls/SkinControl.h"
 #include "skin/popup/MenuBarLayout.h"
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 namespace gui {
 class Canvas;
+class Timer;
 class MainMenu;
 class MenuItem;
 } // namespace gui
@@ -21,6 +24,9 @@ class DataSkinMainMenuBar;
 class DataSkinMainMenuItem;
 class SkinForm;
 class SkinMenu;
+
+// Fired with the menu item whose bar item the mouse (or the keyboard) came onto or left.
+using SkinItemEvent = std::function<void(core::Component* sender, gui::MenuItem& item)>;
 
 class SkinMainMenuBar : public SkinControl {
 public:
@@ -41,8 +47,14 @@ public:
     gui::Font& defItemFont() { return m_defItemFont; }
     int32_t defaultHeight() const { return m_defaultHeight; }
     void setDefaultHeight(int32_t v);
+    int32_t defaultWidth() const { return m_defaultWidth; }
+    void setDefaultWidth(int32_t v);
 
-    // Layout properties: MainMenu, SkinForm (references), ScrollMenu, PopupToUp, DefaultHeight.
+    SkinItemEvent onItemMouseEnter;
+    SkinItemEvent onItemMouseLeave;
+
+    // Layout properties: MainMenu, SkinForm (references), ScrollMenu, PopupToUp, DefaultWidth,
+    // DefaultHeight.
     bool setProperty(const std::string& name, core::PropertyReader& value) override;
     void writeProperties(core::PropertyWriter& out) const override;
 
@@ -58,6 +70,9 @@ public:
     bool hasHiddenItems() const { return m_layout.overflow && m_scrollMenu; }
     core::Rect markerRect() const { return m_layout.marker; }
     int activeItem() const;
+    // How far item i has blended from its normal image toward its active one (0..1).
+    double itemMorphFactor(int i) const { return m_items[size_t(i)].morphFactor; }
+    bool isMorphTimerRunning() const;
 
     // --- Menu mode (the form's SC_KEYMENU) -----------------------------------------------------------
     void enterMenuMode();
@@ -91,6 +106,7 @@ private:
         gui::MenuItem* item = nullptr;
         bool active = false;
         bool down = false;
+        double morphFactor = 0;
     };
 
     SkinMenu* engine() const;
@@ -104,13 +120,22 @@ private:
     bool menuKey(unsigned key);
     std::vector<bool> selectableItems() const;
     void menuClosed();
+    // Makes item i (-1: none) the hot item: the previous one leaves, i enters, both then morph.
+    void setHotItem(int i);
+    bool itemsMorph() const;
+    bool itemCanMorph(const Item& it) const;
+    void startMorphOrRedraw();
+    void morphTick();
+    core::FBitmap itemImage(const core::Rect& src, int32_t width) const;
 
     gui::MainMenu* m_mainMenu = nullptr;
     SkinForm* m_skinForm = nullptr;
     bool m_scrollMenu = true;
     bool m_popupToUp = false;
     gui::Font m_defItemFont;
+    int32_t m_defaultWidth = 0;
     int32_t m_defaultHeight = 22;
+    std::unique_ptr<gui::Timer> m_morphTimer;
     std::vector<Item> m_items;
     MenuBarLayout m_layout;
     bool m_menuMode = false;
