@@ -410,18 +410,24 @@ void SkinMainMenuBar::morphTick() {
 }
 
 void SkinMainMenuBar::setHotItem(int i) {
+    // The state changes first and the handlers run after, so a handler that rebuilds the items is safe.
+    std::vector<gui::MenuItem*> left;
     for (Item& it : m_items)
         if (it.active && !it.down && (i < 0 || &it != &m_items[size_t(i)])) {
             it.active = false;
-            if (onItemMouseLeave)
-                onItemMouseLeave(this, *it.item);
+            left.push_back(it.item);
         }
+    gui::MenuItem* entered = nullptr;
     if (i >= 0 && !m_items[size_t(i)].active) {
         m_items[size_t(i)].active = true;
-        if (onItemMouseEnter)
-            onItemMouseEnter(this, *m_items[size_t(i)].item);
+        entered = m_items[size_t(i)].item;
     }
     startMorphOrRedraw();
+    for (gui::MenuItem* item : left)
+        if (onItemMouseLeave)
+            onItemMouseLeave(this, *item);
+    if (entered && onItemMouseEnter)
+        onItemMouseEnter(this, *entered);
 }
 
 // --- Mouse -------------------------------------------------------------------------------------------
