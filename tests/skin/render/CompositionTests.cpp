@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 
 using namespace skin;
@@ -145,6 +146,36 @@ TEST(ComposeSkinImage, TiledBandsRepeatTheirMiddleAndCutTheLastTile) {
         }
         return Point{kSkinRect.left + p.x, kSkinRect.top + p.y};
     });
+}
+
+// A destination that already has the size is reused: whatever it held, the frame comes out as in a
+// fresh bitmap, whether the client is drawn, repeated from its first row of tiles, partly off the
+// picture (nothing copied there) or placed partly outside the window.
+TEST(ComposeSkinImage, ReusedDestinationGivesTheFreshBitmapsBytes) {
+    const FBitmap picture = coordinateBitmap(40, 30);
+    SkinFrame shifted = kFrame;
+    shifted.client = {-3, -2, 26, 21};
+    struct Case {
+        SkinFrame target;
+        Rect skinRect;
+        int width, height;
+        DrawClient client;
+    } cases[] = {
+        {targetFrame(kFrame, kSkinW, kSkinH, 97, 88), kSkinRect, 97, 88, DrawClient::Yes},
+        {targetFrame(kFrame, kSkinW, kSkinH, 97, 88), kSkinRect, 97, 88, DrawClient::No},
+        {targetFrame(kFrame, kSkinW, kSkinH, 97, 88), {18, 12, 48, 37}, 97, 88, DrawClient::Yes},
+        {targetFrame(kFrame, kSkinW, kSkinH, 60, 50), kSkinRect, 40, 30, DrawClient::Yes},
+        {targetFrame(shifted, kSkinW, kSkinH, 70, 60), kSkinRect, 70, 60, DrawClient::Yes},
+    };
+    for (const Case& c : cases) {
+        FBitmap fresh, reused(c.width, c.height);
+        composeSkinImage(kFrame, c.target, fresh, picture, c.skinRect, c.width, c.height, c.client, {});
+        std::memset(reused.bits(), 0x5a, reused.byteSize());
+        composeSkinImage(kFrame, c.target, reused, picture, c.skinRect, c.width, c.height, c.client, {});
+        ASSERT_EQ(fresh.byteSize(), reused.byteSize());
+        EXPECT_EQ(std::memcmp(fresh.bits(), reused.bits(), fresh.byteSize()), 0)
+            << c.width << " x " << c.height << " from " << c.skinRect.left;
+    }
 }
 
 TEST(ComposeSkinImage, StretchedBandsScaleTheMiddleOnceAndKeepTheCorners) {
