@@ -86,6 +86,30 @@ TEST(CopyRect, ScalingIsNearestNeighbourFromTheRectOrigin) {
     }
 }
 
+// Scaled copies write whole rows at once (repeated source rows, pixels stored four bytes wide): every
+// pixel is the nearest-neighbour one, pixels right of the rectangle keep their colour (also at the end
+// of a row without padding), and source columns off the picture leave theirs.
+TEST(CopyRect, ScaledRowsTouchOnlyTheirRectangle) {
+    const FBitmap src = coordinateBitmap(12, 9);
+    const Color keep = core::rgb(1, 2, 3);
+    for (const Rect& from : {Rect{0, 0, 12, 9}, Rect{3, 2, 5, 4}, Rect{9, 6, 12, 9}, Rect{-2, 1, 14, 3}})
+        for (const Rect& to : {Rect{0, 0, 16, 11}, Rect{2, 1, 15, 22}, Rect{1, 3, 6, 5}, Rect{5, 0, 16, 7}}) {
+            FBitmap dst(16, 22);
+            dst.fill(keep);
+            copyRect(dst, to, src, from);
+            expectPixels(
+                dst,
+                [&](int x, int y) -> std::optional<Point> {
+                    const int sx = from.left + (x - to.left) * from.width() / to.width();
+                    const int sy = from.top + (y - to.top) * from.height() / to.height();
+                    if (!to.contains({x, y}) || sx < 0 || sx >= src.width())
+                        return std::nullopt;
+                    return Point{sx, sy};
+                },
+                keep);
+        }
+}
+
 TEST(CopyRect, EmptyOrInvertedRectanglesCopyNothing) {
     FBitmap src = coordinateBitmap(4, 4);
     FBitmap dst(4, 4);
