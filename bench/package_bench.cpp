@@ -114,8 +114,9 @@ BENCHMARK(BM_LoadFromPackage);
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            m_times[run.benchmark_name()] = run.GetAdjustedCPUTime();
+        for (const Run& run : runs) // the median when repeated
+            if (run.aggregate_name.empty() || run.aggregate_name == "median")
+                m_times[run.run_name.str()] = run.GetAdjustedCPUTime();
         ConsoleReporter::ReportRuns(runs);
     }
     void Finalize() override {

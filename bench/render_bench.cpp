@@ -91,8 +91,9 @@ void crossFadeBaseline(benchmark::State& state) {
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            m_times[run.benchmark_name()] = run.GetAdjustedCPUTime(); // CPU time: steadier on a busy machine
+        for (const Run& run : runs) // CPU time: steadier on a busy machine; the median when repeated
+            if (run.aggregate_name.empty() || run.aggregate_name == "median")
+                m_times[run.run_name.str()] = run.GetAdjustedCPUTime();
         ConsoleReporter::ReportRuns(runs);
     }
     double time(const std::string& name) const {

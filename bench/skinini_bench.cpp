@@ -169,8 +169,8 @@ public:
 
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
-            if (run.iterations > 0)
-                nanoseconds[run.benchmark_name()] =
+            if (run.iterations > 0 && (run.aggregate_name.empty() || run.aggregate_name == "median"))
+                nanoseconds[run.run_name.str()] =
                     run.GetAdjustedCPUTime() * (run.time_unit == benchmark::kMicrosecond   ? 1e3
                                                 : run.time_unit == benchmark::kMillisecond ? 1e6
                                                                                            : 1.0);

@@ -8,6 +8,10 @@
 #include <random>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace skin {
 
 using core::FBitmap;
@@ -56,6 +60,70 @@ void mixRamp(uint8_t* own, const uint8_t* target, int32_t from, int32_t end, int
         w = std::min(w + step, 1.0);
     }
 }
+
+} // namespace
+
+uint8_t crossFadeChannel(uint8_t a, uint8_t b, double k) {
+    return roundChannel((1 - k) * a + k * b);
+}
+
+// K = k x one rounded: the fixed-point sum a x own + b x target = a x one + K (b - a) is off the formula's
+// value by |b - a| x |K - k x one| units at most. Sums farther than that (and a unit more for the
+// formula's own rounding) from a half round as the formula does; nearer ones go through the formula.
+CrossFadeWeights::CrossFadeWeights(double k) : m_k(k), m_target(int32_t(std::lround(k * one))) {
+    m_own = one - m_target;
+    m_margin = int32_t(std::ceil(255 * std::fabs(m_target - k * one))) + 1;
+}
+
+void CrossFadeWeights::mixRow(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) const {
+    // A factor this close to 0 or 1 moves no channel by as much as half a step.
+    if (m_target == 0 || m_own == 0) {
+        std::memcpy(out, m_target == 0 ? a : b, n);
+        return;
+    }
+    constexpr int32_t half = one / 2;
+    auto mix = [&](size_t from, size_t to) {
+        for (size_t i = from; i < to; ++i) {
+            const int32_t v = a[i] * m_own + b[i] * m_target;
+            const int32_t d = (v & (one - 1)) - half;
+            out[i] = d >= -m_margin && d <= m_margin ? crossFadeChannel(a[i], b[i], m_k)
+                                                     : uint8_t((v + half) >> shift);
+        }
+    };
+    size_t i = 0;
+#if defined(__SSE2__)
+    // Sixteen channels at a time; a block with a sum near a half is redone one channel at a time.
+    const __m128i weights = _mm_set1_epi32(int32_t(uint32_t(m_own) | uint32_t(m_target) << 16));
+    const __m128i zero = _mm_setzero_si128(), rounding = _mm_set1_epi32(half),
+                  fraction = _mm_set1_epi32(one - 1);
+    const __m128i low = _mm_set1_epi32(half - m_margin), limit = _mm_set1_epi16(int16_t(2 * m_margin + 1));
+    for (; i + 16 <= n; i += 16) {
+        const __m128i va = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + i));
+        const __m128i vb = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + i));
+        const __m128i a0 = _mm_unpacklo_epi8(va, zero), a1 = _mm_unpackhi_epi8(va, zero);
+        const __m128i b0 = _mm_unpacklo_epi8(vb, zero), b1 = _mm_unpackhi_epi8(vb, zero);
+        const __m128i v0 = _mm_madd_epi16(_mm_unpacklo_epi16(a0, b0), weights);
+        const __m128i v1 = _mm_madd_epi16(_mm_unpackhi_epi16(a0, b0), weights);
+        const __m128i v2 = _mm_madd_epi16(_mm_unpacklo_epi16(a1, b1), weights);
+        const __m128i v3 = _mm_madd_epi16(_mm_unpackhi_epi16(a1, b1), weights);
+        // (v - half + margin) mod one <= 2 x margin marks a sum near a half; the values fit 16 bits.
+        auto offset = [&](__m128i v) { return _mm_and_si128(_mm_sub_epi32(v, low), fraction); };
+        const __m128i nearest =
+            _mm_min_epi16(_mm_packs_epi32(offset(v0), offset(v1)), _mm_packs_epi32(offset(v2), offset(v3)));
+        const __m128i near = _mm_cmpgt_epi16(limit, nearest);
+        auto rounded = [&](__m128i v) { return _mm_srai_epi32(_mm_add_epi32(v, rounding), shift); };
+        const __m128i first = _mm_packs_epi32(rounded(v0), rounded(v1));
+        const __m128i second = _mm_packs_epi32(rounded(v2), rounded(v3));
+        if (_mm_movemask_epi8(near))
+            mix(i, i + 16);
+        else
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(first, second));
+    }
+#endif
+    mix(i, n);
+}
+
+namespace {
 
 uint8_t clampInt(int32_t v) {
     return uint8_t(std::clamp(v, 0, 255));
@@ -128,11 +196,13 @@ void EffectBmp::crossFade(const EffectBmp& target, double k) {
         return;
     k = clampFactor(k);
     const size_t n = size_t(3) * size_t(width());
+    const CrossFadeWeights weights(k);
+    std::vector<uint8_t> mixed(n);
     for (int32_t y = 0; y < height(); ++y) {
         uint8_t* a = m_bitmap.row(y);
         const uint8_t* b = target.m_bitmap.row(y);
-        for (size_t i = 0; i < n; ++i)
-            a[i] = roundChannel((1 - k) * a[i] + k * b[i]);
+        weights.mixRow(a, b, mixed.data(), n);
+        std::memcpy(a, mixed.data(), n);
     }
 }
 

@@ -6,6 +6,8 @@
 #include "core/FBitmap.h"
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 
 namespace skin {
@@ -21,6 +23,26 @@ Filter filterForInactiveEffect(int inactiveEffect);
 
 // Nearest integer with ties to even, clamped to 0..255 (NaN gives 0).
 uint8_t roundChannel(double value);
+
+// One channel of a cross-fade: (1 - k) x a + k x b, rounded.
+uint8_t crossFadeChannel(uint8_t a, uint8_t b, double k);
+
+// A cross-fade's weights in fixed point for whole rows. Sums within reach of a half go through
+// crossFadeChannel, so every byte is the one the formula gives, ties included.
+class CrossFadeWeights {
+public:
+    explicit CrossFadeWeights(double k); // k in 0..1
+    // out[i] = crossFadeChannel(a[i], b[i], k) for i < n.
+    void mixRow(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) const;
+
+private:
+    // Weights below 2^15 fit the 16-bit multiply-add of common vector units.
+    static constexpr int shift = 15;
+    static constexpr int32_t one = int32_t(1) << shift;
+    double m_k;
+    int32_t m_target, m_own; // own + target = one
+    int32_t m_margin;        // fixed-point sums this close to a half take the formula
+};
 
 class EffectBmp {
 public:

@@ -3,29 +3,51 @@
 #include "skin/render/BitmapCopy.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace skin {
 
 using core::FBitmap;
 using core::Rect;
 
-std::vector<Rect> maskRuns(const FBitmap& mask, int32_t offsetX, int32_t offsetY) {
-    std::vector<Rect> runs;
+namespace {
+
+// The first column from x on (before w) whose pixel is not inside (inside) or is inside (!inside).
+int32_t runEnd(const uint8_t* row, int32_t x, int32_t w, bool inside) {
+    if (inside) {
+        // Eight pixels inside are 24 zero bytes.
+        for (uint64_t p[3]; x + 8 <= w; x += 8) {
+            std::memcpy(p, row + 3 * size_t(x), sizeof p);
+            if (p[0] | p[1] | p[2])
+                break;
+        }
+    }
+    while (x < w && isMaskPixelInside(row + 3 * size_t(x)) == inside)
+        ++x;
+    return x;
+}
+
+// Calls f(left, right, y) for each run of inside pixels, row by row from the top, left to right.
+template <typename F> void forEachRun(const FBitmap& mask, F&& f) {
     const int32_t w = mask.width();
     for (int32_t y = 0; y < mask.height(); ++y) {
         const uint8_t* row = mask.row(y);
-        int32_t x = 0;
-        while (x < w) {
-            if (!isMaskPixelInside(row + 3 * size_t(x))) {
-                ++x;
-                continue;
-            }
-            const int32_t start = x;
-            while (x < w && isMaskPixelInside(row + 3 * size_t(x)))
-                ++x;
-            runs.push_back({offsetX + start, offsetY + y, offsetX + x, offsetY + y + 1});
+        for (int32_t x = runEnd(row, 0, w, false); x < w;) {
+            const int32_t end = runEnd(row, x, w, true);
+            f(x, end, y);
+            x = runEnd(row, end, w, false);
         }
     }
+}
+
+} // namespace
+
+std::vector<Rect> maskRuns(const FBitmap& mask, int32_t offsetX, int32_t offsetY) {
+    std::vector<Rect> runs;
+    runs.reserve(size_t(std::max(mask.height(), 0)));
+    forEachRun(mask, [&](int32_t left, int32_t right, int32_t y) {
+        runs.push_back({offsetX + left, offsetY + y, offsetX + right, offsetY + y + 1});
+    });
     return runs;
 }
 

@@ -3,6 +3,7 @@
 #include "skin/render/BitmapCopy.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace skin {
 
@@ -52,15 +53,53 @@ void stretchPiece(FBitmap& dst, const Rect& dstRect, const FBitmap& src, const R
     copyRect(dst, dstRect, src, srcRect);
 }
 
+// The part of a width x height frame that the client tiles write whole, pixel by pixel: only when the
+// client piece lies inside the picture and the tiled area starts inside the frame; else an empty rect.
+Rect clientCover(const SkinFrame& s, const SkinFrame& t, const Rect& r, const FBitmap& picture, int32_t width,
+                 int32_t height) {
+    const Rect c = s.client, nc = t.client;
+    const int32_t sx = r.left + c.left, sy = r.top + c.top;
+    if (c.width() < 1 || c.height() < 1 || sx < 0 || sy < 0 || sx + c.width() > picture.width() ||
+        sy + c.height() > picture.height() || nc.left < 0 || nc.top < 0)
+        return {};
+    const Rect cover{nc.left, nc.top, std::min(nc.right, width), std::min(nc.bottom, height)};
+    return rectIsEmpty(cover) ? Rect{} : cover;
+}
+
+// Zeroes every pixel of the bitmap outside `keep` (which lies inside it, or is empty).
+void clearOutside(FBitmap& dest, const Rect& keep) {
+    if (rectIsEmpty(keep)) {
+        std::memset(dest.bits(), 0, dest.byteSize());
+        return;
+    }
+    const size_t stride = size_t(dest.stride());
+    std::memset(dest.bits(), 0, stride * size_t(keep.top));
+    for (int32_t y = keep.top; y < keep.bottom; ++y) {
+        uint8_t* row = dest.row(y);
+        std::memset(row, 0, size_t(3) * size_t(keep.left));
+        std::memset(row + 3 * size_t(keep.right), 0, stride - 3 * size_t(keep.right));
+    }
+    std::memset(dest.row(keep.bottom - 1) + stride, 0, stride * size_t(dest.height() - keep.bottom));
+}
+
 } // namespace
 
 void composeSkinImage(const SkinFrame& s, const SkinFrame& t, FBitmap& dest, const FBitmap& picture,
                       const Rect& r, int32_t width, int32_t height, DrawClient drawClient,
                       BandStretch stretch) {
-    dest.setSize(width, height);
-    if (s.rightBottom.x == s.leftTop.x || s.rightBottom.y == s.leftTop.y || picture.isEmpty())
-        return;
-    if (!inSkinRange(s) || !inSkinRange(t) || !inSkinRange(r) || !inSkinRange(width) || !inSkinRange(height))
+    const bool draws = s.rightBottom.x != s.leftTop.x && s.rightBottom.y != s.leftTop.y &&
+                       !picture.isEmpty() && inSkinRange(s) && inSkinRange(t) && inSkinRange(r) &&
+                       inSkinRange(width) && inSkinRange(height);
+    // A frame of the size it already has is cleared in place, all but what the client tiles will cover:
+    // a fresh bitmap per frame costs as much again in allocation and first touches of its pages.
+    if (dest.isEmpty() || dest.width() != width || dest.height() != height) {
+        dest.setSize(width, height);
+    } else {
+        const Rect covered =
+            draws && drawClient == DrawClient::Yes ? clientCover(s, t, r, picture, width, height) : Rect{};
+        clearOutside(dest, covered);
+    }
+    if (!draws)
         return;
     const Point lt = s.leftTop, rt = s.rightTop, lb = s.leftBottom, rb = s.rightBottom;
     const Rect c = s.client, nc = t.client;
@@ -121,16 +160,25 @@ void composeSkinImage(const SkinFrame& s, const SkinFrame& t, FBitmap& dest, con
     if (cw < 1 || ch < 1)
         return; // an empty client piece would divide by zero
     const int32_t sx = r.left + c.left, sy = r.top + c.top;
+    // When whole tiles are written, the first row of tiles is drawn and the rows below repeat it.
+    const Rect cover = clientCover(s, t, r, picture, W, H);
+    const bool repeatRows = !rectIsEmpty(cover);
     for (int32_t i = nc.left < 0 ? -nc.left / cw : 0; i <= nc.width() / cw && nc.left + i * cw < W; ++i) {
         const int32_t x = nc.left + i * cw;
         const int32_t cutX = std::max(x + cw - nc.right, 0);
-        for (int32_t j = nc.top < 0 ? -nc.top / ch : 0; j <= nc.height() / ch && nc.top + j * ch < H; ++j) {
+        for (int32_t j = nc.top < 0 ? -nc.top / ch : 0;
+             j <= (repeatRows ? 0 : nc.height() / ch) && nc.top + j * ch < H; ++j) {
             const int32_t y = nc.top + j * ch;
             const int32_t cutY = std::max(y + ch - nc.bottom, 0);
             copyRect(dest, {x, y, x + cw - cutX, y + ch - cutY}, picture,
                      {sx, sy, sx + cw - cutX, sy + ch - cutY});
         }
     }
+    if (!repeatRows)
+        return;
+    const size_t bytes = size_t(3) * size_t(cover.width());
+    for (int32_t y = cover.top + ch; y < cover.bottom; ++y)
+        std::memcpy(dest.pixelAt(cover.left, y), dest.pixelAt(cover.left, y - ch), bytes);
 }
 
 void composeSkinImageTiled(const SkinFrame& source, const SkinFrame& target, FBitmap& dest,

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 
 using namespace skin;
@@ -85,6 +86,30 @@ TEST(CopyRect, ScalingIsNearestNeighbourFromTheRectOrigin) {
     }
 }
 
+// Scaled copies write whole rows at once (repeated source rows, pixels stored four bytes wide): every
+// pixel is the nearest-neighbour one, pixels right of the rectangle keep their colour (also at the end
+// of a row without padding), and source columns off the picture leave theirs.
+TEST(CopyRect, ScaledRowsTouchOnlyTheirRectangle) {
+    const FBitmap src = coordinateBitmap(12, 9);
+    const Color keep = core::rgb(1, 2, 3);
+    for (const Rect& from : {Rect{0, 0, 12, 9}, Rect{3, 2, 5, 4}, Rect{9, 6, 12, 9}, Rect{-2, 1, 14, 3}})
+        for (const Rect& to : {Rect{0, 0, 16, 11}, Rect{2, 1, 15, 22}, Rect{1, 3, 6, 5}, Rect{5, 0, 16, 7}}) {
+            FBitmap dst(16, 22);
+            dst.fill(keep);
+            copyRect(dst, to, src, from);
+            expectPixels(
+                dst,
+                [&](int x, int y) -> std::optional<Point> {
+                    const int sx = from.left + (x - to.left) * from.width() / to.width();
+                    const int sy = from.top + (y - to.top) * from.height() / to.height();
+                    if (!to.contains({x, y}) || sx < 0 || sx >= src.width())
+                        return std::nullopt;
+                    return Point{sx, sy};
+                },
+                keep);
+        }
+}
+
 TEST(CopyRect, EmptyOrInvertedRectanglesCopyNothing) {
     FBitmap src = coordinateBitmap(4, 4);
     FBitmap dst(4, 4);
@@ -145,6 +170,36 @@ TEST(ComposeSkinImage, TiledBandsRepeatTheirMiddleAndCutTheLastTile) {
         }
         return Point{kSkinRect.left + p.x, kSkinRect.top + p.y};
     });
+}
+
+// A destination that already has the size is reused: whatever it held, the frame comes out as in a
+// fresh bitmap, whether the client is drawn, repeated from its first row of tiles, partly off the
+// picture (nothing copied there) or placed partly outside the window.
+TEST(ComposeSkinImage, ReusedDestinationGivesTheFreshBitmapsBytes) {
+    const FBitmap picture = coordinateBitmap(40, 30);
+    SkinFrame shifted = kFrame;
+    shifted.client = {-3, -2, 26, 21};
+    struct Case {
+        SkinFrame target;
+        Rect skinRect;
+        int width, height;
+        DrawClient client;
+    } cases[] = {
+        {targetFrame(kFrame, kSkinW, kSkinH, 97, 88), kSkinRect, 97, 88, DrawClient::Yes},
+        {targetFrame(kFrame, kSkinW, kSkinH, 97, 88), kSkinRect, 97, 88, DrawClient::No},
+        {targetFrame(kFrame, kSkinW, kSkinH, 97, 88), {18, 12, 48, 37}, 97, 88, DrawClient::Yes},
+        {targetFrame(kFrame, kSkinW, kSkinH, 60, 50), kSkinRect, 40, 30, DrawClient::Yes},
+        {targetFrame(shifted, kSkinW, kSkinH, 70, 60), kSkinRect, 70, 60, DrawClient::Yes},
+    };
+    for (const Case& c : cases) {
+        FBitmap fresh, reused(c.width, c.height);
+        composeSkinImage(kFrame, c.target, fresh, picture, c.skinRect, c.width, c.height, c.client, {});
+        std::memset(reused.bits(), 0x5a, reused.byteSize());
+        composeSkinImage(kFrame, c.target, reused, picture, c.skinRect, c.width, c.height, c.client, {});
+        ASSERT_EQ(fresh.byteSize(), reused.byteSize());
+        EXPECT_EQ(std::memcmp(fresh.bits(), reused.bits(), fresh.byteSize()), 0)
+            << c.width << " x " << c.height << " from " << c.skinRect.left;
+    }
 }
 
 TEST(ComposeSkinImage, StretchedBandsScaleTheMiddleOnceAndKeepTheCorners) {

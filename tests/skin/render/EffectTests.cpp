@@ -272,3 +272,32 @@ TEST(SelectionTables, MorphKindsAndInactiveEffects) {
     EXPECT_EQ(filterForInactiveEffect(6), Filter::Grayscale);
     EXPECT_EQ(filterForInactiveEffect(-1), Filter::Grayscale);
 }
+
+// The fixed-point rows against the double formula for every pair of channels, at factors whose sums
+// land exactly on halves (k = 1/2, 1/4, 1/8 ...), near them, and at arbitrary ones.
+TEST(CrossFade, RowsMatchTheFormulaForEveryPair) {
+    std::vector<double> factors = {0, 1, 0.5, 0.25, 0.75, 0.125, 0.375, 1.0 / 3, 0.1, 0.4, 0.6, 0.9};
+    for (int i = 1; i < 64; ++i)
+        factors.push_back(i / 64.0);
+    for (double k : {0.5, 0.25, 1.0 / 1024})
+        for (double d : {1e-9, 1e-7, 2e-6})
+            for (double s : {-1.0, 1.0})
+                factors.push_back(k + s * d);
+    uint32_t seed = 12345;
+    for (int i = 0; i < 20; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        factors.push_back(seed / 4294967296.0);
+    }
+    std::vector<uint8_t> a(256 * 256), b(256 * 256), out(256 * 256);
+    for (size_t i = 0; i < a.size(); ++i) {
+        a[i] = uint8_t(i >> 8);
+        b[i] = uint8_t(i);
+    }
+    for (double k : factors) {
+        CrossFadeWeights(k).mixRow(a.data(), b.data(), out.data(), out.size());
+        size_t wrong = 0;
+        for (size_t i = 0; i < out.size(); ++i)
+            wrong += out[i] != roundChannel((1 - k) * a[i] + k * b[i]);
+        EXPECT_EQ(wrong, 0u) << "k = " << k;
+    }
+}

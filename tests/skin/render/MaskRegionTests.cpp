@@ -70,6 +70,43 @@ TEST(MaskRuns, OnlyPureBlackIsInsideAndRunsStopAtTheEdge) {
         EXPECT_EQ(maskRuns(bitmapFromText(c.mask), 10, 20), c.runs);
 }
 
+// Runs are found eight pixels at a time: random masks of many widths, with pixels that differ from
+// black in one channel only, give the runs a pixel-by-pixel scan gives.
+TEST(MaskRuns, WholeBlocksGiveThePixelByPixelRuns) {
+    uint32_t seed = 7;
+    auto next = [&] { return (seed = seed * 1664525u + 1013904223u) >> 8; };
+    for (int w : {1, 7, 8, 9, 15, 16, 17, 23, 24, 25, 40, 63, 64, 65, 130}) {
+        FBitmap mask(w, 12);
+        for (int y = 0; y < mask.height(); ++y) {
+            const uint32_t runLength = 1 + next() % 20; // long runs cross whole blocks
+            bool inside = next() % 2;
+            for (int x = 0; x < w; ++x) {
+                if (x % int(runLength) == 0)
+                    inside = next() % 3 != 0;
+                const uint8_t off = uint8_t(1u << (next() % 8));
+                const uint32_t channel = next() % 3;
+                mask.setPixel(x, y,
+                              inside ? core::clBlack
+                                     : core::rgb(channel == 0 ? off : 0, channel == 1 ? off : 0,
+                                                 channel == 2 ? off : 0));
+            }
+        }
+        std::vector<core::Rect> expected;
+        for (int y = 0; y < mask.height(); ++y)
+            for (int x = 0; x < w;) {
+                if (!isMaskPixelInside(mask.pixelAt(x, y))) {
+                    ++x;
+                    continue;
+                }
+                const int start = x;
+                while (x < w && isMaskPixelInside(mask.pixelAt(x, y)))
+                    ++x;
+                expected.push_back({start + 3, y - 2, x + 3, y - 1});
+            }
+        EXPECT_EQ(maskRuns(mask, 3, -2), expected) << "width " << w;
+    }
+}
+
 TEST(RegionRectsFromMask, BlockHasTheRegionDataLayout) {
     FBitmap mask = bitmapFromText({".##.", "...."});
     const std::vector<uint8_t> block = regionRectsFromMask(mask, 3, -2);
