@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and tests one preset at a time (native, win32, win64). A
 # failure in one preset does not stop the others; each ends with one summary line, and the last line
-# adds them up. Where this machine cannot run 32-bit programs, the win32 tests are reported as
+# adds them up (a preset that does not configure or build, or runs no test, counts as one failure). Where this machine cannot run 32-bit programs, the win32 tests are reported as
 # skipped with the reason (VELMORA_NO_32BIT=1 acts so on any machine).
 # Usage: test.sh [preset...]
 set -uo pipefail
@@ -33,11 +33,13 @@ for preset in "${presets[@]}"; do
         cat "$logs/$preset.configure"
         summaries+=("$preset: configure FAILED")
         status=1
+        total_failed=$((total_failed + 1))
         continue
     fi
     if ! cmake --build --preset "$preset" -j "$jobs"; then
         summaries+=("$preset: build FAILED")
         status=1
+        total_failed=$((total_failed + 1))
         continue
     fi
     echo "=== $preset: test"
@@ -55,6 +57,7 @@ for preset in "${presets[@]}"; do
     fi
     if [ "$ctest_status" -ne 0 ] || [ "$total" -eq 0 ]; then
         [ "$total" -eq 0 ] && line+=" (no tests ran)"
+        [ "$failed" -gt 0 ] || failed=1
         status=1
     fi
     summaries+=("$line")
@@ -65,6 +68,5 @@ done
 
 echo "=== summary"
 printf '%s\n' "${summaries[@]}"
-[ "$status" -eq 0 ] || [ "$total_failed" -gt 0 ] || total_failed=1
 echo "total: $total_passed passed, $total_failed failed, $total_skipped skipped"
 exit $status
