@@ -195,7 +195,7 @@ HICON Application::icon() const {
     return m_defaultIcon;
 }
 
-void Application::setIcon(IconHandle icon) {
+void Application::setIcon(winbase::IconHandle icon) {
     m_icon = std::move(icon);
     for (CustomForm* f : m_forms)
         if (f->hasHandle()) {

@@ -4,8 +4,8 @@
 // restoring, and the handler that reports exceptions caught at window-procedure boundaries.
 #include "core/Component.h"
 #include "core/Property.h"
-#include "gui/Handles.h"
 #include "gui/HintWindow.h"
+#include "winbase/Handles.h"
 
 #include <windows.h>
 
@@ -85,7 +85,7 @@ public:
     // The icon of every form's window: the "MAINICON" resource when the program has one, else the
     // platform's application icon. Owned by the application.
     HICON icon() const;
-    void setIcon(IconHandle icon);
+    void setIcon(winbase::IconHandle icon);
 
     const std::string& title() const { return m_title; }
     void setTitle(const std::string& title) { m_title = title; }
@@ -140,7 +140,7 @@ private:
     int m_hintHidePause = 2500;
     bool m_showHint = true;
     bool m_showMainForm = true;
-    IconHandle m_icon;
+    winbase::IconHandle m_icon;
     mutable HICON m_defaultIcon = nullptr;
     std::string m_title;
     HintWindowFactory m_hintWindowClass;

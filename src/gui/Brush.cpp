@@ -75,7 +75,7 @@ HBRUSH Brush::handle() const {
 
 void Brush::changed() {
     // The old handle may still be selected into a canvas: it is freed only after the listeners ran.
-    BrushHandle old = std::move(m_handle);
+    winbase::BrushHandle old = std::move(m_handle);
     if (onChange)
         onChange(*this);
 }

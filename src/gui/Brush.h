@@ -1,7 +1,7 @@
 #pragma once
 // A brush description with change notification and a lazily created HBRUSH.
 #include "core/Color.h"
-#include "gui/Handles.h"
+#include "winbase/Handles.h"
 
 #include <functional>
 #include <memory>
@@ -49,7 +49,7 @@ private:
     core::Color m_color = core::clWhite;
     BrushStyle m_style = BrushStyle::bsSolid;
     std::unique_ptr<Bitmap> m_bitmap;
-    mutable BrushHandle m_handle;
+    mutable winbase::BrushHandle m_handle;
 };
 
 } // namespace gui

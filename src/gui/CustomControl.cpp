@@ -1,6 +1,6 @@
 #include "gui/CustomControl.h"
 
-#include "gui/Handles.h"
+#include "winbase/Handles.h"
 
 namespace gui {
 
@@ -15,22 +15,23 @@ bool CustomControl::eraseBackground(HDC) {
 }
 
 void CustomControl::paintHandler(Message&) {
-    PaintDC dc(handle());
+    winbase::PaintDC dc(handle());
     if (!dc)
         return;
     const RECT& r = dc.paintStruct().rcPaint;
     const core::Rect clip{r.left, r.top, r.right, r.bottom};
     if (clip.isEmpty())
         return;
-    OwnedDC memory = OwnedDC::createCompatible(dc.get());
-    BitmapHandle bitmap(memory ? CreateCompatibleBitmap(dc.get(), clip.width(), clip.height()) : nullptr);
+    winbase::OwnedDC memory = winbase::OwnedDC::createCompatible(dc.get());
+    winbase::BitmapHandle bitmap(memory ? CreateCompatibleBitmap(dc.get(), clip.width(), clip.height())
+                                        : nullptr);
     if (!bitmap) {
         // Out of GDI resources: draw straight to the window rather than not at all.
         paintWindow(dc.get(), clip);
         return;
     }
     {
-        SelectObjectScope select(memory.get(), bitmap.get());
+        winbase::SelectObjectScope select(memory.get(), bitmap.get());
         SetViewportOrgEx(memory.get(), -clip.left, -clip.top, nullptr);
         paintWindow(memory.get(), clip);
         SetViewportOrgEx(memory.get(), 0, 0, nullptr);

@@ -55,7 +55,7 @@ DibStorage::DibStorage(int32_t width, int32_t height) : m_width(width), m_height
 
 HDC DibStorage::dc() const {
     if (!m_dc) {
-        OwnedDC dc = OwnedDC::createCompatible();
+        winbase::OwnedDC dc = winbase::OwnedDC::createCompatible();
         if (!dc)
             return nullptr;
         m_oldBitmap = SelectObject(dc.get(), m_bitmap.get());
@@ -138,7 +138,7 @@ core::FBitmap fbitmapFromHandle(HBITMAP bitmap) {
     core::FBitmap out(width, height);
     BITMAPINFO header{};
     header.bmiHeader = DibStorage::header(width, height);
-    WindowDC screen(nullptr);
+    winbase::WindowDC screen(nullptr);
     if (GetDIBits(screen.get(), bitmap, 0, UINT(height), out.bits(), &header, DIB_RGB_COLORS) != height)
         return {};
     return out;

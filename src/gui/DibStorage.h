@@ -3,7 +3,7 @@
 // portable pixel code and GDI work on the same bytes with no copy.
 #include "core/FBitmap.h"
 #include "core/Geometry.h"
-#include "gui/Handles.h"
+#include "winbase/Handles.h"
 
 #include <memory>
 
@@ -31,8 +31,8 @@ public:
 private:
     int32_t m_width;
     int32_t m_height;
-    BitmapHandle m_bitmap;
-    mutable OwnedDC m_dc;
+    winbase::BitmapHandle m_bitmap;
+    mutable winbase::OwnedDC m_dc;
     mutable HGDIOBJ m_oldBitmap = nullptr;
     uint8_t* m_bits = nullptr;
 };

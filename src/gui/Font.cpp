@@ -141,7 +141,7 @@ HFONT Font::handle() const {
     return m_handle.get();
 }
 
-void Font::setHandle(FontHandle font) {
+void Font::setHandle(winbase::FontHandle font) {
     LOGFONTW lf{};
     if (!font || GetObjectW(font.get(), sizeof(lf), &lf) == 0)
         return;
@@ -164,13 +164,13 @@ void Font::setHandle(FontHandle font) {
                                       : FontPitch::fpDefault;
     m_orientation = lf.lfEscapement;
     // The old handle may still be selected into a canvas: it is freed only after the listeners ran.
-    FontHandle old = std::exchange(m_handle, std::move(font));
+    winbase::FontHandle old = std::exchange(m_handle, std::move(font));
     if (onChange)
         onChange(*this);
 }
 
 void Font::changed(bool handleStale) {
-    FontHandle old;
+    winbase::FontHandle old;
     if (handleStale)
         old = std::move(m_handle);
     if (onChange)

@@ -3,7 +3,7 @@
 // A font description with change notification and a lazily created HFONT.
 #include "core/Color.h"
 #include "core/PropertyFwd.h"
-#include "gui/Handles.h"
+#include "winbase/Handles.h"
 
 #include <cstdint>
 #include <functional>
@@ -81,7 +81,7 @@ public:
     HFONT handle() const;
     // Takes ownership of font and adopts its attributes (name, height, style, charset, pitch,
     // escapement); colour is kept.
-    void setHandle(FontHandle font);
+    void setHandle(winbase::FontHandle font);
     LOGFONTW logFont() const;
 
     // Called after every change.
@@ -105,7 +105,7 @@ private:
     FontPitch m_pitch = FontPitch::fpDefault;
     int32_t m_orientation = 0;
     int32_t m_pixelsPerInch;
-    mutable FontHandle m_handle;
+    mutable winbase::FontHandle m_handle;
 };
 
 } // namespace gui

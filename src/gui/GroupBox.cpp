@@ -1,8 +1,8 @@
 #include "gui/GroupBox.h"
 
 #include "gui/Canvas.h"
-#include "gui/Handles.h"
 #include "gui/WindowFrame.h"
+#include "winbase/Handles.h"
 
 namespace gui {
 
@@ -16,10 +16,10 @@ GroupBox::~GroupBox() {
 }
 
 int32_t GroupBox::captionHeight() const {
-    WindowDC screenDC(nullptr);
+    winbase::WindowDC screenDC(nullptr);
     if (!screenDC)
         return 13;
-    SelectObjectScope select(screenDC.get(), font().handle());
+    winbase::SelectObjectScope select(screenDC.get(), font().handle());
     TEXTMETRICW tm{};
     GetTextMetricsW(screenDC.get(), &tm);
     return tm.tmHeight > 0 ? tm.tmHeight : 13;

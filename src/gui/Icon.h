@@ -1,7 +1,7 @@
 #pragma once
 // An icon owned by its holder: empty, a copy of another icon, or made from an image (its transparent
 // colour, when it has one, becomes the icon's transparent part).
-#include "gui/Handles.h"
+#include "winbase/Handles.h"
 
 #include <windows.h>
 
@@ -26,7 +26,7 @@ public:
     void clear() { m_handle.reset(); }
 
 private:
-    IconHandle m_handle;
+    winbase::IconHandle m_handle;
 };
 
 } // namespace gui

@@ -1,7 +1,7 @@
 #include "gui/Label.h"
 
 #include "gui/Canvas.h"
-#include "gui/Handles.h"
+#include "winbase/Handles.h"
 
 namespace gui {
 
@@ -110,7 +110,7 @@ void CustomLabel::paint(Canvas& canvas) {
 }
 
 bool CustomLabel::autoSizeBounds(core::Rect& bounds) {
-    WindowDC screenDC(nullptr);
+    winbase::WindowDC screenDC(nullptr);
     if (!screenDC)
         return false;
     Canvas canvas(screenDC.get());

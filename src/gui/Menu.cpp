@@ -13,7 +13,7 @@ namespace gui {
 namespace {
 
 // The font menus use on this system. The caller owns the handle.
-FontHandle createMenuFont(bool bold) {
+winbase::FontHandle createMenuFont(bool bold) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     LOGFONTW lf{};
@@ -23,11 +23,11 @@ FontHandle createMenuFont(bool bold) {
         GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
     if (bold)
         lf.lfWeight = FW_BOLD;
-    return FontHandle(CreateFontIndirectW(&lf));
+    return winbase::FontHandle(CreateFontIndirectW(&lf));
 }
 
 void useMenuFont(Canvas& canvas, bool bold) {
-    if (FontHandle font = createMenuFont(bold))
+    if (winbase::FontHandle font = createMenuFont(bold))
         canvas.font().setHandle(std::move(font));
 }
 
@@ -104,12 +104,12 @@ void Menu::forgetHandle() {
 HMENU Menu::handle() {
     if (m_handle && !m_stale)
         return m_handle.get();
-    MenuHandle fresh(createMenuHandle());
+    winbase::MenuHandle fresh(createMenuHandle());
     if (!fresh)
         return m_handle.get();
     buildMenu(fresh.get(), *m_items);
     // The old menu may still be shown by a window: it goes only after handleRebuilt swapped it.
-    MenuHandle old = std::exchange(m_handle, std::move(fresh));
+    winbase::MenuHandle old = std::exchange(m_handle, std::move(fresh));
     m_stale = false;
     if (!handleRebuilt(m_handle.get()))
         (void)old.release();
@@ -151,7 +151,7 @@ void Menu::buildMenu(HMENU menu, const MenuItem& parent) {
             info.fState |= MFS_CHECKED;
         if (item->isDefault())
             info.fState |= MFS_DEFAULT;
-        MenuHandle sub;
+        winbase::MenuHandle sub;
         if (item->hasSubItems()) {
             sub.reset(CreatePopupMenu());
             if (sub) {
@@ -198,7 +198,7 @@ bool Menu::measureItem(MEASUREITEMSTRUCT& mis) {
     MenuItem* item = findItem(uint16_t(mis.itemID));
     if (!item || reinterpret_cast<ULONG_PTR>(item) != mis.itemData)
         return false;
-    WindowDC screen(nullptr);
+    winbase::WindowDC screen(nullptr);
     Canvas canvas(screen.get());
     useMenuFont(canvas, item->isDefault());
     int32_t width = 0, height = 0;

@@ -3,8 +3,8 @@
 // image list, and the native HMENU built from the items (owner-drawn when asked or when there are
 // images), kept up to date as items change.
 #include "core/Component.h"
-#include "gui/Handles.h"
 #include "gui/MenuItem.h"
+#include "winbase/Handles.h"
 
 #include <memory>
 
@@ -68,7 +68,7 @@ private:
     std::unique_ptr<MenuItem> m_items;
     ImageList* m_images = nullptr;
     bool m_ownerDraw = false;
-    MenuHandle m_handle;
+    winbase::MenuHandle m_handle;
     bool m_stale = true;
 };
 

@@ -58,7 +58,7 @@ HPEN Pen::handle() const {
 
 void Pen::changed(bool handleStale) {
     // The old handle may still be selected into a canvas: it is freed only after the listeners ran.
-    PenHandle old;
+    winbase::PenHandle old;
     if (handleStale)
         old = std::move(m_handle);
     if (onChange)

@@ -1,7 +1,7 @@
 #pragma once
 // A pen description with change notification and a lazily created HPEN.
 #include "core/Color.h"
-#include "gui/Handles.h"
+#include "winbase/Handles.h"
 
 #include <cstdint>
 #include <functional>
@@ -60,7 +60,7 @@ private:
     int32_t m_width = 1;
     PenStyle m_style = PenStyle::psSolid;
     PenMode m_mode = PenMode::pmCopy;
-    mutable PenHandle m_handle;
+    mutable winbase::PenHandle m_handle;
 };
 
 } // namespace gui

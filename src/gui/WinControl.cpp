@@ -5,9 +5,9 @@
 #include "gui/Canvas.h"
 #include "gui/GraphicControl.h"
 #include "gui/Graphics.h"
-#include "gui/Handles.h"
 #include "gui/Screen.h"
 #include "gui/WindowProc.h"
+#include "winbase/Handles.h"
 
 #include <windowsx.h>
 
@@ -271,7 +271,7 @@ void WinControl::fillBackground(HDC dc, core::Rect clip) {
            std::min(clip.right, client.right), std::min(clip.bottom, client.bottom)};
     if (r.right <= r.left || r.bottom <= r.top)
         return;
-    BrushHandle brush(CreateSolidBrush(colorRef(color())));
+    winbase::BrushHandle brush(CreateSolidBrush(colorRef(color())));
     if (brush)
         FillRect(dc, &r, brush.get());
 }
@@ -282,7 +282,7 @@ bool WinControl::eraseBackground(HDC dc) {
 }
 
 void WinControl::paintHandler(Message&) {
-    PaintDC dc(m_handle);
+    winbase::PaintDC dc(m_handle);
     if (!dc)
         return;
     const RECT& r = dc.paintStruct().rcPaint;

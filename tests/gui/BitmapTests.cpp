@@ -143,7 +143,7 @@ TEST(BitmapFile, PixelsSurviveBlitThroughDib) {
     BITMAPINFO info{};
     info.bmiHeader = DibStorage::header(7, 4);
     std::vector<uint8_t> bits(size_t(target.pixels().byteSize()));
-    WindowDC screen(nullptr);
+    winbase::WindowDC screen(nullptr);
     ASSERT_EQ(GetDIBits(screen.get(), target.handle(), 0, 4, bits.data(), &info, DIB_RGB_COLORS), 4);
     EXPECT_EQ(0, memcmp(bits.data(), source.pixels().bits(), bits.size()));
 }
@@ -244,7 +244,7 @@ TEST(DibStorage, FBitmapIsBackedByADibSection) {
     EXPECT_EQ(GetCurrentObject(s->dc(), OBJ_BITMAP), s->bitmap());
 
     RECT r{1, 1, 3, 2};
-    BrushHandle green(CreateSolidBrush(RGB(0, 255, 0)));
+    winbase::BrushHandle green(CreateSolidBrush(RGB(0, 255, 0)));
     FillRect(s->dc(), &r, green.get());
     GdiFlush();
     EXPECT_EQ(f.pixel(1, 1), core::rgb(0, 255, 0));
@@ -261,11 +261,11 @@ TEST(DibStorage, FBitmapIsBackedByADibSection) {
 
 // Any bitmap handle, a screen-compatible one included, can be turned into working pixels.
 TEST(DibStorage, FBitmapFromAnyHandle) {
-    WindowDC screen(nullptr);
-    BitmapHandle ddb(CreateCompatibleBitmap(screen.get(), 3, 2));
+    winbase::WindowDC screen(nullptr);
+    winbase::BitmapHandle ddb(CreateCompatibleBitmap(screen.get(), 3, 2));
     {
-        OwnedDC dc = OwnedDC::createCompatible();
-        SelectObjectScope select(dc.get(), ddb.get());
+        winbase::OwnedDC dc = winbase::OwnedDC::createCompatible();
+        winbase::SelectObjectScope select(dc.get(), ddb.get());
         PatBlt(dc.get(), 0, 0, 3, 2, WHITENESS);
         SetPixelV(dc.get(), 2, 1, RGB(255, 0, 0));
     }

@@ -96,7 +96,7 @@ TEST(CanvasDrawing, PenChangesApplyWhileSelected) {
 
 // A canvas put back its DC's original objects when it detaches, so the DC can be deleted cleanly.
 TEST(CanvasDrawing, DetachRestoresOriginalObjects) {
-    OwnedDC dc = OwnedDC::createCompatible();
+    winbase::OwnedDC dc = winbase::OwnedDC::createCompatible();
     HGDIOBJ pen = GetCurrentObject(dc.get(), OBJ_PEN);
     HGDIOBJ font = GetCurrentObject(dc.get(), OBJ_FONT);
     {

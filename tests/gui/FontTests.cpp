@@ -100,7 +100,7 @@ TEST(Font, AdoptedHandleUpdatesAttributes) {
     int changes = 0;
     f.onChange = [&](Font&) { ++changes; };
     HFONT h = CreateFontIndirectW(&lf);
-    f.setHandle(FontHandle(h));
+    f.setHandle(winbase::FontHandle(h));
     EXPECT_EQ(f.handle(), h);
     EXPECT_EQ(f.name(), "Arial");
     EXPECT_EQ(f.height(), -17);

@@ -1,7 +1,7 @@
 #include "core/Error.h"
-#include "gui/Handles.h"
-#include "gui/Region.h"
 #include "gui/Screen.h"
+#include "winbase/Handles.h"
+#include "winbase/Region.h"
 
 #include <gtest/gtest.h>
 
@@ -36,11 +36,11 @@ TEST(Handles, MoveTransfersOwnershipAndDestructionFrees) {
     HPEN raw = CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
     ASSERT_TRUE(isGdiObject(raw));
     {
-        PenHandle a(raw);
-        PenHandle b(std::move(a));
+        winbase::PenHandle a(raw);
+        winbase::PenHandle b(std::move(a));
         EXPECT_FALSE(a);
         EXPECT_EQ(b.get(), raw);
-        PenHandle c;
+        winbase::PenHandle c;
         c = std::move(b);
         EXPECT_FALSE(b);
         EXPECT_TRUE(isGdiObject(raw));
@@ -49,11 +49,11 @@ TEST(Handles, MoveTransfersOwnershipAndDestructionFrees) {
 
     HBRUSH first = CreateSolidBrush(0);
     HBRUSH second = CreateSolidBrush(0);
-    BrushHandle target(first);
-    target = BrushHandle(second); // the old handle goes when replaced
+    winbase::BrushHandle target(first);
+    target = winbase::BrushHandle(second); // the old handle goes when replaced
     EXPECT_FALSE(isGdiObject(first));
     EXPECT_TRUE(isGdiObject(second));
-    BrushHandle& alias = target;
+    winbase::BrushHandle& alias = target;
     target = std::move(alias); // self-move keeps it
     EXPECT_TRUE(isGdiObject(second));
     target.reset();
@@ -62,7 +62,7 @@ TEST(Handles, MoveTransfersOwnershipAndDestructionFrees) {
 
 TEST(Handles, ResetToTheOwnedHandleKeepsIt) {
     HRGN raw = CreateRectRgn(0, 0, 4, 4);
-    RegionHandle region(raw);
+    winbase::RegionHandle region(raw);
     region.reset(raw);
     EXPECT_TRUE(isGdiObject(raw));
     EXPECT_EQ(region.get(), raw);
@@ -95,7 +95,7 @@ TEST(Handles, ScreenCursorTableFreesOnlyOwnedCursors) {
 TEST(Handles, ReleaseGivesUpOwnership) {
     HFONT raw = static_cast<HFONT>(CreateFontW(-12, 0, 0, 0, 400, 0, 0, 0, 1, 0, 0, 0, 0, L"Arial"));
     {
-        FontHandle f(raw);
+        winbase::FontHandle f(raw);
         EXPECT_EQ(f.release(), raw);
     }
     EXPECT_TRUE(isGdiObject(raw));
@@ -105,17 +105,17 @@ TEST(Handles, ReleaseGivesUpOwnership) {
 TEST(Handles, DcMenuAndSelectionScopes) {
     HDC raw;
     {
-        OwnedDC dc = OwnedDC::createCompatible();
+        winbase::OwnedDC dc = winbase::OwnedDC::createCompatible();
         ASSERT_TRUE(dc);
         raw = dc.get();
-        OwnedDC moved(std::move(dc));
+        winbase::OwnedDC moved(std::move(dc));
         EXPECT_FALSE(dc);
         EXPECT_EQ(GetObjectType(raw), DWORD(OBJ_MEMDC));
 
         HGDIOBJ original = GetCurrentObject(raw, OBJ_BRUSH);
-        BrushHandle red(CreateSolidBrush(RGB(255, 0, 0)));
+        winbase::BrushHandle red(CreateSolidBrush(RGB(255, 0, 0)));
         {
-            SelectObjectScope scope(raw, red.get());
+            winbase::SelectObjectScope scope(raw, red.get());
             EXPECT_EQ(GetCurrentObject(raw, OBJ_BRUSH), red.get());
             EXPECT_EQ(scope.previous(), original);
         }
@@ -125,39 +125,39 @@ TEST(Handles, DcMenuAndSelectionScopes) {
 
     HMENU menu = CreatePopupMenu();
     {
-        MenuHandle m(menu);
-        MenuHandle other(std::move(m));
+        winbase::MenuHandle m(menu);
+        winbase::MenuHandle other(std::move(m));
         EXPECT_TRUE(IsMenu(menu));
     }
     EXPECT_FALSE(IsMenu(menu));
 
-    WindowDC screen(nullptr);
+    winbase::WindowDC screen(nullptr);
     EXPECT_TRUE(screen);
 }
 
 TEST(Region, BuildsFromRectanglesAndCombines) {
     std::vector<core::Rect> rects = {{0, 0, 10, 2}, {0, 2, 3, 5}, {5, 5, 5, 9} /* empty, ignored */};
-    Region r = Region::fromRects(rects);
+    winbase::Region r = winbase::Region::fromRects(rects);
     EXPECT_TRUE(r.contains({9, 1}));
     EXPECT_TRUE(r.contains({2, 4}));
     EXPECT_FALSE(r.contains({10, 1})); // right edge exclusive
     EXPECT_FALSE(r.contains({3, 3}));
     EXPECT_EQ(r.bounds(), (core::Rect{0, 0, 10, 5}));
 
-    r.combine(Region::fromRect({0, 0, 10, 1}), CombineMode::Diff);
+    r.combine(winbase::Region::fromRect({0, 0, 10, 1}), winbase::CombineMode::Diff);
     EXPECT_FALSE(r.contains({5, 0}));
     EXPECT_TRUE(r.contains({5, 1}));
-    r.combine(Region(), CombineMode::And); // a null region counts as empty
+    r.combine(winbase::Region(), winbase::CombineMode::And); // a null region counts as empty
     EXPECT_TRUE(r.isEmpty());
 
-    Region empty = Region::fromRects({});
+    winbase::Region empty = winbase::Region::fromRects({});
     EXPECT_FALSE(empty.isNull());
     EXPECT_TRUE(empty.isEmpty());
 
-    Region a = Region::fromRect({1, 1, 4, 3});
+    winbase::Region a = winbase::Region::fromRect({1, 1, 4, 3});
     a.offset(2, 0);
     EXPECT_EQ(a.rects(), (std::vector<core::Rect>{{3, 1, 6, 3}}));
-    EXPECT_TRUE(a.sameAs(Region::fromRects(std::vector<core::Rect>{{3, 1, 6, 2}, {3, 2, 6, 3}})));
+    EXPECT_TRUE(a.sameAs(winbase::Region::fromRects(std::vector<core::Rect>{{3, 1, 6, 2}, {3, 2, 6, 3}})));
 
     HRGN raw = a.handle();
     HRGN given = a.release();
@@ -169,21 +169,21 @@ TEST(Region, BuildsFromRectanglesAndCombines) {
 
 // The live count follows ownership: moves keep it, release and destruction lower it, resets swap.
 TEST(Handles, LiveCountFollowsOwnership) {
-    const long start = liveHandleCount();
+    const long start = winbase::liveHandleCount();
     {
-        BrushHandle a(CreateSolidBrush(0));
-        EXPECT_EQ(liveHandleCount(), start + 1);
-        BrushHandle b(std::move(a));
-        BrushHandle c;
+        winbase::BrushHandle a(CreateSolidBrush(0));
+        EXPECT_EQ(winbase::liveHandleCount(), start + 1);
+        winbase::BrushHandle b(std::move(a));
+        winbase::BrushHandle c;
         c = std::move(b);
-        EXPECT_EQ(liveHandleCount(), start + 1);
+        EXPECT_EQ(winbase::liveHandleCount(), start + 1);
         c.reset(CreateSolidBrush(0));
-        EXPECT_EQ(liveHandleCount(), start + 1);
-        OwnedDC dc = OwnedDC::createCompatible();
-        EXPECT_EQ(liveHandleCount(), start + 2);
+        EXPECT_EQ(winbase::liveHandleCount(), start + 1);
+        winbase::OwnedDC dc = winbase::OwnedDC::createCompatible();
+        EXPECT_EQ(winbase::liveHandleCount(), start + 2);
         HBRUSH raw = c.release();
-        EXPECT_EQ(liveHandleCount(), start + 1);
+        EXPECT_EQ(winbase::liveHandleCount(), start + 1);
         DeleteObject(raw);
     }
-    EXPECT_EQ(liveHandleCount(), start);
+    EXPECT_EQ(winbase::liveHandleCount(), start);
 }

@@ -6,7 +6,7 @@
 
 namespace labels {
 
-gui::FontHandle createRotatedFont(const gui::Font& font, int angle) {
+winbase::FontHandle createRotatedFont(const gui::Font& font, int angle) {
     LOGFONTW lf{};
     lf.lfHeight = font.height();
     lf.lfWidth = 0;
@@ -35,14 +35,14 @@ gui::FontHandle createRotatedFont(const gui::Font& font, int angle) {
     std::wstring face = core::utf8ToWide(font.name());
     face.resize(std::min<size_t>(face.size(), LF_FACESIZE - 1));
     std::copy(face.begin(), face.end(), lf.lfFaceName);
-    return gui::FontHandle(CreateFontIndirectW(&lf));
+    return winbase::FontHandle(CreateFontIndirectW(&lf));
 }
 
 bool isTrueTypeFont(const gui::Font& font) {
-    gui::WindowDC screen(nullptr);
+    winbase::WindowDC screen(nullptr);
     if (!screen)
         return false;
-    gui::SelectObjectScope select(screen.get(), font.handle());
+    winbase::SelectObjectScope select(screen.get(), font.handle());
     TEXTMETRICW metrics{};
     if (!GetTextMetricsW(screen.get(), &metrics))
         return false;

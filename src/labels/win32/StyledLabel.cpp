@@ -323,7 +323,7 @@ bool StyledLabel::autoSizeBounds(core::Rect& bounds) {
     // An empty caption still measures one line, as a label shows an empty line.
     std::string text = caption().empty() ? std::string(" ") : caption();
     {
-        gui::WindowDC screen(nullptr);
+        winbase::WindowDC screen(nullptr);
         if (!screen)
             return false;
         gui::Canvas canvas(screen.get());
@@ -464,7 +464,7 @@ void StyledLabel::drawArcText(gui::Canvas& canvas) {
         const int32_t x = int32_t(p.x - nearest(std::sin(alpha) * (radii.width - hY)));
         const int32_t y = int32_t(p.y - nearest(std::cos(alpha) * (radii.height - hY)));
         lf.lfEscapement = LONG(nearest(alpha * 1800 / std::numbers::pi));
-        canvas.font().setHandle(gui::FontHandle(CreateFontIndirectW(&lf)));
+        canvas.font().setHandle(winbase::FontHandle(CreateFontIndirectW(&lf)));
 
         auto draw = [&](core::Color color, int32_t dx, int32_t dy) {
             canvas.font().setColor(color);

@@ -1,9 +1,9 @@
 #include "LabelWindowSupport.h"
 #include "gui/Canvas.h"
-#include "gui/Handles.h"
 #include "labels/LabelColors.h"
 #include "labels/win32/LabelFonts.h"
 #include "labels/win32/StyledLabel.h"
+#include "winbase/Handles.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ namespace {
 
 // The caption's size as the platform measures it in the label's font.
 gui::Size measure(const StyledLabel& label) {
-    gui::WindowDC screen(nullptr);
+    winbase::WindowDC screen(nullptr);
     gui::Canvas canvas(screen.get());
     canvas.font().assign(label.font());
     core::Rect r{0, 0, 0, 0};

@@ -10,12 +10,12 @@
 #include "core/Property.h"
 #include "gui/Bitmap.h"
 #include "gui/Font.h"
-#include "gui/Handles.h"
 #include "gui/MessageHook.h"
 #include "skin/form/FormCommands.h"
 #include "skin/form/FormHitTest.h"
 #include "skin/form/FormLayout.h"
 #include "skin/render/SkinCompose.h"
+#include "winbase/Handles.h"
 
 #include <functional>
 #include <memory>
@@ -400,7 +400,7 @@ private:
     std::unique_ptr<gui::Timer> m_animateTimer;
     std::unique_ptr<gui::PopupMenu> m_builtInSystemMenu;
     std::unique_ptr<gui::PopupMenu> m_trayMenu;
-    gui::IconHandle m_smallIcon; // a copy at the small-icon size, made on first use
+    winbase::IconHandle m_smallIcon; // a copy at the small-icon size, made on first use
     std::unique_ptr<SkinMenu> m_menuEngine;
     void syncMenuSettings();
 };

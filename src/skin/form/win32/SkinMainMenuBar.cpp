@@ -3,7 +3,6 @@
 #include "core/Error.h"
 #include "core/Property.h"
 #include "gui/Canvas.h"
-#include "gui/Handles.h"
 #include "gui/MainMenu.h"
 #include "gui/MenuItem.h"
 #include "gui/ShortCut.h"
@@ -20,6 +19,7 @@
 #include "skin/render/EffectBmp.h"
 #include "skin/render/Glyphs.h"
 #include "skin/render/SkinCompose.h"
+#include "winbase/Handles.h"
 
 namespace skin {
 
@@ -263,7 +263,7 @@ void SkinMainMenuBar::setItemFont(gui::Canvas& canvas) const {
 void SkinMainMenuBar::computeLayout() {
     const bool skinnedItems = hasSkinnedItems();
     std::vector<int32_t> widths;
-    gui::OwnedDC dc = gui::OwnedDC::createCompatible();
+    winbase::OwnedDC dc = winbase::OwnedDC::createCompatible();
     gui::Canvas canvas(dc.get());
     setItemFont(canvas);
     for (const Item& it : m_items) {

@@ -2,7 +2,6 @@
 
 #include "gui/Canvas.h"
 #include "gui/Form.h"
-#include "gui/Handles.h"
 #include "gui/ImageList.h"
 #include "gui/Menu.h"
 #include "gui/MenuItem.h"
@@ -17,6 +16,7 @@
 #include "skin/render/SkinCompose.h"
 #include "skin/render/win32/RegionHandle.h"
 #include "skin/render/win32/ScreenHelpers.h"
+#include "winbase/Handles.h"
 
 #include <algorithm>
 
@@ -146,7 +146,7 @@ void SkinPopupWindow::show(const core::Rect& anchor, gui::MenuItem& root, gui::M
     // Measure the captions with the font the entries are drawn in.
     std::vector<PopupEntrySize> sizes;
     {
-        gui::OwnedDC dc = gui::OwnedDC::createCompatible();
+        winbase::OwnedDC dc = winbase::OwnedDC::createCompatible();
         gui::Canvas canvas(dc.get());
         const EntryPaintContext c = paintContext();
         if (c.record && c.useSkinFont) {

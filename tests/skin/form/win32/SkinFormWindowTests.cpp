@@ -4,7 +4,6 @@
 
 #include "core/Error.h"
 #include "gui/Form.h"
-#include "gui/Handles.h"
 #include "gui/MenuItem.h"
 #include "skin/form/FormLayout.h"
 #include "skin/form/win32/SkinForm.h"
@@ -13,6 +12,7 @@
 #include "skin/render/FramePreview.h"
 #include "skin/render/MaskRegion.h"
 #include "skin/render/win32/RegionHandle.h"
+#include "winbase/Handles.h"
 
 #include <gtest/gtest.h>
 
@@ -444,7 +444,7 @@ TEST(SkinFormWindow, SkinSwitchesAndResizesLeaveNoHandlesBehind) {
     w.store->setCompressedStoredSkin(w.package);
     w.resize(400, 300);
     pumpFor(100);
-    const long handles = gui::liveHandleCount();
+    const long handles = winbase::liveHandleCount();
     ASSERT_GT(handles, 0); // the frame strips and the skin's bitmaps at least
     const int windows = threadWindows();
     for (int i = 0; i < 200; ++i) {
@@ -455,7 +455,7 @@ TEST(SkinFormWindow, SkinSwitchesAndResizesLeaveNoHandlesBehind) {
         w.resize(300 + i % 50, 250 + i % 30);
     w.resize(400, 300);
     pumpFor(100);
-    EXPECT_EQ(gui::liveHandleCount(), handles);
+    EXPECT_EQ(winbase::liveHandleCount(), handles);
     EXPECT_EQ(threadWindows(), windows);
 }
 
