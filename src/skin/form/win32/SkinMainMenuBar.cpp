@@ -219,6 +219,15 @@ void SkinMainMenuBar::readSkinRecord() {
     }
 }
 
+void SkinMainMenuBar::skinChanging() {
+    // The records and pictures go with the old skin: a layout pass before the new one arrives (the
+    // window moves while the form takes the new frame) must not read them.
+    SkinControl::skinChanging();
+    m_record = nullptr;
+    m_itemRecord = nullptr;
+    m_picture = m_itemPicture = nullptr;
+}
+
 void SkinMainMenuBar::skinChanged() {
     readSkinRecord();
     buildItems();

@@ -91,6 +91,7 @@ public:
 
 protected:
     void readSkinRecord() override;
+    void skinChanging() override;
     void skinChanged() override;
     void paintUnskinned(core::FBitmap& bitmap) override;
     void paintSkinned(core::FBitmap& bitmap) override;
