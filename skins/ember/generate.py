@@ -148,14 +148,13 @@ def caption_button(kind, state):
 
 
 def ember_frame(i):
-    """Frame i (0-based): a coal that brightens and grows a flame from frame 0 to the last."""
+    """Frame i (0-based): a glowing coal whose flame grows and brightens from frame 0 to the last."""
     img = caption_strip(EMBER_SIZE, EMBER_SIZE, EMBER_TOP)
     t = i / (EMBER_FRAMES - 1)
-    put(img, mix((90, 40, 30), EMBER_RED, t), ellipse_mask(EMBER_SIZE, EMBER_SIZE, (4, 9, 16, 19)))
-    flame = round(2 + 8 * t)
-    put(img, mix(AMBER_DARK, AMBER, t), velmora.polygon_mask(EMBER_SIZE, EMBER_SIZE, [(6, 14), (14, 14), (10, 14 - flame)]))
-    if i:
-        put(img, mix(AMBER, AMBER_HI, t), ellipse_mask(EMBER_SIZE, EMBER_SIZE, (8, 12, 12, 16)))
+    put(img, mix((150, 58, 32), EMBER_RED, t), ellipse_mask(EMBER_SIZE, EMBER_SIZE, (3, 10, 17, 19)))
+    flame = round(5 + 7 * t)
+    put(img, mix(AMBER_DARK, AMBER, t), velmora.polygon_mask(EMBER_SIZE, EMBER_SIZE, [(5, 15), (15, 15), (10, 15 - flame)]))
+    put(img, mix(AMBER, AMBER_HI, t), ellipse_mask(EMBER_SIZE, EMBER_SIZE, (8, 12, 12, 17)))
     return img
 
 
