@@ -327,3 +327,55 @@ TEST(SkinAuthorsGuide, StoreSectionKeysCoverEveryFieldTheStoreReads) {
 }
 
 } // namespace
+
+namespace {
+
+std::string readText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    EXPECT_TRUE(file) << "cannot read " << path;
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// The fenced blocks of a markdown text, each with its language.
+std::vector<std::pair<std::string, std::string>> codeBlocks(const std::string& markdown) {
+    std::vector<std::pair<std::string, std::string>> blocks;
+    std::istringstream in(markdown);
+    std::string line, language, body;
+    bool inside = false;
+    while (std::getline(in, line)) {
+        if (line.rfind("```", 0) == 0) {
+            if (inside)
+                blocks.emplace_back(language, body);
+            else
+                language = line.substr(3), body.clear();
+            inside = !inside;
+        } else if (inside) {
+            body += line + "\n";
+        }
+    }
+    EXPECT_FALSE(inside) << "a code block is not closed";
+    return blocks;
+}
+
+// The programmer's guide quotes its code from the example program the Windows presets build and run,
+// so that what it shows compiles and works with the library as it is.
+TEST(ProgrammersGuide, QuotesItsCodeFromTheBuiltExample) {
+    const std::string dir = std::string(VELMORA_SOURCE_DIR) + "/docs/";
+    const std::string program = readText(dir + "examples/SkinnedWindow.cpp");
+    const std::string layout = readText(dir + "examples/SkinnedWindow.layout");
+    int quoted = 0;
+    for (const auto& [language, body] : codeBlocks(readText(dir + "programmers.md"))) {
+        if (language == "cpp") {
+            EXPECT_NE(program.find(body), std::string::npos) << "not in SkinnedWindow.cpp:\n" << body;
+            ++quoted;
+        } else if (body.rfind("object ", 0) == 0) {
+            EXPECT_NE(layout.find(body), std::string::npos) << "not in SkinnedWindow.layout:\n" << body;
+            ++quoted;
+        }
+    }
+    EXPECT_GE(quoted, 8);
+}
+
+} // namespace
