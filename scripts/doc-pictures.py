@@ -15,11 +15,15 @@ import shutil
 import subprocess
 import tempfile
 
+import sys
+
 from PIL import Image, ImageDraw
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
 SKIN = os.path.join(ROOT, "skins", "velmora")
+sys.path.insert(0, SKIN)
+from preview import read_ini  # noqa: E402  (the skin's own ini reader: upper-case names)
 
 # The size the larger renders are made at: wider and taller than the skin's picture (184 x 141), so
 # that every band has to grow.
@@ -29,24 +33,6 @@ CLIENT = (40, 170, 60)  # client rectangle
 CORNER = (230, 40, 40)  # corner points
 MIDDLE = (255, 200, 0)  # the repeatable middle of a band
 MASK_AREA = (40, 120, 230)
-
-
-def read_forminfo(ini_path):
-    """[FORMINFO] of a skin ini as a dict of lower-case keys (the last section and key win)."""
-    values, current = {}, None
-    with open(ini_path, encoding="utf-8") as f:
-        for raw in f.read().splitlines():
-            line = raw.strip()
-            if not line or line.startswith(";"):
-                continue
-            if line.startswith("[") and line.endswith("]"):
-                current = line[1:-1].strip().upper()
-                if current == "FORMINFO":
-                    values = {}
-            elif current == "FORMINFO" and "=" in line:
-                k, v = line.split("=", 1)
-                values[k.strip().lower()] = v.strip()
-    return values
 
 
 def numbers(text):
@@ -149,11 +135,11 @@ def main():
     os.makedirs(args.out, exist_ok=True)
     out = lambda name: os.path.join(args.out, name)  # noqa: E731
 
-    info = read_forminfo(os.path.join(SKIN, "skin.ini"))
+    info = read_ini(os.path.join(SKIN, "skin.ini"))["FORMINFO"]
     lt, rt, lb, rb = (tuple(numbers(info[k])) for k in
-                      ("lefttoppoint", "righttoppoint", "leftbottompoint", "rightbottompoint"))
-    client = tuple(numbers(info["clientrect"]))
-    mask_area = tuple(numbers(info["maskrectarea"]))
+                      ("LEFTTOPPOINT", "RIGHTTOPPOINT", "LEFTBOTTOMPOINT", "RIGHTBOTTOMPOINT"))
+    client = tuple(numbers(info["CLIENTRECT"]))
+    mask_area = tuple(numbers(info["MASKRECTAREA"]))
 
     with tempfile.TemporaryDirectory() as work:
         ini = os.path.join(SKIN, "skin.ini")
