@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <set>
@@ -376,6 +377,35 @@ TEST(ProgrammersGuide, QuotesItsCodeFromTheBuiltExample) {
         }
     }
     EXPECT_GE(quoted, 8);
+}
+
+// The skin author's guide's first skin, with the Velmora bitmaps it names, packs and loads.
+TEST(SkinAuthorsGuide, FirstSkinPacksAndLoads) {
+    namespace fs = std::filesystem;
+    const std::string guideText = readText(std::string(VELMORA_SOURCE_DIR) + "/docs/skin-authors.md");
+    std::string ini;
+    for (const auto& [language, body] : codeBlocks(guideText))
+        if (language == "ini" && ini.empty())
+            ini = body;
+    ASSERT_FALSE(ini.empty()) << "the guide has no ini block";
+
+    const fs::path dir = fs::path(testing::TempDir()) / "velmora-guide-first-skin";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    for (const char* bitmap : {"main.bmp", "mask.bmp", "active.bmp"})
+        fs::copy_file(fs::path(VELMORA_SOURCE_DIR) / "skins" / "velmora" / bitmap, dir / bitmap);
+    std::ofstream(dir / "skin.ini", std::ios::binary) << ini;
+
+    skin::CompressedStoredSkin package;
+    package.buildFromSkinIni((dir / "skin.ini").string());
+    ASSERT_FALSE(package.isPackageEmpty()) << "not a skin ini";
+    skin::SkinData store;
+    store.loadFromPackage(package);
+    EXPECT_FALSE(store.isSkinEmpty());
+    EXPECT_GE(store.findSkinObject("caption"), 0);
+    EXPECT_GE(store.findSkinObject("closebutton"), 0);
+    EXPECT_EQ(store.activePictureList().size(), 1u);
+    fs::remove_all(dir);
 }
 
 } // namespace
