@@ -166,6 +166,8 @@ void Application::processMessage(MSG& msg) {
     guardedCall([&] { consumed = isShortCut(msg); });
     if (consumed)
         return;
+    if (isMDIAccelerator(msg))
+        return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
 }
@@ -173,9 +175,28 @@ void Application::processMessage(MSG& msg) {
 bool Application::isShortCut(const MSG& msg) {
     if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN)
         return false;
+    // A key in a multi-document child goes to the child first, then to its frame.
+    for (HWND w = msg.hwnd; w; w = GetParent(w)) {
+        auto* form = dynamic_cast<CustomForm*>(findControl(w));
+        if (form && form->isMDIChild()) {
+            if (form->isShortCut(msg))
+                return true;
+            break;
+        }
+        if (form)
+            break;
+    }
     HWND root = GetAncestor(msg.hwnd, GA_ROOT);
     auto* form = dynamic_cast<CustomForm*>(findControl(root));
     return form && form->isShortCut(msg);
+}
+
+bool Application::isMDIAccelerator(MSG& msg) {
+    // Ctrl+F4 closes and Ctrl+F6 walks the children of a multi-document frame.
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN)
+        return false;
+    auto* frame = dynamic_cast<CustomForm*>(findControl(GetAncestor(msg.hwnd, GA_ROOT)));
+    return frame && frame->clientHandle() && TranslateMDISysAccel(frame->clientHandle(), &msg);
 }
 
 void Application::terminate() {

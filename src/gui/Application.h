@@ -119,8 +119,11 @@ public:
     void removeMessageFilter(MessageFilter* filter);
     bool hasMessageFilter(const MessageFilter* filter) const;
 
-    // Gives the form with keyboard focus the chance to take a key as a shortcut before dispatch.
+    // Gives the form with keyboard focus the chance to take a key as a shortcut before dispatch (a
+    // multi-document child first, then its frame).
     bool isShortCut(const MSG& msg);
+    // The keys of a multi-document frame's client window (Ctrl+F4, Ctrl+F6); true when taken.
+    bool isMDIAccelerator(MSG& msg);
 
     // From CustomForm's constructor and destructor.
     void addForm(CustomForm* form);

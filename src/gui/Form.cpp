@@ -3,7 +3,10 @@
 #include "core/Error.h"
 #include "gui/Application.h"
 #include "gui/MainMenu.h"
+#include "gui/MenuItem.h"
 #include "gui/Screen.h"
+#include "gui/ShortCut.h"
+#include "gui/WindowAlignment.h"
 #include "gui/WindowProc.h"
 
 #include <algorithm>
@@ -19,6 +22,11 @@ constexpr std::initializer_list<const char*> positionNames = {
     "poDesigned",     "poDefault",       "poDefaultPosOnly", "poDefaultSizeOnly",
     "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"};
 constexpr std::initializer_list<const char*> windowStateNames = {"wsNormal", "wsMinimized", "wsMaximized"};
+constexpr std::initializer_list<const char*> formStyleNames = {"fsNormal", "fsMDIChild", "fsMDIForm",
+                                                               "fsStayOnTop"};
+
+// The client window's first child command: above every menu item's and below the system menu's.
+constexpr UINT firstMDIChildCommand = 0xFF00;
 
 uint64_t nextFormSerial() {
     static uint64_t serial = 0;
@@ -49,6 +57,12 @@ CustomForm::~CustomForm() {
 void CustomForm::styles(DWORD& style, DWORD& exStyle) const {
     style = WS_CLIPCHILDREN;
     exStyle = 0;
+    if (m_formStyle == FormStyle::fsMDIChild) {
+        style |= WS_CHILD | WS_CLIPSIBLINGS;
+        exStyle |= WS_EX_MDICHILD;
+    } else if (m_formStyle == FormStyle::fsStayOnTop) {
+        exStyle |= WS_EX_TOPMOST;
+    }
     switch (m_borderStyle) {
     case BorderStyle::bsNone:
         style |= WS_POPUP;
@@ -101,6 +115,19 @@ void CustomForm::createParams(CreateParams& p) {
     // Secondary forms belong to the main form's window: they stay above it and go with it.
     p.parent = nullptr;
     CustomForm* main = application().mainForm();
+    if (m_formStyle == FormStyle::fsMDIChild) {
+        CustomForm* frame = mdiParent();
+        if (frame)
+            frame->handle();
+        if (!frame || !frame->clientHandle())
+            throw core::Error("Cannot create form. No MDI forms are currently active");
+        p.parent = frame->clientHandle();
+        // The client window places new children itself (cascading) unless the form was placed.
+        if (m_position == FormPosition::poDefault || m_position == FormPosition::poDefaultPosOnly) {
+            p.x = p.y = CW_USEDEFAULT;
+        }
+        return;
+    }
     if (main && main != this && main->hasHandle())
         p.parent = main->handle();
     switch (m_position) {
@@ -169,6 +196,184 @@ void CustomForm::handleCreated() {
     SendMessageW(handle(), WM_SETICON, ICON_BIG, LPARAM(icon));
     if (m_menu)
         m_menu->setWindow(handle());
+    if (m_formStyle == FormStyle::fsMDIForm)
+        createClientWindow();
+}
+
+// --- Multi-document windows ----------------------------------------------------------------------
+
+void CustomForm::setFormStyle(FormStyle style) {
+    if (style == m_formStyle)
+        return;
+    if (m_formStyle == FormStyle::fsMDIForm && hasHandle() && !mdiChildren().empty())
+        throw core::Error("Cannot change the style of a multi-document form that has children");
+    m_formStyle = style;
+    applyStyles();
+}
+
+void CustomForm::createClientWindow() {
+    CLIENTCREATESTRUCT ccs{};
+    ccs.hWindowMenu = nullptr;
+    ccs.idFirstChild = firstMDIChildCommand;
+    const core::Rect r = mdiClientRect();
+    m_clientHandle = CreateWindowExW(
+        WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
+        WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, r.left, r.top,
+        r.width(), r.height(), handle(), nullptr, GetModuleHandleW(nullptr), &ccs);
+    if (!m_clientHandle)
+        throw core::Error("Error creating window");
+    // Beneath the form's own child windows (a menu bar, a tab bar).
+    SetWindowPos(m_clientHandle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    m_sentWindowMenu = nullptr;
+    updateWindowMenu();
+}
+
+core::Rect CustomForm::mdiClientRect() const {
+    std::vector<AlignedRect> items;
+    for (Control* c : controls())
+        if (c->isVisible() && c->align() != Align::alNone && c->align() != Align::alClient)
+            items.push_back({c->align(), c->boundsRect()});
+    const core::Rect client = clientRect();
+    core::Rect free = alignRects(client, items);
+    free.right = std::max(free.left, free.right);
+    free.bottom = std::max(free.top, free.bottom);
+    return free;
+}
+
+void CustomForm::placeClientWindow() {
+    if (!m_clientHandle)
+        return;
+    const core::Rect r = mdiClientRect();
+    RECT now;
+    GetWindowRect(m_clientHandle, &now);
+    MapWindowPoints(HWND_DESKTOP, handle(), reinterpret_cast<POINT*>(&now), 2);
+    if (core::Rect{now.left, now.top, now.right, now.bottom} != r)
+        SetWindowPos(m_clientHandle, nullptr, r.left, r.top, r.width(), r.height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CustomForm::childrenAligned() {
+    WinControl::childrenAligned();
+    placeClientWindow();
+}
+
+void CustomForm::setWindowMenu(MenuItem* item) {
+    if (item == m_windowMenu)
+        return;
+    if (m_windowMenu)
+        removeFreeNotification(m_windowMenu);
+    m_windowMenu = item;
+    if (m_windowMenu)
+        freeNotification(m_windowMenu);
+    updateWindowMenu();
+}
+
+void CustomForm::updateWindowMenu() {
+    // The native window menu is the submenu of the window-menu item on the form's menu bar; the bar
+    // is rebuilt after item changes, so this runs again before the bar opens.
+    if (!m_clientHandle || !m_menu || !m_menu->hasHandle())
+        return;
+    HMENU windowMenu = nullptr;
+    if (m_windowMenu && m_windowMenu->parent() == &m_menu->items()) {
+        int position = 0;
+        for (MenuItem* item : m_menu->items().items()) {
+            if (item == m_windowMenu)
+                break;
+            if (item->isVisible())
+                ++position;
+        }
+        windowMenu = GetSubMenu(m_menu->handle(), position);
+    }
+    if (windowMenu == m_sentWindowMenu)
+        return;
+    m_sentWindowMenu = windowMenu;
+    SendMessageW(m_clientHandle, WM_MDISETMENU, WPARAM(m_menu->handle()), LPARAM(windowMenu));
+    DrawMenuBar(handle());
+}
+
+CustomForm* CustomForm::activeMDIChild() const {
+    if (!m_clientHandle)
+        return nullptr;
+    return dynamic_cast<CustomForm*>(findControl(HWND(SendMessageW(m_clientHandle, WM_MDIGETACTIVE, 0, 0))));
+}
+
+std::vector<CustomForm*> CustomForm::mdiChildren() const {
+    std::vector<CustomForm*> children;
+    if (!m_clientHandle)
+        return children;
+    for (HWND w = GetWindow(m_clientHandle, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (auto* f = dynamic_cast<CustomForm*>(findControl(w)); f && f->isMDIChild())
+            children.push_back(f);
+    return children;
+}
+
+void CustomForm::cascade() {
+    if (m_clientHandle)
+        SendMessageW(m_clientHandle, WM_MDICASCADE, 0, 0);
+}
+
+void CustomForm::tile(TileMode mode) {
+    if (m_clientHandle)
+        SendMessageW(m_clientHandle, WM_MDITILE,
+                     mode == TileMode::tbHorizontal ? MDITILE_HORIZONTAL : MDITILE_VERTICAL, 0);
+}
+
+void CustomForm::arrangeIcons() {
+    if (m_clientHandle)
+        SendMessageW(m_clientHandle, WM_MDIICONARRANGE, 0, 0);
+}
+
+void CustomForm::next() {
+    if (m_clientHandle)
+        SendMessageW(m_clientHandle, WM_MDINEXT, 0, 0);
+}
+
+void CustomForm::previous() {
+    if (m_clientHandle)
+        SendMessageW(m_clientHandle, WM_MDINEXT, 0, 1);
+}
+
+CustomForm* CustomForm::mdiParent() const {
+    if (m_formStyle != FormStyle::fsMDIChild)
+        return nullptr;
+    CustomForm* main = application().mainForm();
+    return main && main != this && main->isMDIForm() ? main : nullptr;
+}
+
+void CustomForm::destroyWnd() {
+    // A child taken down by its client window leaves the window menu and activates the next one.
+    if (m_formStyle == FormStyle::fsMDIChild) {
+        HWND client = GetParent(handle());
+        if (client && IsWindow(client)) {
+            SendMessageW(client, WM_MDIDESTROY, WPARAM(handle()), 0);
+            return;
+        }
+    }
+    if (m_clientHandle)
+        m_clientHandle = nullptr; // goes with the window
+    WinControl::destroyWnd();
+}
+
+void CustomForm::defaultHandler(Message& m) {
+    if (!hasHandle()) {
+        m.result = 0;
+        return;
+    }
+    if (m_formStyle == FormStyle::fsMDIForm && m_clientHandle) {
+        if (m.msg == WM_SIZE) {
+            // The frame's procedure would stretch the client window over aligned controls.
+            m.result = DefWindowProcW(handle(), m.msg, m.wParam, m.lParam);
+            placeClientWindow();
+            return;
+        }
+        m.result = DefFrameProcW(handle(), m_clientHandle, m.msg, m.wParam, m.lParam);
+        return;
+    }
+    if (m_formStyle == FormStyle::fsMDIChild) {
+        m.result = DefMDIChildProcW(handle(), m.msg, m.wParam, m.lParam);
+        return;
+    }
+    WinControl::defaultHandler(m);
 }
 
 core::Rect CustomForm::clientRect() const {
@@ -217,6 +422,16 @@ void CustomForm::setWindowState(WindowState state) {
     if (state == m_windowState)
         return;
     m_windowState = state;
+    if (hasHandle() && isVisible() && m_formStyle == FormStyle::fsMDIChild) {
+        HWND client = GetParent(handle());
+        if (state == WindowState::wsMaximized)
+            SendMessageW(client, WM_MDIMAXIMIZE, WPARAM(handle()), 0);
+        else if (state == WindowState::wsNormal)
+            SendMessageW(client, WM_MDIRESTORE, WPARAM(handle()), 0);
+        else
+            ShowWindow(handle(), SW_MINIMIZE);
+        return;
+    }
     if (hasHandle() && isVisible()) {
         const int cmd = state == WindowState::wsMinimized   ? SW_MINIMIZE
                         : state == WindowState::wsMaximized ? SW_MAXIMIZE
@@ -236,6 +451,8 @@ void CustomForm::visibleChanged() {
                         : m_windowState == WindowState::wsMaximized ? SW_SHOWMAXIMIZED
                                                                     : SW_SHOWNORMAL;
         ShowWindow(handle(), cmd);
+        if (m_formStyle == FormStyle::fsMDIChild)
+            SendMessageW(GetParent(handle()), WM_MDIACTIVATE, WPARAM(handle()), 0);
         if (onShow)
             onShow(this);
     } else {
@@ -266,7 +483,7 @@ void CustomForm::close() {
         onCloseQuery(this, canClose);
     if (!canClose)
         return;
-    CloseAction action = CloseAction::caHide;
+    CloseAction action = m_formStyle == FormStyle::fsMDIChild ? CloseAction::caFree : CloseAction::caHide;
     if (onClose)
         onClose(this, action);
     if (action == CloseAction::caNone)
@@ -321,12 +538,19 @@ void CustomForm::setMenu(MainMenu* menu) {
         if (hasHandle())
             m_menu->setWindow(handle());
     }
+    m_sentWindowMenu = nullptr;
+    updateWindowMenu();
 }
 
 void CustomForm::notification(core::Component* component, core::Operation operation) {
     WinControl::notification(component, operation);
     if (operation == core::Operation::Remove && component == m_menu)
         m_menu = nullptr;
+    if (operation == core::Operation::Remove && component == m_windowMenu) {
+        m_windowMenu = nullptr;
+        m_sentWindowMenu = nullptr;
+        updateWindowMenu();
+    }
 }
 
 // --- Keyboard ------------------------------------------------------------------------------------
@@ -334,6 +558,15 @@ void CustomForm::notification(core::Component* component, core::Operation operat
 bool CustomForm::isShortCut(const MSG& msg) {
     if (onShortCut && onShortCut(msg))
         return true;
+    // The shortcuts of the form's menu, then those of the active child's menu.
+    if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && msg.wParam < 256) {
+        const ShortCut key = shortCutFromKey(uint8_t(msg.wParam));
+        if (m_menu && m_menu->isShortCut(key))
+            return true;
+        CustomForm* child = activeMDIChild();
+        if (child && child->menu() && child->menu()->isShortCut(key))
+            return true;
+    }
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0 &&
         GetKeyState(VK_MENU) >= 0)
         return selectNext(GetKeyState(VK_SHIFT) >= 0);
@@ -373,6 +606,18 @@ void CustomForm::wndProc(Message& m) {
     switch (m.msg) {
     case WM_CLOSE:
         close();
+        return;
+    case WM_INITMENU:
+        updateWindowMenu();
+        defaultHandler(m);
+        return;
+    case WM_COMMAND:
+        // A choice from the native menu bar; the client window's own commands go on.
+        if (m.lParam == 0 && HIWORD(m.wParam) == 0 && m_menu && m_menu->dispatchCommand(LOWORD(m.wParam))) {
+            m.result = 0;
+            return;
+        }
+        defaultHandler(m);
         return;
     case WM_ACTIVATE:
         defaultHandler(m);
@@ -426,6 +671,15 @@ bool CustomForm::setProperty(const std::string& name, core::PropertyReader& valu
         setPosition(FormPosition(value.asEnum(positionNames)));
     else if (name == "WindowState")
         setWindowState(WindowState(value.asEnum(windowStateNames)));
+    else if (name == "FormStyle")
+        setFormStyle(FormStyle(value.asEnum(formStyleNames)));
+    else if (name == "WindowMenu")
+        value.resolveReference([this](core::Component* c) {
+            auto* item = dynamic_cast<MenuItem*>(c);
+            if (c && !item)
+                throw core::Error("'" + c->name() + "' is not a menu item");
+            setWindowMenu(item);
+        });
     else if (name == "Menu")
         value.resolveReference([this](core::Component* c) {
             auto* menu = dynamic_cast<MainMenu*>(c);
@@ -482,8 +736,12 @@ void CustomForm::writeProperties(core::PropertyWriter& out) const {
         out.writeIdent("Position", positionNames.begin()[int(m_position)]);
     if (m_windowState != WindowState::wsNormal)
         out.writeIdent("WindowState", windowStateNames.begin()[int(m_windowState)]);
+    if (m_formStyle != FormStyle::fsNormal)
+        out.writeIdent("FormStyle", formStyleNames.begin()[int(m_formStyle)]);
     if (m_menu)
         out.writeReference("Menu", m_menu);
+    if (m_windowMenu)
+        out.writeReference("WindowMenu", m_windowMenu);
     if (isVisible())
         out.writeBool("Visible", true);
     writeEventHandlers(out);

@@ -1,17 +1,22 @@
 #pragma once
 // Classes in this file: BorderStyle, BorderIcon/BorderIcons, CloseAction, WindowState, FormPosition,
-// CustomForm, Form.
+// FormStyle, TileMode, CustomForm, Form.
 // A form is a top-level window: frame style and frame buttons, caption, client size, position,
 // showing and closing (closing the main form ends the message loop), and the keyboard shortcut hook.
 // Every form is registered in the application's list for as long as it exists.
+// Multi-document windows: an fsMDIForm holds its documents in a client window (the platform's
+// MDICLIENT) and an fsMDIChild form is one document inside the client window of the application's
+// main form.
 #include "gui/WinControl.h"
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace gui {
 
 class MainMenu;
+class MenuItem;
 
 enum class BorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 
@@ -53,6 +58,9 @@ enum class FormPosition {
     poOwnerFormCenter
 };
 
+enum class FormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
+enum class TileMode { tbHorizontal, tbVertical };
+
 class CustomForm : public WinControl {
 public:
     explicit CustomForm(core::Component* owner = nullptr);
@@ -75,10 +83,47 @@ public:
     void setClientWidth(int32_t w) override;
     void setClientHeight(int32_t h) override;
 
+    // How the window takes part in multi-document windows (or stays on top). Set before the window
+    // exists; a later change makes the window again. An fsMDIChild needs the application's main form
+    // to be an fsMDIForm when its window is made (core::Error "Cannot create form. No MDI forms are
+    // currently active" otherwise).
+    FormStyle formStyle() const { return m_formStyle; }
+    void setFormStyle(FormStyle style);
+    bool isMDIForm() const { return m_formStyle == FormStyle::fsMDIForm; }
+    bool isMDIChild() const { return m_formStyle == FormStyle::fsMDIChild; }
+
+    // --- Multi-document parent (fsMDIForm) ---------------------------------------------------------
+    // The client window that holds the children; null before the window exists or for other styles.
+    HWND clientHandle() const { return m_clientHandle; }
+    // The part of the client area the client window covers: the client area less the visible
+    // controls aligned to its top, bottom, left or right.
+    core::Rect mdiClientRect() const;
+    // The menu item under which the client window lists the children (not owned), or null.
+    MenuItem* windowMenu() const { return m_windowMenu; }
+    void setWindowMenu(MenuItem* item);
+    // The active child, or null.
+    CustomForm* activeMDIChild() const;
+    // The children of the client window, topmost first (the active one leads).
+    std::vector<CustomForm*> mdiChildren() const;
+    int mdiChildCount() const { return int(mdiChildren().size()); }
+    // Arranging the children: cascaded, tiled, minimised ones lined up; activating the next (or
+    // previous) child.
+    void cascade();
+    void tile(TileMode mode = TileMode::tbHorizontal);
+    void arrangeIcons();
+    void next();
+    void previous();
+
+    // --- Multi-document child (fsMDIChild) ---------------------------------------------------------
+    // The form whose client window holds this child: the application's main form when it is an
+    // fsMDIForm, else null.
+    CustomForm* mdiParent() const;
+
     // Shows the form and brings it to the front.
     void showForm();
     // Asks onCloseQuery, runs onClose, then: the main form ends the message loop; others are hidden,
-    // minimised or freed as the close action says.
+    // minimised or freed as the close action says. The action starts as caHide, or caFree for a
+    // multi-document child (closing a document window takes it away).
     void close();
     // Frees the form from the message loop, once the message being handled is done.
     void release();
@@ -117,7 +162,10 @@ protected:
     void createParams(CreateParams& params) override;
     void createWnd() override;
     void handleCreated() override;
+    void destroyWnd() override;
     void wndProc(Message& m) override;
+    void defaultHandler(Message& m) override;
+    void childrenAligned() override;
     void visibleChanged() override;
     void notification(core::Component* component, core::Operation operation) override;
 
@@ -125,12 +173,19 @@ private:
     void styles(DWORD& style, DWORD& exStyle) const;
     core::Rect frameExtents() const; // how far the frame reaches beyond the client area on each side
     void applyStyles();
+    void createClientWindow();
+    void placeClientWindow();
+    void updateWindowMenu();
 
     BorderStyle m_borderStyle = BorderStyle::bsSizeable;
     BorderIcons m_borderIcons = BorderIcon::biSystemMenu | BorderIcon::biMinimize | BorderIcon::biMaximize;
     FormPosition m_position = FormPosition::poDesigned;
     WindowState m_windowState = WindowState::wsNormal;
     MainMenu* m_menu = nullptr;
+    FormStyle m_formStyle = FormStyle::fsNormal;
+    HWND m_clientHandle = nullptr; // destroyed with the window
+    MenuItem* m_windowMenu = nullptr;
+    HMENU m_sentWindowMenu = nullptr; // the native window menu the client window last heard of
     int32_t m_pendingClientWidth = -1;
     int32_t m_pendingClientHeight = -1;
     bool m_created = false;

@@ -104,9 +104,13 @@ void WinControl::destroyHandle() {
             if (auto* child = dynamic_cast<WinControl*>(c))
                 pending.push_back(child);
     }
-    DestroyWindow(m_handle);
+    destroyWnd();
     if (m_handle)
         detachHandle();
+}
+
+void WinControl::destroyWnd() {
+    DestroyWindow(m_handle);
 }
 
 void WinControl::detachHandle() {
@@ -508,8 +512,10 @@ void WinControl::alignChildren() {
             anchored.push_back(c);
         }
     }
-    if (items.empty() && anchored.empty())
+    if (items.empty() && anchored.empty()) {
+        childrenAligned();
         return;
+    }
     m_aligning = true;
     try {
         // Anchored children first: docking below does not depend on them.
@@ -524,6 +530,7 @@ void WinControl::alignChildren() {
         throw;
     }
     m_aligning = false;
+    childrenAligned();
 }
 
 // --- Tab order and focus -------------------------------------------------------------------------

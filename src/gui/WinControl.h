@@ -114,8 +114,9 @@ protected:
     // The window's own handler, at the end of the chain. Overrides handle what they need and call
     // the base for the rest; messages the platform does not know end in controlMessage.
     virtual void wndProc(Message& m);
-    // Passes m to the platform's default handling.
-    void defaultHandler(Message& m);
+    // Passes m to the platform's default handling (multi-document forms use the frame's or child's
+    // default procedure instead).
+    virtual void defaultHandler(Message& m);
     // WM_CONTEXTMENU: opens the popup menu of the control under the point, or passes the request on.
     void contextMenu(Message& m);
 
@@ -125,6 +126,10 @@ protected:
     // After the window exists (children not yet made), and before it is destroyed.
     virtual void handleCreated() {}
     virtual void handleDestroying() {}
+    // Takes the window down; multi-document children ask their client window to.
+    virtual void destroyWnd();
+    // After the aligned children were placed (also when there were none).
+    virtual void childrenAligned() {}
 
     // Paints the control's own content; the base paints nothing (the background comes from
     // eraseBackground). Graphic children are painted afterwards.
