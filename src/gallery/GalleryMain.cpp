@@ -35,6 +35,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         auto* form = new gallery::GalleryWindow(&app);
         app.setMainForm(form);
         form->applyArguments(commandLineArguments());
+        form->openDocument();
         app.run();
     } catch (const std::exception& e) {
         app.showException(e);

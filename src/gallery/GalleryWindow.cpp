@@ -93,6 +93,14 @@ std::function<void(core::Component*)> GalleryWindow::findMethod(const std::strin
         return [this](core::Component*) { skinForm().minimizeToTray(); };
     if (name == "TrayRestoreClick")
         return [this](core::Component*) { skinForm().restoreFromTray(); };
+    if (name == "NewDocumentClick")
+        return [this](core::Component*) { openDocument(); };
+    if (name == "RenameDocumentClick")
+        return [this](core::Component*) { renameActiveDocument(); };
+    if (name == "CascadeClick")
+        return [this](core::Component*) { cascade(); };
+    if (name == "TileClick")
+        return [this](core::Component*) { tile(); };
     if (name == "ExitClick")
         return [this](core::Component*) { close(); };
     return gui::Form::findMethod(name);
@@ -175,6 +183,28 @@ void GalleryWindow::useSkin(skin::CompressedStoredSkin& package, const std::stri
     m_currentSkin = name;
     skinData().setCompressedStoredSkin(&package);
     updateSkinItems();
+}
+
+gui::Form& GalleryWindow::openDocument() {
+    // Owned by the gallery; closing the document frees it.
+    auto* document = new gui::Form(this);
+    document->setFormStyle(gui::FormStyle::fsMDIChild);
+    document->setCaption("Document " + std::to_string(++m_documents));
+    document->setBounds(16 * (m_documents % 6), 8 * (m_documents % 6), 280, 110);
+    auto* text = new gui::Label(document);
+    text->setParent(document);
+    text->setAutoSize(false);
+    text->setWordWrap(true);
+    text->setBounds(8, 8, 256, 48);
+    text->setCaption("A multi-document child of the gallery. The Window menu lists, arranges and renames "
+                     "the documents.");
+    document->show();
+    return *document;
+}
+
+void GalleryWindow::renameActiveDocument() {
+    if (gui::CustomForm* document = activeMDIChild())
+        document->setCaption(document->caption() + " (renamed)");
 }
 
 void GalleryWindow::showSkinError(const std::string& message) {

@@ -48,6 +48,11 @@ public:
     // line or skin file is reported through onSkinError and the window keeps its stored skin.
     void applyArguments(const std::vector<std::string>& args);
 
+    // Multi-document children: a new document window (shown and active), and the active one's
+    // caption changed to name it as renamed (no active document: nothing happens).
+    gui::Form& openDocument();
+    void renameActiveDocument();
+
     // The skin in use: a built-in skin's name or the path of the skin file.
     const std::string& currentSkin() const { return m_currentSkin; }
     skin::SkinData& skinData() const;
@@ -69,6 +74,7 @@ private:
     void fillStringTable();
 
     std::string m_currentSkin;
+    int m_documents = 0; // documents opened so far, for their captions
 };
 
 // The layout text of the RCDATA resource "TGALLERYFORM" of this program.

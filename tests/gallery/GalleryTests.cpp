@@ -176,7 +176,7 @@ TEST_F(GalleryFixture, MenuBarNestedMenusAndTheRightClickPopupOpenWithTheRealMou
 
     // A right click in the client area opens the form's skinned popup menu there.
     const core::Point origin = window->clientOrigin();
-    mouseTo({origin.x + 300, origin.y + 395});
+    mouseTo({origin.x + 299, origin.y + 122}); // between the panel and the group box
     input("click 3");
     ASSERT_TRUE(pumpUntil([&] { return engine().isVisible(); }, 3000));
     EXPECT_EQ(engine().window(0).entryCount(), 7);
@@ -306,6 +306,33 @@ TEST_F(GalleryFixture, AHundredSkinSwitchesLeaveHandlesAndWindowsWhereTheyWere) 
     EXPECT_EQ(window->currentSkin(), "Velmora");
     EXPECT_EQ(winbase::liveHandleCount(), handles);
     EXPECT_EQ(threadWindowCount(), windows);
+}
+
+TEST_F(GalleryFixture, DocumentsOpenRenameMaximiseAndClose) {
+    gui::Form& document = window->openDocument();
+    pumpFor(100);
+    EXPECT_EQ(window->mdiChildCount(), 1);
+    EXPECT_EQ(window->activeMDIChild(), &document);
+    EXPECT_EQ(GetParent(document.handle()), window->clientHandle());
+    const std::string caption = document.caption();
+    window->renameActiveDocument();
+    EXPECT_EQ(document.caption(), caption + " (renamed)");
+    // A second document takes the activation; maximised, it fills the client window.
+    gui::Form& second = window->openDocument();
+    pumpFor(100);
+    EXPECT_EQ(window->activeMDIChild(), &second);
+    SendMessageW(window->clientHandle(), WM_MDIMAXIMIZE, WPARAM(second.handle()), 0);
+    pumpFor(100);
+    EXPECT_TRUE(IsZoomed(second.handle()));
+    // Skin switches leave the documents alone.
+    window->nextSkin();
+    EXPECT_EQ(window->mdiChildCount(), 2);
+    // Closing frees a document and activates the one below.
+    second.close();
+    EXPECT_TRUE(pumpUntil([&] { return window->mdiChildCount() == 1; }));
+    EXPECT_EQ(window->activeMDIChild(), &document);
+    document.close();
+    EXPECT_TRUE(pumpUntil([&] { return window->mdiChildCount() == 0; }));
 }
 
 // The program itself, started with a skin on its command line.
