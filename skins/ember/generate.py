@@ -9,7 +9,6 @@ strip in the bottom band that the program paints (a user object), an animated em
 the mouse is over it (an animate object), and dark menus. The drawing and BMP helpers and the ini
 writer are Velmora's (skins/velmora/generate.py), so both skins are written the same way.
 """
-import argparse
 import os
 import sys
 
@@ -411,33 +410,9 @@ def generate(out):
     return len(files)
 
 
-def verify():
-    """Draws everything into a scratch folder and compares it with the files beside this script."""
-    import tempfile
-
-    with tempfile.TemporaryDirectory() as tmp:
-        generate(tmp)
-        differ = []
-        for name in sorted(os.listdir(tmp)):
-            with open(os.path.join(tmp, name), "rb") as a, open(os.path.join(HERE, name), "rb") as b:
-                if a.read() != b.read():
-                    differ.append(name)
-    if differ:
-        print("out of date (run generate.py and commit the result):", ", ".join(differ))
-        return 1
-    print("the skin's files are what generate.py draws")
-    return 0
-
-
 def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--out", default=HERE, help="folder to write into (default: beside this script)")
-    ap.add_argument("--verify", action="store_true", help="only check that the files beside this script are current")
-    args = ap.parse_args()
-    if args.verify:
-        raise SystemExit(verify())
-    n = generate(args.out)
-    print(f"wrote {n} bitmaps and skin.ini to {args.out}")
+    out, n = velmora.command_line(__doc__, generate, HERE)
+    print(f"wrote {n} bitmaps and skin.ini to {out}")
 
 
 if __name__ == "__main__":

@@ -1646,18 +1646,20 @@ def generate(out):
     return len(objects), len(controls)
 
 
-def verify():
-    """Draws everything into a scratch folder and compares it with the files beside this script."""
+def verify(generate_fn=None, here=HERE):
+    """Draws everything into a scratch folder and compares it with the files beside the script
+    (generate_fn and here: another skin's drawing and folder; Velmora's by default)."""
     import tempfile
 
+    generate_fn = generate_fn or generate
     with tempfile.TemporaryDirectory() as tmp:
-        generate(tmp)
+        generate_fn(tmp)
         differ = []
         for name in sorted(os.listdir(tmp)):
             with open(os.path.join(tmp, name), "rb") as a:
                 fresh = a.read()
             try:
-                with open(os.path.join(HERE, name), "rb") as b:
+                with open(os.path.join(here, name), "rb") as b:
                     kept = b.read()
             except OSError:
                 kept = None
@@ -1670,15 +1672,21 @@ def verify():
     return 0
 
 
-def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--out", default=HERE, help="folder to write into (default: beside this script)")
+def command_line(doc, generate_fn, here):
+    """The drawing scripts' command line: draws into --out (default: here) and returns the folder and
+    generate_fn's result; with --verify only checks the files in here and exits."""
+    ap = argparse.ArgumentParser(description=doc.splitlines()[0])
+    ap.add_argument("--out", default=here, help="folder to write into (default: beside this script)")
     ap.add_argument("--verify", action="store_true", help="only check that the files beside this script are current")
     args = ap.parse_args()
     if args.verify:
-        raise SystemExit(verify())
-    n_objects, n_controls = generate(args.out)
-    print(f"wrote 11 bitmaps and skin.ini ({n_objects} objects, {n_controls} controls) to {args.out}")
+        raise SystemExit(verify(generate_fn, here))
+    return args.out, generate_fn(args.out)
+
+
+def main():
+    out, (n_objects, n_controls) = command_line(__doc__, generate, HERE)
+    print(f"wrote 11 bitmaps and skin.ini ({n_objects} objects, {n_controls} controls) to {out}")
 
 
 if __name__ == "__main__":

@@ -7,6 +7,7 @@
 #include "gui/GraphicsClasses.h"
 #include "gui/Label.h"
 #include "gui/MenuItem.h"
+#include "gui/ResourceText.h"
 #include "gui/StandardClasses.h"
 #include "labels/win32/LabelClasses.h"
 #include "layout/LayoutReader.h"
@@ -26,13 +27,7 @@
 namespace gallery {
 
 std::string layoutResource() {
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC info = FindResourceW(module, L"TGALLERYFORM", MAKEINTRESOURCEW(10)); // RT_RCDATA
-    HGLOBAL data = info ? LoadResource(module, info) : nullptr;
-    const void* bytes = data ? LockResource(data) : nullptr;
-    if (!bytes)
-        throw core::Error("Resource TGALLERYFORM not found");
-    return std::string(static_cast<const char*>(bytes), SizeofResource(module, info));
+    return gui::rcDataText("TGALLERYFORM");
 }
 
 void registerGalleryClasses() {

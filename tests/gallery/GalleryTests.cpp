@@ -52,17 +52,20 @@ void mouseTo(POINT p) {
 }
 
 // The windows of this thread, top-level ones and their children.
+BOOL CALLBACK countWindow(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+BOOL CALLBACK countWindowAndChildren(HWND w, LPARAM count) {
+    countWindow(w, count);
+    EnumChildWindows(w, countWindow, count);
+    return TRUE;
+}
+
 int threadWindowCount() {
     int count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND w, LPARAM p) -> BOOL {
-            ++*reinterpret_cast<int*>(p);
-            EnumChildWindows(
-                w, [](HWND, LPARAM q) -> BOOL { return ++*reinterpret_cast<int*>(q), TRUE; }, p);
-            return TRUE;
-        },
-        LPARAM(&count));
+    EnumThreadWindows(GetCurrentThreadId(), countWindowAndChildren, LPARAM(&count));
     return count;
 }
 
