@@ -73,22 +73,14 @@ def main_inside(x, y):
 
 
 def draw_main():
-    img = Image.new("RGB", (MAIN_W, MAIN_H), EDGE)
-    mask = Image.new("1", (MAIN_W, MAIN_H), 1)
-    for y in range(MAIN_H):
-        for x in range(MAIN_W):
-            if not main_inside(x, y):
-                continue
-            mask.putpixel((x, y), 0)
-            if any(not main_inside(nx, ny) for nx, ny in ((x - 1, y), (x + 1, y), (x, y - 1), (x, y + 1))):
-                continue  # the outline stays EDGE
-            if y < CAPTION_H:
-                c = caption_colour(y)
-            elif y >= CLIENT[3]:
-                c = mix(GRAPHITE, GRAPHITE_BOTTOM, (y - CLIENT[3]) / (MAIN_H - CLIENT[3]))
-            else:
-                c = GRAPHITE
-            img.putpixel((x, y), c)
+    def colour_at(x, y):
+        if y < CAPTION_H:
+            return caption_colour(y)
+        if y >= CLIENT[3]:
+            return mix(GRAPHITE, GRAPHITE_BOTTOM, (y - CLIENT[3]) / (MAIN_H - CLIENT[3]))
+        return GRAPHITE
+
+    img, mask = velmora.shape_picture(MAIN_W, MAIN_H, main_inside, EDGE, colour_at)
     # The amber edge under the caption, a hairline around the client area and at the status strip.
     fill(img, (1, CAPTION_H - 2, MAIN_W - 1, CAPTION_H), AMBER)
     fill(img, (1, CAPTION_H - 3, MAIN_W - 1, CAPTION_H - 2), AMBER_DARK)

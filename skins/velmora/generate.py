@@ -225,24 +225,26 @@ def main_inside(x, y):
     return True
 
 
-def draw_main():
-    img = Image.new("RGB", (MAIN_W, MAIN_H), TEAL_DARK)
-    mask = Image.new("1", (MAIN_W, MAIN_H), 1)
-    for y in range(MAIN_H):
-        for x in range(MAIN_W):
-            if not main_inside(x, y):
+def shape_picture(w, h, inside, outline, colour_at):
+    """A w x h picture and its 1-bit mask (black inside) for the shape inside(x, y): the shape's
+    edge pixels and everything outside it take outline, the others colour_at(x, y)."""
+    img = Image.new("RGB", (w, h), outline)
+    mask = Image.new("1", (w, h), 1)
+    for y in range(h):
+        for x in range(w):
+            if not inside(x, y):
                 continue
             mask.putpixel((x, y), 0)
-            edge = any(
-                not main_inside(nx, ny) for nx, ny in ((x - 1, y), (x + 1, y), (x, y - 1), (x, y + 1))
-            )
-            if edge:
-                c = TEAL_DARK
-            elif y == 1 or (y == 2 and (x <= VIS[0] + 2 or x >= VIS[2] - 3)):
-                c = TEAL_HI
-            else:
-                c = TEAL
-            img.putpixel((x, y), c)
+            if all(inside(nx, ny) for nx, ny in ((x - 1, y), (x + 1, y), (x, y - 1), (x, y + 1))):
+                img.putpixel((x, y), colour_at(x, y))
+    return img, mask
+
+
+def draw_main():
+    def colour_at(x, y):
+        return TEAL_HI if y == 1 or (y == 2 and (x <= VIS[0] + 2 or x >= VIS[2] - 3)) else TEAL
+
+    img, mask = shape_picture(MAIN_W, MAIN_H, main_inside, TEAL_DARK, colour_at)
     fill(img, (8, 28, 179, 134), BODY)  # client area, tiled as the window background
     # A hairline where the teal frame meets the light client area softens the step.
     fill(img, (7, 28, 8, 134), mix(TEAL, BODY, 0.25))
