@@ -1,6 +1,5 @@
 #include "launcher/LauncherWindow.h"
 
-#include "core/Error.h"
 #include "gui/ResourceText.h"
 #include "layout/LayoutReader.h"
 
