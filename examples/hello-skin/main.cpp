@@ -1,4 +1,4 @@
-// A window whose frame is drawn by the Velmora skin, with one skinned panel inside.
+// A window whose frame is drawn by the Velmora skin, with one skinned group box inside.
 // "hello-skin --check" closes it after the first paint, exiting 0 only when the skin took the frame.
 #include "core/Utf8.h"
 #include "gui/Application.h"
@@ -39,12 +39,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
         auto* skinForm = new skin::SkinForm(form);
         skinForm->setSkinData(store);
 
-        auto* panel = new skin::SkinPanel(form);
-        panel->setParent(form);
-        panel->setBounds(20, 20, 300, 150);
-        panel->setCaptionMode(true);
-        panel->setCaption("A skinned panel");
-        panel->setSkinData(store);
+        auto* box = new skin::SkinGroupBox(form);
+        box->setParent(form);
+        box->setBounds(20, 20, 300, 150);
+        box->setCaption("A skinned group box");
+        box->setSkinData(store);
 
         store->setCompressedStoredSkin(package); // loads the skin and repaints everything
         app.setMainForm(form);
@@ -55,7 +54,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
             timer->setInterval(1);
             timer->onTimer = [&](core::Component*) {
                 const bool captionGone = !(GetWindowLongPtrW(form->handle(), GWL_STYLE) & WS_CAPTION);
-                exitCode = skinForm->isSkinned() && panel->isSkinned() && captionGone ? 0 : 1;
+                exitCode = skinForm->isSkinned() && box->isSkinned() && captionGone ? 0 : 1;
                 timer->setEnabled(false);
                 app.terminate();
             };
