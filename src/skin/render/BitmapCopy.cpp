@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace skin {
@@ -19,22 +20,50 @@ int32_t scaledIndex(int64_t i, int32_t srcSpan, int32_t dstSpan) {
     return int32_t(i * srcSpan / dstSpan);
 }
 
-// One destination row of a scaled copy whose columns all lie in the source row: each pixel is stored as
-// four bytes, the fourth overwritten by the next pixel (the last one is stored as three), and a source
-// pixel repeated by widening is read once.
-void widenRow(uint8_t* drow, const uint8_t* srow, const std::vector<int32_t>& columns) {
-    const size_t n = columns.size();
-    uint32_t value = 0;
-    int32_t last = -1;
-    for (size_t i = 0; i + 1 < n; ++i, drow += 3) {
-        if (columns[i] != last) {
-            last = columns[i];
-            const uint8_t* sp = srow + 3 * size_t(last);
-            value = uint32_t(sp[0]) | uint32_t(sp[1]) << 8 | uint32_t(sp[2]) << 16;
-        }
-        std::memcpy(drow, &value, 4);
+// A run of destination pixels that all take one source column.
+struct ColumnRun {
+    int32_t column;
+    int32_t count;
+};
+
+std::vector<ColumnRun> columnRuns(const std::vector<int32_t>& columns) {
+    std::vector<ColumnRun> runs;
+    for (int32_t c : columns) {
+        if (!runs.empty() && runs.back().column == c)
+            ++runs.back().count;
+        else
+            runs.push_back({c, 1});
     }
-    std::memcpy(drow, srow + 3 * size_t(columns[n - 1]), 3);
+    return runs;
+}
+
+// One destination row of a scaled copy whose columns all lie in the source row. Each source pixel is
+// read once per run; a long run is stored eight pixels (three 64-bit words) at a time, a short one
+// four bytes per pixel, the fourth overwritten by the next pixel. The row's last pixel is stored as
+// three bytes, so nothing past the row is touched.
+void widenRow(uint8_t* drow, const uint8_t* srow, const std::vector<ColumnRun>& runs) {
+    for (size_t r = 0; r < runs.size(); ++r) {
+        const uint8_t* sp = srow + 3 * size_t(runs[r].column);
+        const uint64_t p = uint64_t(sp[0]) | uint64_t(sp[1]) << 8 | uint64_t(sp[2]) << 16;
+        int32_t count = runs[r].count;
+        if (count >= 8) {
+            // The pixel repeated over 24 bytes, as three little-endian words.
+            const uint64_t w0 = p | p << 24 | p << 48;
+            const uint64_t w1 = p >> 16 | p << 8 | p << 32 | p << 56;
+            const uint64_t w2 = p >> 8 | p << 16 | p << 40;
+            for (; count >= 8; count -= 8, drow += 24) {
+                std::memcpy(drow, &w0, 8);
+                std::memcpy(drow + 8, &w1, 8);
+                std::memcpy(drow + 16, &w2, 8);
+            }
+        }
+        const bool lastRun = r + 1 == runs.size();
+        const uint32_t value = uint32_t(p);
+        for (; count > (lastRun ? 1 : 0); --count, drow += 3)
+            std::memcpy(drow, &value, 4);
+        if (lastRun && count == 1)
+            std::memcpy(drow, sp, 3);
+    }
 }
 
 } // namespace
@@ -76,13 +105,27 @@ void copyRect(FBitmap& dst, const Rect& dstRect, const FBitmap& src, const Rect&
     }
 
     // Scaled copy: precompute the source column of every visible destination column.
+    // Stepped rather than divided per column: q + rem / dw tracks (x - dstRect.left) * sw / dw.
     std::vector<int32_t> columns(size_t(x1 - x0));
-    for (int32_t x = x0; x < x1; ++x)
-        columns[size_t(x - x0)] = srcRect.left + scaledIndex(x - dstRect.left, sw, dw);
+    {
+        const int64_t i0 = x0 - dstRect.left;
+        int64_t q = scaledIndex(i0, sw, dw), rem = i0 * sw % dw;
+        const int32_t whole = sw / dw, part = sw % dw;
+        for (int32_t x = x0; x < x1; ++x) {
+            columns[size_t(x - x0)] = srcRect.left + int32_t(q);
+            q += whole;
+            rem += part;
+            if (rem >= dw) {
+                rem -= dw;
+                ++q;
+            }
+        }
+    }
     // Columns only grow (or shrink) from one end to the other, so the two ends bound them all.
     const bool allColumnsInside = std::min(columns.front(), columns.back()) >= 0 &&
                                   std::max(columns.front(), columns.back()) < src.width();
     const size_t rowBytes = size_t(3) * size_t(x1 - x0);
+    const std::vector<ColumnRun> runs = allColumnsInside ? columnRuns(columns) : std::vector<ColumnRun>{};
     int32_t previousY = -1, previousSy = -1;
     for (int32_t y = y0; y < y1; ++y) {
         const int32_t sy = srcRect.top + scaledIndex(y - dstRect.top, sh, dh);
@@ -100,7 +143,7 @@ void copyRect(FBitmap& dst, const Rect& dstRect, const FBitmap& src, const Rect&
         const uint8_t* srow = src.row(sy);
         if constexpr (std::endian::native == std::endian::little) {
             if (allColumnsInside) {
-                widenRow(drow, srow, columns);
+                widenRow(drow, srow, runs);
                 continue;
             }
         }
@@ -118,6 +161,35 @@ void copyRect(FBitmap& dst, const Rect& dstRect, const FBitmap& src, const Rect&
 
 void stretchDraw(FBitmap& dst, const Rect& dstRect, const FBitmap& src) {
     copyRect(dst, dstRect, src, src.bounds());
+}
+
+void tileRows(FBitmap& dst, const FBitmap& src, int32_t srcLeft, int32_t srcRight, int32_t srcTop, int32_t d,
+              int32_t from, int32_t to, int32_t dstLeft, int32_t dstRight) {
+    if (d <= 0)
+        return; // a zero-size middle would divide by zero; skins must not give one, so draw nothing
+    // Every visible pixel of a tile comes from the source when rows are whole, unscaled and the piece
+    // lies inside the source; then a tile equals the rows of the whole tile above it.
+    const bool repeatBlocks = &dst != &src && dstLeft <= 0 && dstRight >= dst.width() &&
+                              srcRight - srcLeft == dstRight - dstLeft && srcLeft >= 0 &&
+                              srcRight <= src.width() && srcTop >= 0 && int64_t(srcTop) + d <= src.height();
+    const int32_t count = (to - from) / d;
+    int64_t wholeTile = std::numeric_limits<int64_t>::min(); // top row of the last whole tile inside dst
+    for (int32_t k = from < 0 ? -from / d : 0; k <= count; ++k) {
+        const int32_t y = from + k * d;
+        if (y >= dst.height())
+            break;
+        const int32_t cut = std::max(y + d - to, 0);
+        if (repeatBlocks && wholeTile == int64_t(y) - d) {
+            const int32_t rows = std::min(d - cut, dst.height() - y);
+            if (rows > 0)
+                std::memcpy(dst.row(y), dst.row(y - d), size_t(dst.stride()) * size_t(rows));
+        } else {
+            copyRect(dst, {dstLeft, y, dstRight, y + d - cut}, src,
+                     {srcLeft, srcTop, srcRight, srcTop + d - cut});
+        }
+        if (cut == 0 && y >= 0 && int64_t(y) + d <= dst.height())
+            wholeTile = y;
+    }
 }
 
 } // namespace skin

@@ -17,4 +17,12 @@ void copyRect(core::FBitmap& dst, const core::Rect& dstRect, const core::FBitmap
               const core::Rect& srcRect);
 void stretchDraw(core::FBitmap& dst, const core::Rect& dstRect, const core::FBitmap& src);
 
+// Tiles the d-high source piece starting at row srcTop (columns srcLeft..srcRight) down the destination
+// rows from..to (columns dstLeft..dstRight): (to - from) / d + 1 tiles, each cut at its bottom by its
+// excess past `to` so that it is never scaled; tiles that cannot reach the bitmap are skipped. The
+// same pixels as a copyRect per tile; where whole rows are copied unscaled, a tile is copied in one
+// block from the whole tile above it.
+void tileRows(core::FBitmap& dst, const core::FBitmap& src, int32_t srcLeft, int32_t srcRight, int32_t srcTop,
+              int32_t d, int32_t from, int32_t to, int32_t dstLeft, int32_t dstRight);
+
 } // namespace skin

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace skin {
 
@@ -27,17 +28,51 @@ int32_t runEnd(const uint8_t* row, int32_t x, int32_t w, bool inside) {
     return x;
 }
 
-// Calls f(left, right, y) for each run of inside pixels, row by row from the top, left to right.
-template <typename F> void forEachRun(const FBitmap& mask, F&& f) {
-    const int32_t w = mask.width();
-    for (int32_t y = 0; y < mask.height(); ++y) {
-        const uint8_t* row = mask.row(y);
-        for (int32_t x = runEnd(row, 0, w, false); x < w;) {
-            const int32_t end = runEnd(row, x, w, true);
-            f(x, end, y);
-            x = runEnd(row, end, w, false);
+// memcmp for the short rows of side strips without a call per row.
+bool sameBytes(const uint8_t* a, const uint8_t* b, size_t n) {
+    if (n < 8 || n > 16)
+        return std::memcmp(a, b, n) == 0;
+    uint64_t a0, a1, b0, b1;
+    std::memcpy(&a0, a, 8);
+    std::memcpy(&b0, b, 8);
+    std::memcpy(&a1, a + n - 8, 8);
+    std::memcpy(&b1, b + n - 8, 8);
+    return a0 == b0 && a1 == b1;
+}
+
+// The number of rows from row on (row > 0) that each equal the row above them, found by comparing
+// ever larger blocks of rows.
+int32_t repeatedRows(const FBitmap& strip, int32_t row) {
+    const size_t stride = size_t(strip.stride());
+    const int32_t limit = strip.height() - row;
+    int32_t same = 0, step = 1;
+    while (same < limit) {
+        const int32_t n = std::min(step, limit - same);
+        if (std::memcmp(strip.row(row + same - 1), strip.row(row + same), stride * size_t(n)) == 0) {
+            same += n;
+            step *= 2;
+        } else if (n == 1) {
+            break;
+        } else {
+            step = n / 2;
         }
     }
+    return same;
+}
+
+// Calls f(left, right) for each run of inside pixels of a w-pixel row, left to right.
+template <typename F> void forEachRunInRow(const uint8_t* row, int32_t w, F&& f) {
+    for (int32_t x = runEnd(row, 0, w, false); x < w;) {
+        const int32_t end = runEnd(row, x, w, true);
+        f(x, end);
+        x = runEnd(row, end, w, false);
+    }
+}
+
+// Calls f(left, right, y) for each run of inside pixels, row by row from the top, left to right.
+template <typename F> void forEachRun(const FBitmap& mask, F&& f) {
+    for (int32_t y = 0; y < mask.height(); ++y)
+        forEachRunInRow(mask.row(y), mask.width(), [&](int32_t left, int32_t right) { f(left, right, y); });
 }
 
 } // namespace
@@ -65,22 +100,10 @@ Region maskRegion(const FBitmap& mask, int32_t offsetX, int32_t offsetY) {
 namespace {
 
 // A strip starts outside the window everywhere (white) so that what no piece reaches is not claimed.
+// A strip of the size it already has is painted over in place.
 void makeStrip(FBitmap& strip, int32_t width, int32_t height) {
-    strip.setSize(width, height);
+    strip.resize(width, height, FBitmap::KeptPixels::Unspecified);
     strip.fill(core::clWhite);
-}
-
-// Tiles mask rows from..from+d (columns srcLeft..srcRight) down the strip rows y0..y1.
-void tileDown(FBitmap& strip, const FBitmap& mask, int32_t srcLeft, int32_t srcRight, int32_t from, int32_t d,
-              int32_t y0, int32_t y1) {
-    if (d <= 0)
-        return;
-    const int32_t count = (y1 - y0) / d;
-    for (int32_t k = y0 < 0 ? -y0 / d : 0; k <= count && y0 + k * d < strip.height(); ++k) {
-        const int32_t y = y0 + k * d;
-        const int32_t cut = std::max(y + d - y1, 0);
-        copyRect(strip, {0, y, strip.width(), y + d - cut}, mask, {srcLeft, from, srcRight, from + d - cut});
-    }
 }
 
 // Tiles mask columns from..from+d (rows srcTop..srcBottom) across the strip from x0 to x1.
@@ -103,7 +126,8 @@ void splitSide(FBitmap& strip, const FBitmap& mask, int32_t srcLeft, int32_t src
     // NOTE: the middle is tiled down the whole strip from its top, as the frame's side strips are, and
     // the fixed pieces cover its ends; skins' masks are drawn against this phase.
     if (middleBottom != middleTop)
-        tileDown(strip, mask, srcLeft, srcRight, middleTop, middleBottom - middleTop, 0, height);
+        tileRows(strip, mask, srcLeft, srcRight, middleTop, middleBottom - middleTop, 0, height, 0,
+                 strip.width());
     const int32_t w = strip.width();
     if (middleTop - areaTop > 0)
         copyRect(strip, {0, 0, w, middleTop - areaTop}, mask, {srcLeft, areaTop, srcRight, middleTop});
@@ -167,18 +191,80 @@ void splitMaskBorders(const SkinFrame& s, const SkinFrame& t, const FBitmap& mas
 }
 
 Region regionFromMaskStrips(const MaskStrips& strips, const Rect& nm) {
-    // Each strip's runs at its place in the window; the union does not depend on the order.
-    std::vector<Rect> rects = maskRuns(strips.top, 0, 0);
-    auto add = [&rects](const FBitmap& strip, int32_t x, int32_t y) {
-        std::vector<Rect> runs = maskRuns(strip, x, y);
-        rects.insert(rects.end(), runs.begin(), runs.end());
+    // Row by row over the window: each strip's runs at its place, and the mask area. A row whose
+    // strips show the same pixels as the row above (the tiled middles, mostly) repeats its spans.
+    struct Placed {
+        const FBitmap& strip;
+        int32_t x;
+        int32_t y;
     };
-    add(strips.bottom, 0, nm.bottom);
-    add(strips.left, 0, nm.top);
-    add(strips.right, nm.right, nm.top);
-    if (!rectIsEmpty(nm))
-        rects.push_back(nm);
-    return Region::fromRects(std::move(rects));
+    const Placed placed[] = {{strips.top, 0, 0},
+                             {strips.bottom, 0, nm.bottom},
+                             {strips.left, 0, nm.top},
+                             {strips.right, nm.right, nm.top}};
+    const bool hasArea = !rectIsEmpty(nm);
+    int32_t first = hasArea ? nm.top : std::numeric_limits<int32_t>::max();
+    int32_t last = hasArea ? nm.bottom : std::numeric_limits<int32_t>::min();
+    for (const Placed& p : placed)
+        if (!p.strip.isEmpty()) {
+            first = std::min(first, p.y);
+            last = std::max(last, p.y + p.strip.height());
+        }
+    RegionRowBuilder builder;
+    std::vector<RegionRowBuilder::Span> spans;
+    bool previous[5] = {};
+    for (int32_t y = first; y < last; ++y) {
+        bool covers[5];
+        covers[4] = hasArea && y >= nm.top && y < nm.bottom;
+        bool repeats = y > first && covers[4] == previous[4];
+        for (size_t i = 0; i < 4; ++i) {
+            const FBitmap& strip = placed[i].strip;
+            const int32_t row = y - placed[i].y;
+            covers[i] = !strip.isEmpty() && row >= 0 && row < strip.height();
+            repeats = repeats && covers[i] == previous[i] &&
+                      (!covers[i] || (row > 0 && sameBytes(strip.row(row), strip.row(row - 1),
+                                                           size_t(3) * size_t(strip.width()))));
+        }
+        std::copy(std::begin(covers), std::end(covers), std::begin(previous));
+        if (repeats) {
+            // The rows from here on repeat too up to the next strip or area edge, or until one of
+            // the strips that cover them changes.
+            int64_t next = last;
+            auto edge = [&](int64_t e) {
+                if (e > y)
+                    next = std::min(next, e);
+            };
+            if (hasArea) {
+                edge(nm.top);
+                edge(nm.bottom);
+            }
+            for (size_t i = 0; i < 4; ++i) {
+                const FBitmap& strip = placed[i].strip;
+                if (strip.isEmpty())
+                    continue;
+                edge(placed[i].y);
+                edge(int64_t(placed[i].y) + strip.height());
+                if (covers[i])
+                    next = std::min(next, int64_t(y) + repeatedRows(strip, y - placed[i].y));
+            }
+            y = int32_t(std::max(next, int64_t(y) + 1) - 1);
+            builder.repeatRow(y);
+            continue;
+        }
+        spans.clear();
+        for (size_t i = 0; i < 4; ++i)
+            if (covers[i]) {
+                const int32_t x = placed[i].x;
+                forEachRunInRow(placed[i].strip.row(y - placed[i].y), placed[i].strip.width(),
+                                [&](int32_t left, int32_t right) {
+                                    spans.push_back({x + left, x + right});
+                                });
+            }
+        if (covers[4])
+            spans.push_back({nm.left, nm.right});
+        builder.addRow(y, spans);
+    }
+    return builder.take();
 }
 
 std::optional<Region> composeMaskRegion(const SkinFrame& source, const SkinFrame& target, const FBitmap& mask,

@@ -31,22 +31,6 @@ void tileColumns(FBitmap& dst, const FBitmap& src, int32_t srcLeft, int32_t srcT
     }
 }
 
-// The same down a column of rows.
-void tileRows(FBitmap& dst, const FBitmap& src, int32_t srcLeft, int32_t srcRight, int32_t srcTop, int32_t d,
-              int32_t from, int32_t to, int32_t dstLeft, int32_t dstRight) {
-    if (d <= 0)
-        return;
-    const int32_t count = (to - from) / d;
-    for (int32_t k = from < 0 ? -from / d : 0; k <= count; ++k) {
-        const int32_t y = from + k * d;
-        if (y >= dst.height())
-            break;
-        const int32_t cut = std::max(y + d - to, 0);
-        copyRect(dst, {dstLeft, y, dstRight, y + d - cut}, src,
-                 {srcLeft, srcTop, srcRight, srcTop + d - cut});
-    }
-}
-
 // A stretched band is scaled straight out of the picture; no piece-sized bitmap is made, so a damaged
 // skin with a huge piece costs no memory.
 void stretchPiece(FBitmap& dst, const Rect& dstRect, const FBitmap& src, const Rect& srcRect) {
@@ -247,7 +231,7 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
     FBitmap& top = images.top;
     // Strips never reach past the window, whatever the skin's rectangles say.
     if (W > 0 && nc.top > 0 && rt.x - lt.x > 0) {
-        top.setSize(W, std::min(nc.top, H));
+        top.resize(W, std::min(nc.top, H), FBitmap::KeptPixels::Cleared);
         const int32_t d = rt.x - lt.x;
         if (stretch.top)
             stretchPiece(top, {nlt.x, 0, nrt.x, nc.top}, picture,
@@ -263,7 +247,7 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
     FBitmap& bottom = images.bottom;
     const int32_t b = std::min(H - nc.bottom, H);
     if (W > 0 && b > 0 && rb.x - lb.x > 0) {
-        bottom.setSize(W, b);
+        bottom.resize(W, b, FBitmap::KeptPixels::Cleared);
         const int32_t d = rb.x - lb.x;
         const int32_t sTop = r.bottom - b;
         if (stretch.bottom)
@@ -281,7 +265,7 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
 
     FBitmap& left = images.left;
     if (nc.left > 0 && h > 0 && lb.y - lt.y > 0) {
-        left.setSize(std::min(nc.left, W), h);
+        left.resize(std::min(nc.left, W), h, FBitmap::KeptPixels::Cleared);
         const int32_t d = lb.y - lt.y;
         const int32_t sRight = r.left + nc.left;
         if (stretch.left)
@@ -302,7 +286,7 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
     FBitmap& right = images.right;
     const int32_t w = std::min(W - nc.right, W);
     if (w >= 1 && h >= 1 && rb.y - rt.y >= 1) {
-        right.setSize(w, h);
+        right.resize(w, h, FBitmap::KeptPixels::Cleared);
         const int32_t d = rb.y - rt.y;
         const int32_t sLeft = r.left + c.right;
         if (stretch.right)

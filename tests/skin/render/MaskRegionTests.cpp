@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
+#include <tuple>
 
 using namespace skin;
 using core::FBitmap;
@@ -316,4 +318,67 @@ TEST(SplitMaskBorders, BandsThatVanishEmptyTheirReusedStrips) {
     EXPECT_TRUE(strips.left.isEmpty());
     EXPECT_TRUE(strips.right.isEmpty());
     EXPECT_FALSE(strips.top.isEmpty());
+}
+
+namespace {
+
+// A strip of random black and white pixels whose rows come in runs of equal rows, as tiled middles do.
+FBitmap randomStrip(std::mt19937& rng, int w, int h) {
+    FBitmap strip(w, h);
+    for (int y = 0; y < h; ++y) {
+        if (y > 0 && rng() % 4 != 0) {
+            std::memcpy(strip.row(y), strip.row(y - 1), size_t(3) * size_t(w));
+            continue;
+        }
+        for (int x = 0; x < w; ++x)
+            strip.setPixel(x, y, rng() % 3 == 0 ? core::clWhite : core::clBlack);
+    }
+    return strip;
+}
+
+// The strips' region as the union of all their runs, rectangle by rectangle.
+Region regionOfRuns(const MaskStrips& s, const Rect& area) {
+    std::vector<Rect> rects = maskRuns(s.top, 0, 0);
+    for (const auto& [strip, x, y] : {std::tuple{&s.bottom, 0, area.bottom}, std::tuple{&s.left, 0, area.top},
+                                      std::tuple{&s.right, area.right, area.top}}) {
+        const std::vector<Rect> runs = maskRuns(*strip, x, y);
+        rects.insert(rects.end(), runs.begin(), runs.end());
+    }
+    rects.push_back(area);
+    return Region::fromRects(rects);
+}
+
+} // namespace
+
+// The row-by-row build (with its skipping of repeated rows) must give the canonical union of the runs,
+// whatever the strips' sizes and however they overlap the area and each other.
+TEST(RegionFromMaskStrips, EqualsTheUnionOfTheStripsRuns) {
+    std::mt19937 rng(19);
+    for (int round = 0; round < 300; ++round) {
+        const int w = 1 + int(rng() % 30), h = 1 + int(rng() % 40);
+        const int top = int(rng() % 5), bottom = int(rng() % 5), side = 1 + int(rng() % 4);
+        MaskStrips s;
+        if (top)
+            s.top = randomStrip(rng, w, top);
+        if (bottom)
+            s.bottom = randomStrip(rng, w, bottom);
+        s.left = randomStrip(rng, side, h);
+        s.right = randomStrip(rng, 1 + int(rng() % 4), rng() % 5 == 0 ? h / 2 : h);
+        // Mostly an area between the bands; sometimes empty, sometimes overlapping the strips.
+        const int areaTop = rng() % 6 == 0 ? int(rng() % 4) : top;
+        Rect area{side, areaTop, w - 1, areaTop + h};
+        if (rng() % 7 == 0)
+            area.right = area.left;
+        SCOPED_TRACE(testing::Message() << "round " << round);
+        EXPECT_EQ(regionFromMaskStrips(s, area), regionOfRuns(s, area));
+    }
+}
+
+TEST(RegionFromMaskStrips, AnAreaFarTallerThanTheStripsCostsNoRowByRowWalk) {
+    MaskStrips s;
+    s.left = bitmapFromText({"#.", "##"});
+    const Rect area{2, 0, 10, 1 << 30};
+    const Region region = regionFromMaskStrips(s, area);
+    EXPECT_EQ(region.rects(),
+              (std::vector<Rect>{{0, 0, 1, 1}, {2, 0, 10, 1}, {0, 1, 10, 2}, {2, 2, 10, 1 << 30}}));
 }
