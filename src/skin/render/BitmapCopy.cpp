@@ -26,13 +26,26 @@ struct ColumnRun {
     int32_t count;
 };
 
-std::vector<ColumnRun> columnRuns(const std::vector<int32_t>& columns) {
+// The source columns of destination columns x0..x1 of a copy from sw columns at srcLeft to dw columns
+// at dstLeft, as runs: stepped rather than divided per column (q + rem / dw tracks i * sw / dw).
+std::vector<ColumnRun> columnRuns(int32_t x0, int32_t x1, int32_t dstLeft, int32_t srcLeft, int32_t sw,
+                                  int32_t dw) {
     std::vector<ColumnRun> runs;
-    for (int32_t c : columns) {
-        if (!runs.empty() && runs.back().column == c)
+    const int64_t i0 = x0 - dstLeft;
+    int64_t q = scaledIndex(i0, sw, dw), rem = i0 * sw % dw;
+    const int32_t whole = sw / dw, part = sw % dw;
+    for (int32_t x = x0; x < x1; ++x) {
+        const int32_t column = srcLeft + int32_t(q);
+        if (!runs.empty() && runs.back().column == column)
             ++runs.back().count;
         else
-            runs.push_back({c, 1});
+            runs.push_back({column, 1});
+        q += whole;
+        rem += part;
+        if (rem >= dw) {
+            rem -= dw;
+            ++q;
+        }
     }
     return runs;
 }
@@ -104,36 +117,25 @@ void copyRect(FBitmap& dst, const Rect& dstRect, const FBitmap& src, const Rect&
         return;
     }
 
-    // Scaled copy: precompute the source column of every visible destination column.
-    // Stepped rather than divided per column: q + rem / dw tracks (x - dstRect.left) * sw / dw.
-    std::vector<int32_t> columns(size_t(x1 - x0));
-    {
-        const int64_t i0 = x0 - dstRect.left;
-        int64_t q = scaledIndex(i0, sw, dw), rem = i0 * sw % dw;
-        const int32_t whole = sw / dw, part = sw % dw;
-        for (int32_t x = x0; x < x1; ++x) {
-            columns[size_t(x - x0)] = srcRect.left + int32_t(q);
-            q += whole;
-            rem += part;
-            if (rem >= dw) {
-                rem -= dw;
-                ++q;
-            }
-        }
-    }
+    // Scaled copy: the source column of every visible destination column, worked out once.
+    const std::vector<ColumnRun> runs = columnRuns(x0, x1, dstRect.left, srcRect.left, sw, dw);
     // Columns only grow (or shrink) from one end to the other, so the two ends bound them all.
-    const bool allColumnsInside = std::min(columns.front(), columns.back()) >= 0 &&
-                                  std::max(columns.front(), columns.back()) < src.width();
+    const int32_t firstColumn = std::min(runs.front().column, runs.back().column);
+    const int32_t lastColumn = std::max(runs.front().column, runs.back().column);
+    const bool allColumnsInside = firstColumn >= 0 && lastColumn < src.width();
     const size_t rowBytes = size_t(3) * size_t(x1 - x0);
-    const std::vector<ColumnRun> runs = allColumnsInside ? columnRuns(columns) : std::vector<ColumnRun>{};
+    const size_t spanBytes = size_t(3) * size_t(lastColumn - firstColumn + 1);
     int32_t previousY = -1, previousSy = -1;
     for (int32_t y = y0; y < y1; ++y) {
         const int32_t sy = srcRect.top + scaledIndex(y - dstRect.top, sh, dh);
         if (sy < 0 || sy >= src.height())
             continue;
         uint8_t* drow = dst.pixelAt(x0, y);
-        if (sy == previousSy && allColumnsInside) {
-            // A repeated source row gives the row just written again.
+        if (allColumnsInside && previousSy >= 0 &&
+            (sy == previousSy || std::memcmp(src.pixelAt(firstColumn, sy),
+                                             src.pixelAt(firstColumn, previousSy), spanBytes) == 0)) {
+            // A source row equal to the one just used (the same row, or the same pixels, as the flat
+            // rows of a caption have) gives the row just written again.
             std::memcpy(drow, dst.pixelAt(x0, previousY), rowBytes);
             previousY = y;
             continue;
@@ -147,14 +149,17 @@ void copyRect(FBitmap& dst, const Rect& dstRect, const FBitmap& src, const Rect&
                 continue;
             }
         }
-        for (int32_t x = x0; x < x1; ++x, drow += 3) {
-            const int32_t sx = columns[size_t(x - x0)];
-            if (!allColumnsInside && (sx < 0 || sx >= src.width()))
+        for (const ColumnRun& run : runs) {
+            if (run.column < 0 || run.column >= src.width()) {
+                drow += 3 * size_t(run.count);
                 continue;
-            const uint8_t* sp = srow + 3 * size_t(sx);
-            drow[0] = sp[0];
-            drow[1] = sp[1];
-            drow[2] = sp[2];
+            }
+            const uint8_t* sp = srow + 3 * size_t(run.column);
+            for (int32_t i = 0; i < run.count; ++i, drow += 3) {
+                drow[0] = sp[0];
+                drow[1] = sp[1];
+                drow[2] = sp[2];
+            }
         }
     }
 }

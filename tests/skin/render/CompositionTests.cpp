@@ -603,3 +603,19 @@ TEST(ComposeFormBorderImages, ReusedStripsGiveTheFreshStripsBytes) {
         }
     }
 }
+
+// A source row with the same pixels as the one before it is not widened again but copied from the
+// row just written; a row that differs only outside the copied columns counts as the same.
+TEST(CopyRect, SourceRowsWithEqualPixelsGiveEqualRowsAndOthersTheirOwn) {
+    FBitmap picture = coordinateBitmap(10, 4);
+    for (int x = 2; x < 5; ++x) {
+        picture.setPixel(x, 1, sourceColor(x, 0));
+        picture.setPixel(x, 3, sourceColor(x, 2));
+    }
+    picture.setPixel(9, 3, core::clWhite); // outside the copied columns 2..4
+    FBitmap dest(20, 4);
+    copyRect(dest, {0, 0, 20, 4}, picture, {2, 0, 5, 4});
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 20; ++x)
+            ASSERT_EQ(dest.pixel(x, y), sourceColor(2 + x * 3 / 20, y / 2 * 2)) << x << ", " << y;
+}
