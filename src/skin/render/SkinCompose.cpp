@@ -50,6 +50,23 @@ Rect clientCover(const SkinFrame& s, const SkinFrame& t, const Rect& r, const FB
     return rectIsEmpty(cover) ? Rect{} : cover;
 }
 
+// Whether a copy from src writes every pixel of its destination: src lies inside the picture and is
+// not empty (a scaled copy leaves the pixels whose source lies outside as they were).
+bool writesWhole(const FBitmap& picture, const Rect& src) {
+    return src.left >= 0 && src.top >= 0 && src.right <= picture.width() && src.bottom <= picture.height() &&
+           src.left < src.right && src.top < src.bottom;
+}
+
+// Whether a border strip's pieces write all of it across its band (0..span): a tiled middle does
+// alone (it runs from the strip's origin to its end); a stretched middle covers middleFrom..middleTo
+// and needs the fixed pieces before and after it. Strips that are covered need no clearing first.
+bool bandCovers(bool stretched, int32_t span, int32_t middleFrom, int32_t middleTo, bool middle, bool start,
+                bool end) {
+    if (!stretched)
+        return middle;
+    return (middleFrom <= 0 || start) && (middleTo >= span || end) && (middleFrom >= middleTo || middle);
+}
+
 // Zeroes every pixel of the bitmap outside `keep` (which lies inside it, or is empty).
 void clearOutside(FBitmap& dest, const Rect& keep) {
     if (rectIsEmpty(keep)) {
@@ -231,7 +248,13 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
     FBitmap& top = images.top;
     // Strips never reach past the window, whatever the skin's rectangles say.
     if (W > 0 && nc.top > 0 && rt.x - lt.x > 0) {
-        top.resize(W, std::min(nc.top, H), FBitmap::KeptPixels::Cleared);
+        const int32_t sTop = r.top, sBottom = r.top + nc.top;
+        const bool covered = bandCovers(stretch.top, W, nlt.x, nrt.x,
+                                        writesWhole(picture, {r.left + lt.x, sTop, r.left + rt.x, sBottom}),
+                                        writesWhole(picture, {r.left, sTop, r.left + lt.x, sBottom}),
+                                        writesWhole(picture, {r.left + rt.x, sTop, r.right, sBottom}));
+        top.resize(W, std::min(nc.top, H),
+                   covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         const int32_t d = rt.x - lt.x;
         if (stretch.top)
             stretchPiece(top, {nlt.x, 0, nrt.x, nc.top}, picture,
@@ -247,9 +270,13 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
     FBitmap& bottom = images.bottom;
     const int32_t b = std::min(H - nc.bottom, H);
     if (W > 0 && b > 0 && rb.x - lb.x > 0) {
-        bottom.resize(W, b, FBitmap::KeptPixels::Cleared);
         const int32_t d = rb.x - lb.x;
         const int32_t sTop = r.bottom - b;
+        const bool covered = bandCovers(stretch.bottom, W, nlb.x, nrb.x,
+                                        writesWhole(picture, {r.left + lb.x, sTop, r.left + rb.x, r.bottom}),
+                                        writesWhole(picture, {r.left, sTop, r.left + lb.x, r.bottom}),
+                                        writesWhole(picture, {r.left + rb.x, sTop, r.right, r.bottom}));
+        bottom.resize(W, b, covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         if (stretch.bottom)
             stretchPiece(bottom, {nlb.x, 0, nrb.x, b}, picture,
                          {r.left + lb.x, sTop, r.left + rb.x, r.bottom});
@@ -265,9 +292,15 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
 
     FBitmap& left = images.left;
     if (nc.left > 0 && h > 0 && lb.y - lt.y > 0) {
-        left.resize(std::min(nc.left, W), h, FBitmap::KeptPixels::Cleared);
         const int32_t d = lb.y - lt.y;
         const int32_t sRight = r.left + nc.left;
+        const bool covered =
+            bandCovers(stretch.left, h, lt.y - c.top, h + lb.y - c.bottom,
+                       writesWhole(picture, {r.left, r.top + lt.y, sRight, r.top + lb.y}),
+                       writesWhole(picture, {r.left, r.top + c.top, sRight, r.top + lt.y}),
+                       writesWhole(picture, {r.left, r.top + lb.y, sRight, r.top + c.bottom}));
+        left.resize(std::min(nc.left, W), h,
+                    covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         if (stretch.left)
             stretchPiece(left, {0, lt.y - c.top, nc.left, h + lb.y - c.bottom}, picture,
                          {r.left, r.top + lt.y, sRight, r.top + lb.y});
@@ -286,9 +319,14 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
     FBitmap& right = images.right;
     const int32_t w = std::min(W - nc.right, W);
     if (w >= 1 && h >= 1 && rb.y - rt.y >= 1) {
-        right.resize(w, h, FBitmap::KeptPixels::Cleared);
         const int32_t d = rb.y - rt.y;
         const int32_t sLeft = r.left + c.right;
+        const bool covered =
+            bandCovers(stretch.right, h, rt.y - c.top, h + rb.y - c.bottom,
+                       writesWhole(picture, {sLeft, r.top + rt.y, r.right, r.top + rb.y}),
+                       writesWhole(picture, {sLeft, r.top + c.top, r.right, r.top + rt.y}),
+                       writesWhole(picture, {sLeft, r.top + rb.y, r.right, r.top + c.bottom}));
+        right.resize(w, h, covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         if (stretch.right)
             stretchPiece(right, {0, rt.y - c.top, w, h + rb.y - c.bottom}, picture,
                          {sLeft, r.top + rt.y, r.right, r.top + rb.y});
