@@ -447,13 +447,16 @@ TEST(SkinFormWindow, SkinSwitchesAndResizesLeaveNoHandlesBehind) {
     const long handles = winbase::liveHandleCount();
     ASSERT_GT(handles, 0); // the frame strips and the skin's bitmaps at least
     const int windows = threadWindows();
-    // A thousand of each. Reloads go through the store (each one rebuilds and repaints the frame);
-    // resizes go straight through SetWindowPos with the messages they leave handled before the next,
-    // without the settling pause of resize(), which would make this test take minutes.
+    // A thousand of each, at about 10 ms a reload and 5 ms a resize under Wine. Reloads go through
+    // the store with the window hidden, so that each rebuilds the frame's objects, fonts and region
+    // without painting it; resizes go straight through SetWindowPos with the messages they leave
+    // handled before the next (the paints included), without the settling pause of resize().
+    ShowWindow(w.hwnd(), SW_HIDE);
     for (int i = 0; i < 1000; ++i) {
         w.store->setCompressedStoredSkin(w.package);
         gui::application().processMessages();
     }
+    ShowWindow(w.hwnd(), SW_SHOWNA);
     for (int i = 0; i < 1000; ++i) {
         SetWindowPos(w.hwnd(), nullptr, 0, 0, 300 + i % 50, 250 + i % 30,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
