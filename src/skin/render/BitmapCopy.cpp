@@ -27,19 +27,26 @@ struct ColumnRun {
 };
 
 // The source columns of destination columns x0..x1 of a copy from sw columns at srcLeft to dw columns
-// at dstLeft, as runs: stepped rather than divided per column (q + rem / dw tracks i * sw / dw).
+// at dstLeft, as runs. Widening: one run per source column j, which destination offset i takes while
+// floor(i * sw / dw) = j, i.e. up to ceil((j + 1) * dw / sw). Narrowing: one column per step, the
+// quotient tracked rather than divided each time (q + rem / dw = i * sw / dw).
 std::vector<ColumnRun> columnRuns(int32_t x0, int32_t x1, int32_t dstLeft, int32_t srcLeft, int32_t sw,
                                   int32_t dw) {
     std::vector<ColumnRun> runs;
-    const int64_t i0 = x0 - dstLeft;
+    const int64_t i0 = x0 - dstLeft, i1 = x1 - dstLeft;
+    if (sw < dw) {
+        for (int64_t i = i0, j = i0 * sw / dw; i < i1; ++j) {
+            const int64_t end = std::min(((j + 1) * dw + sw - 1) / sw, i1);
+            runs.push_back({srcLeft + int32_t(j), int32_t(end - i)});
+            i = end;
+        }
+        return runs;
+    }
+    runs.reserve(size_t(i1 - i0));
     int64_t q = scaledIndex(i0, sw, dw), rem = i0 * sw % dw;
     const int32_t whole = sw / dw, part = sw % dw;
-    for (int32_t x = x0; x < x1; ++x) {
-        const int32_t column = srcLeft + int32_t(q);
-        if (!runs.empty() && runs.back().column == column)
-            ++runs.back().count;
-        else
-            runs.push_back({column, 1});
+    for (int64_t i = i0; i < i1; ++i) {
+        runs.push_back({srcLeft + int32_t(q), 1});
         q += whole;
         rem += part;
         if (rem >= dw) {
