@@ -175,6 +175,35 @@ void stretchDraw(FBitmap& dst, const Rect& dstRect, const FBitmap& src) {
     copyRect(dst, dstRect, src, src.bounds());
 }
 
+void tileColumns(FBitmap& dst, const FBitmap& src, int32_t srcLeft, int32_t srcTop, int32_t srcBottom,
+                 int32_t d, int32_t from, int32_t to, int32_t dstTop, int32_t dstBottom) {
+    if (d <= 0)
+        return; // a zero-size middle would divide by zero; skins must not give one, so draw nothing
+    const int32_t end = std::min(to, dst.width());
+    if (&dst != &src && dstBottom - dstTop == srcBottom - srcTop && srcLeft >= 0 &&
+        int64_t(srcLeft) + d <= src.width() && srcTop >= 0 && srcBottom <= src.height() && from >= 0 &&
+        int64_t(from) + d <= end) {
+        // The first tile, then each of its rows doubled along the row until the span is full.
+        copyRect(dst, {from, dstTop, from + d, dstBottom}, src, {srcLeft, srcTop, srcLeft + d, srcBottom});
+        const size_t span = size_t(3) * size_t(end - from);
+        for (int32_t y = std::max(dstTop, 0); y < std::min(dstBottom, dst.height()); ++y) {
+            uint8_t* row = dst.pixelAt(from, y);
+            for (size_t done = size_t(3) * size_t(d); done < span; done *= 2)
+                std::memcpy(row + done, row, std::min(done, span - done));
+        }
+        return;
+    }
+    const int32_t count = (to - from) / d;
+    for (int32_t k = from < 0 ? -from / d : 0; k <= count; ++k) {
+        const int32_t x = from + k * d;
+        if (x >= dst.width())
+            break;
+        const int32_t cut = std::max(x + d - to, 0);
+        copyRect(dst, {x, dstTop, x + d - cut, dstBottom}, src,
+                 {srcLeft, srcTop, srcLeft + d - cut, srcBottom});
+    }
+}
+
 void tileRows(FBitmap& dst, const FBitmap& src, int32_t srcLeft, int32_t srcRight, int32_t srcTop, int32_t d,
               int32_t from, int32_t to, int32_t dstLeft, int32_t dstRight) {
     if (d <= 0)

@@ -17,6 +17,14 @@ void copyRect(core::FBitmap& dst, const core::Rect& dstRect, const core::FBitmap
               const core::Rect& srcRect);
 void stretchDraw(core::FBitmap& dst, const core::Rect& dstRect, const core::FBitmap& src);
 
+// Tiles the d-wide source piece starting at column srcLeft (rows srcTop..srcBottom) across the
+// destination columns from..to (rows dstTop..dstBottom): (to - from) / d + 1 tiles, each cut at its
+// right by its excess past `to` so that it is never scaled; a span that is an exact multiple of d ends
+// with a tile of zero width, and tiles that cannot reach the bitmap are skipped. The same pixels as a
+// copyRect per tile; where the tiles are unscaled and the first one lies whole inside both bitmaps,
+// each row is copied once and then repeated from itself.
+void tileColumns(core::FBitmap& dst, const core::FBitmap& src, int32_t srcLeft, int32_t srcTop,
+                 int32_t srcBottom, int32_t d, int32_t from, int32_t to, int32_t dstTop, int32_t dstBottom);
 // Tiles the d-high source piece starting at row srcTop (columns srcLeft..srcRight) down the destination
 // rows from..to (columns dstLeft..dstRight): (to - from) / d + 1 tiles, each cut at its bottom by its
 // excess past `to` so that it is never scaled; tiles that cannot reach the bitmap are skipped. The

@@ -106,19 +106,6 @@ void makeStrip(FBitmap& strip, int32_t width, int32_t height) {
     strip.fill(core::clWhite);
 }
 
-// Tiles mask columns from..from+d (rows srcTop..srcBottom) across the strip from x0 to x1.
-void tileAcross(FBitmap& strip, const FBitmap& mask, int32_t srcTop, int32_t srcBottom, int32_t from,
-                int32_t d, int32_t x0, int32_t x1) {
-    if (d <= 0)
-        return;
-    const int32_t count = (x1 - x0) / d;
-    for (int32_t k = x0 < 0 ? -x0 / d : 0; k <= count && x0 + k * d < strip.width(); ++k) {
-        const int32_t x = x0 + k * d;
-        const int32_t cut = std::max(x + d - x1, 0);
-        copyRect(strip, {x, 0, x + d - cut, strip.height()}, mask, {from, srcTop, from + d - cut, srcBottom});
-    }
-}
-
 // One side strip: the middle rows tiled down, then the fixed top and bottom pieces.
 void splitSide(FBitmap& strip, const FBitmap& mask, int32_t srcLeft, int32_t srcRight, int32_t height,
                int32_t middleTop, int32_t middleBottom, int32_t areaTop, int32_t areaBottom) {
@@ -168,8 +155,8 @@ void splitMaskBorders(const SkinFrame& s, const SkinFrame& t, const FBitmap& mas
         FBitmap& top = strips.top;
         makeStrip(top, width, std::min(m.top, height));
         if (s.rightTop.x != s.leftTop.x)
-            tileAcross(top, mask, 0, m.top, s.leftTop.x, s.rightTop.x - s.leftTop.x, t.leftTop.x,
-                       t.rightTop.x);
+            tileColumns(top, mask, s.leftTop.x, 0, m.top, s.rightTop.x - s.leftTop.x, t.leftTop.x,
+                        t.rightTop.x, 0, top.height());
         copyRect(top, {0, 0, s.leftTop.x, m.top}, mask, {0, 0, s.leftTop.x, m.top});
         copyRect(top, {t.rightTop.x, 0, width, m.top}, mask, {s.rightTop.x, 0, mw, m.top});
     } else {
@@ -181,8 +168,8 @@ void splitMaskBorders(const SkinFrame& s, const SkinFrame& t, const FBitmap& mas
         FBitmap& bottom = strips.bottom;
         makeStrip(bottom, width, bh);
         if (s.rightBottom.x != s.leftBottom.x)
-            tileAcross(bottom, mask, m.bottom, mh, s.leftBottom.x, s.rightBottom.x - s.leftBottom.x,
-                       t.leftBottom.x, t.rightBottom.x);
+            tileColumns(bottom, mask, s.leftBottom.x, m.bottom, mh, s.rightBottom.x - s.leftBottom.x,
+                        t.leftBottom.x, t.rightBottom.x, 0, bottom.height());
         copyRect(bottom, {0, 0, s.leftBottom.x, bh}, mask, {0, m.bottom, s.leftBottom.x, mh});
         copyRect(bottom, {t.rightBottom.x, 0, width, bh}, mask, {s.rightBottom.x, m.bottom, mw, mh});
     } else {

@@ -12,25 +12,6 @@ using core::Rect;
 
 namespace {
 
-// Tiles the d-wide source piece starting at column srcLeft (rows srcTop..srcBottom) over the
-// destination columns from..to (rows dstTop..dstBottom): (to - from) / d + 1 tiles, each cut on both
-// sides by its excess past `to` so that it is never scaled. A span that is an exact multiple of d ends
-// with a tile of zero width. Tiles that cannot reach the bitmap are skipped.
-void tileColumns(FBitmap& dst, const FBitmap& src, int32_t srcLeft, int32_t srcTop, int32_t srcBottom,
-                 int32_t d, int32_t from, int32_t to, int32_t dstTop, int32_t dstBottom) {
-    if (d <= 0)
-        return; // a zero-size middle would divide by zero; skins must not give one, so draw nothing
-    const int32_t count = (to - from) / d;
-    for (int32_t k = from < 0 ? -from / d : 0; k <= count; ++k) {
-        const int32_t x = from + k * d;
-        if (x >= dst.width())
-            break;
-        const int32_t cut = std::max(x + d - to, 0);
-        copyRect(dst, {x, dstTop, x + d - cut, dstBottom}, src,
-                 {srcLeft, srcTop, srcLeft + d - cut, srcBottom});
-    }
-}
-
 // A stretched band is scaled straight out of the picture; no piece-sized bitmap is made, so a damaged
 // skin with a huge piece costs no memory.
 void stretchPiece(FBitmap& dst, const Rect& dstRect, const FBitmap& src, const Rect& srcRect) {

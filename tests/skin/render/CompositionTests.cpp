@@ -620,3 +620,35 @@ TEST(CopyRect, SourceRowsWithEqualPixelsGiveEqualRowsAndOthersTheirOwn) {
         for (int x = 0; x < 20; ++x)
             ASSERT_EQ(dest.pixel(x, y), sourceColor(2 + x * 3 / 20, y / 2 * 2)) << x << ", " << y;
 }
+
+// Tiling across repeats each row from itself when it can; the pixels must be those of one copy per
+// tile, also for tiles starting left of the bitmap, cut ones, scaled rows and pieces past the source.
+TEST(TileColumns, EqualsACopyPerTile) {
+    const FBitmap picture = coordinateBitmap(20, 12);
+    struct Case {
+        int srcLeft, srcTop, srcBottom, d, from, to, dstTop, dstBottom;
+    } cases[] = {
+        {2, 3, 8, 4, 0, 30, 0, 5},  // whole tiles repeated along each row
+        {2, 3, 8, 5, 3, 23, 1, 6},  // an exact multiple ends with a tile of no width
+        {2, 3, 8, 1, 0, 27, 0, 5},  // one-pixel tiles
+        {2, 3, 8, 4, -6, 30, 0, 5}, // starts left of the bitmap
+        {2, 3, 8, 4, 25, 40, 0, 5}, // the first tile does not fit
+        {17, 3, 8, 6, 0, 30, 0, 5}, // the piece reaches past the source's right edge
+        {2, 9, 14, 4, 0, 30, 0, 5}, // and past its bottom
+        {2, 3, 8, 4, 0, 30, 0, 3},  // scaled rows
+        {2, 3, 8, 4, 0, 30, -2, 3}, // rows above the bitmap
+    };
+    for (const Case& c : cases) {
+        FBitmap tiled(27, 6), perTile(27, 6);
+        for (FBitmap* b : {&tiled, &perTile})
+            std::memset(b->bits(), 0x33, b->byteSize());
+        tileColumns(tiled, picture, c.srcLeft, c.srcTop, c.srcBottom, c.d, c.from, c.to, c.dstTop,
+                    c.dstBottom);
+        for (int k = c.from < 0 ? -c.from / c.d : 0; k <= (c.to - c.from) / c.d; ++k) {
+            const int x = c.from + k * c.d, cut = std::max(x + c.d - c.to, 0);
+            copyRect(perTile, {x, c.dstTop, x + c.d - cut, c.dstBottom}, picture,
+                     {c.srcLeft, c.srcTop, c.srcLeft + c.d - cut, c.srcBottom});
+        }
+        EXPECT_TRUE(tiled == perTile) << "piece at column " << c.srcLeft << ", tiles from " << c.from;
+    }
+}
