@@ -175,6 +175,26 @@ void stretchDraw(FBitmap& dst, const Rect& dstRect, const FBitmap& src) {
     copyRect(dst, dstRect, src, src.bounds());
 }
 
+bool copiesWhole(const FBitmap& src, const Rect& srcRect) {
+    return srcRect.left >= 0 && srcRect.top >= 0 && srcRect.right <= src.width() &&
+           srcRect.bottom <= src.height() && srcRect.left < srcRect.right && srcRect.top < srcRect.bottom;
+}
+
+bool partsCover(int32_t span, std::initializer_list<StripPart> parts) {
+    // Reach as far as the writing parts that start within what is reached so far allow, until no
+    // part extends it.
+    int64_t reach = 0;
+    for (bool extended = true; extended && reach < span;) {
+        extended = false;
+        for (const StripPart& p : parts)
+            if (p.writes && p.from <= reach && p.to > reach) {
+                reach = p.to;
+                extended = true;
+            }
+    }
+    return reach >= span;
+}
+
 void tileColumns(FBitmap& dst, const FBitmap& src, int32_t srcLeft, int32_t srcTop, int32_t srcBottom,
                  int32_t d, int32_t from, int32_t to, int32_t dstTop, int32_t dstBottom) {
     if (d <= 0)

@@ -11,11 +11,26 @@
 // stretchDraw: copyRect of the whole of src into dstRect.
 #include "core/FBitmap.h"
 
+#include <initializer_list>
+
 namespace skin {
 
 void copyRect(core::FBitmap& dst, const core::Rect& dstRect, const core::FBitmap& src,
               const core::Rect& srcRect);
 void stretchDraw(core::FBitmap& dst, const core::Rect& dstRect, const core::FBitmap& src);
+
+// Whether a copy from srcRect of src writes every pixel of its destination: srcRect lies inside src
+// and is not empty (copyRect leaves the pixels whose source lies outside as they were).
+bool copiesWhole(const core::FBitmap& src, const core::Rect& srcRect);
+// One piece of a strip along its band: it writes from..to when `writes` (see copiesWhole).
+struct StripPart {
+    int32_t from;
+    int32_t to;
+    bool writes;
+};
+// Whether the writing parts together reach every position 0..span (they may overlap or stick out);
+// a strip that its pieces cover needs no clearing before they are drawn.
+bool partsCover(int32_t span, std::initializer_list<StripPart> parts);
 
 // Tiles the d-wide source piece starting at column srcLeft (rows srcTop..srcBottom) across the
 // destination columns from..to (rows dstTop..dstBottom): (to - from) / d + 1 tiles, each cut at its

@@ -99,17 +99,25 @@ Region maskRegion(const FBitmap& mask, int32_t offsetX, int32_t offsetY) {
 
 namespace {
 
-// A strip starts outside the window everywhere (white) so that what no piece reaches is not claimed.
-// A strip of the size it already has is painted over in place.
-void makeStrip(FBitmap& strip, int32_t width, int32_t height) {
+// A strip starts outside the window everywhere (white) so that what no piece reaches is not claimed;
+// one that its pieces cover is only sized. A strip of the size it already has is drawn over in place.
+void makeStrip(FBitmap& strip, int32_t width, int32_t height, bool covered) {
     strip.resize(width, height, FBitmap::KeptPixels::Unspecified);
-    strip.fill(core::clWhite);
+    if (!covered)
+        strip.fill(core::clWhite);
 }
 
 // One side strip: the middle rows tiled down, then the fixed top and bottom pieces.
 void splitSide(FBitmap& strip, const FBitmap& mask, int32_t srcLeft, int32_t srcRight, int32_t height,
                int32_t middleTop, int32_t middleBottom, int32_t areaTop, int32_t areaBottom) {
-    makeStrip(strip, srcRight - srcLeft, height);
+    const bool covered =
+        srcLeft >= 0 && srcRight <= mask.width() &&
+        partsCover(height,
+                   {{0, height, copiesWhole(mask, {srcLeft, middleTop, srcRight, middleBottom})},
+                    {0, middleTop - areaTop, copiesWhole(mask, {srcLeft, areaTop, srcRight, middleTop})},
+                    {height - (areaBottom - middleBottom), height,
+                     copiesWhole(mask, {srcLeft, middleBottom, srcRight, areaBottom})}});
+    makeStrip(strip, srcRight - srcLeft, height, covered);
     // NOTE: the middle is tiled down the whole strip from its top, as the frame's side strips are, and
     // the fixed pieces cover its ends; skins' masks are drawn against this phase.
     if (middleBottom != middleTop)
@@ -153,7 +161,13 @@ void splitMaskBorders(const SkinFrame& s, const SkinFrame& t, const FBitmap& mas
 
     if (width > 0 && m.top > 0) {
         FBitmap& top = strips.top;
-        makeStrip(top, width, std::min(m.top, height));
+        const int32_t d = s.rightTop.x - s.leftTop.x;
+        makeStrip(
+            top, width, std::min(m.top, height),
+            partsCover(width, {{t.leftTop.x, t.rightTop.x,
+                                d > 0 && copiesWhole(mask, {s.leftTop.x, 0, s.rightTop.x, m.top})},
+                               {0, s.leftTop.x, copiesWhole(mask, {0, 0, s.leftTop.x, m.top})},
+                               {t.rightTop.x, width, copiesWhole(mask, {s.rightTop.x, 0, mw, m.top})}}));
         if (s.rightTop.x != s.leftTop.x)
             tileColumns(top, mask, s.leftTop.x, 0, m.top, s.rightTop.x - s.leftTop.x, t.leftTop.x,
                         t.rightTop.x, 0, top.height());
@@ -166,7 +180,14 @@ void splitMaskBorders(const SkinFrame& s, const SkinFrame& t, const FBitmap& mas
     const int32_t bh = std::min(mh - m.bottom, height);
     if (width >= 1 && bh >= 1) {
         FBitmap& bottom = strips.bottom;
-        makeStrip(bottom, width, bh);
+        const int32_t d = s.rightBottom.x - s.leftBottom.x;
+        makeStrip(
+            bottom, width, bh,
+            partsCover(width,
+                       {{t.leftBottom.x, t.rightBottom.x,
+                         d > 0 && copiesWhole(mask, {s.leftBottom.x, m.bottom, s.rightBottom.x, mh})},
+                        {0, s.leftBottom.x, copiesWhole(mask, {0, m.bottom, s.leftBottom.x, mh})},
+                        {t.rightBottom.x, width, copiesWhole(mask, {s.rightBottom.x, m.bottom, mw, mh})}}));
         if (s.rightBottom.x != s.leftBottom.x)
             tileColumns(bottom, mask, s.leftBottom.x, m.bottom, mh, s.rightBottom.x - s.leftBottom.x,
                         t.leftBottom.x, t.rightBottom.x, 0, bottom.height());

@@ -31,21 +31,14 @@ Rect clientCover(const SkinFrame& s, const SkinFrame& t, const Rect& r, const FB
     return rectIsEmpty(cover) ? Rect{} : cover;
 }
 
-// Whether a copy from src writes every pixel of its destination: src lies inside the picture and is
-// not empty (a scaled copy leaves the pixels whose source lies outside as they were).
-bool writesWhole(const FBitmap& picture, const Rect& src) {
-    return src.left >= 0 && src.top >= 0 && src.right <= picture.width() && src.bottom <= picture.height() &&
-           src.left < src.right && src.top < src.bottom;
-}
-
 // Whether a border strip's pieces write all of it across its band (0..span): a tiled middle does
 // alone (it runs from the strip's origin to its end); a stretched middle covers middleFrom..middleTo
-// and needs the fixed pieces before and after it. Strips that are covered need no clearing first.
+// and needs the fixed pieces before and after it.
 bool bandCovers(bool stretched, int32_t span, int32_t middleFrom, int32_t middleTo, bool middle, bool start,
                 bool end) {
     if (!stretched)
         return middle;
-    return (middleFrom <= 0 || start) && (middleTo >= span || end) && (middleFrom >= middleTo || middle);
+    return partsCover(span, {{0, middleFrom, start}, {middleFrom, middleTo, middle}, {middleTo, span, end}});
 }
 
 // Zeroes every pixel of the bitmap outside `keep` (which lies inside it, or is empty).
@@ -231,9 +224,9 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
     if (W > 0 && nc.top > 0 && rt.x - lt.x > 0) {
         const int32_t sTop = r.top, sBottom = r.top + nc.top;
         const bool covered = bandCovers(stretch.top, W, nlt.x, nrt.x,
-                                        writesWhole(picture, {r.left + lt.x, sTop, r.left + rt.x, sBottom}),
-                                        writesWhole(picture, {r.left, sTop, r.left + lt.x, sBottom}),
-                                        writesWhole(picture, {r.left + rt.x, sTop, r.right, sBottom}));
+                                        copiesWhole(picture, {r.left + lt.x, sTop, r.left + rt.x, sBottom}),
+                                        copiesWhole(picture, {r.left, sTop, r.left + lt.x, sBottom}),
+                                        copiesWhole(picture, {r.left + rt.x, sTop, r.right, sBottom}));
         top.resize(W, std::min(nc.top, H),
                    covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         const int32_t d = rt.x - lt.x;
@@ -254,9 +247,9 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
         const int32_t d = rb.x - lb.x;
         const int32_t sTop = r.bottom - b;
         const bool covered = bandCovers(stretch.bottom, W, nlb.x, nrb.x,
-                                        writesWhole(picture, {r.left + lb.x, sTop, r.left + rb.x, r.bottom}),
-                                        writesWhole(picture, {r.left, sTop, r.left + lb.x, r.bottom}),
-                                        writesWhole(picture, {r.left + rb.x, sTop, r.right, r.bottom}));
+                                        copiesWhole(picture, {r.left + lb.x, sTop, r.left + rb.x, r.bottom}),
+                                        copiesWhole(picture, {r.left, sTop, r.left + lb.x, r.bottom}),
+                                        copiesWhole(picture, {r.left + rb.x, sTop, r.right, r.bottom}));
         bottom.resize(W, b, covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         if (stretch.bottom)
             stretchPiece(bottom, {nlb.x, 0, nrb.x, b}, picture,
@@ -277,9 +270,9 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
         const int32_t sRight = r.left + nc.left;
         const bool covered =
             bandCovers(stretch.left, h, lt.y - c.top, h + lb.y - c.bottom,
-                       writesWhole(picture, {r.left, r.top + lt.y, sRight, r.top + lb.y}),
-                       writesWhole(picture, {r.left, r.top + c.top, sRight, r.top + lt.y}),
-                       writesWhole(picture, {r.left, r.top + lb.y, sRight, r.top + c.bottom}));
+                       copiesWhole(picture, {r.left, r.top + lt.y, sRight, r.top + lb.y}),
+                       copiesWhole(picture, {r.left, r.top + c.top, sRight, r.top + lt.y}),
+                       copiesWhole(picture, {r.left, r.top + lb.y, sRight, r.top + c.bottom}));
         left.resize(std::min(nc.left, W), h,
                     covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         if (stretch.left)
@@ -304,9 +297,9 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
         const int32_t sLeft = r.left + c.right;
         const bool covered =
             bandCovers(stretch.right, h, rt.y - c.top, h + rb.y - c.bottom,
-                       writesWhole(picture, {sLeft, r.top + rt.y, r.right, r.top + rb.y}),
-                       writesWhole(picture, {sLeft, r.top + c.top, r.right, r.top + rt.y}),
-                       writesWhole(picture, {sLeft, r.top + rb.y, r.right, r.top + c.bottom}));
+                       copiesWhole(picture, {sLeft, r.top + rt.y, r.right, r.top + rb.y}),
+                       copiesWhole(picture, {sLeft, r.top + c.top, r.right, r.top + rt.y}),
+                       copiesWhole(picture, {sLeft, r.top + rb.y, r.right, r.top + c.bottom}));
         right.resize(w, h, covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         if (stretch.right)
             stretchPiece(right, {0, rt.y - c.top, w, h + rb.y - c.bottom}, picture,

@@ -382,3 +382,44 @@ TEST(RegionFromMaskStrips, AnAreaFarTallerThanTheStripsCostsNoRowByRowWalk) {
     EXPECT_EQ(region.rects(),
               (std::vector<Rect>{{0, 0, 1, 1}, {2, 0, 10, 1}, {0, 1, 10, 2}, {2, 2, 10, 1 << 30}}));
 }
+
+// Reused strips are only sized when their pieces cover them and painted white first otherwise (a
+// frame reaching past the mask); whatever they held, they must show the fresh strips' pixels.
+TEST(SplitMaskBorders, ReusedStripsGiveTheFreshStripsPixels) {
+    const FBitmap mask = notchedMask();
+    const SkinFrame frames[] = {kMaskFrame,
+                                {{5, 3}, {9, 3}, {6, 5}, {10, 5}, {2, 2, 18, 11}},   // area past the mask
+                                {{5, 3}, {19, 3}, {6, 5}, {10, 12}, {-1, 2, 14, 7}}, // points past it
+                                {{5, 3}, {5, 3}, {6, 5}, {6, 5}, {2, 2, 14, 7}}};    // middles of no size
+    for (const SkinFrame& frame : frames) {
+        MaskStrips reused;
+        for (auto [w, h] : {std::pair{20, 12}, {20, 12}, {31, 12}, {31, 25}, {9, 6}}) {
+            const SkinFrame t = targetFrame(frame, 16, 9, w, h);
+            MaskStrips fresh;
+            splitMaskBorders(frame, t, mask, w, h, fresh);
+            for (FBitmap* b : {&reused.top, &reused.bottom, &reused.left, &reused.right})
+                if (!b->isEmpty())
+                    b->fill(core::rgb(9, 9, 9)); // outside, where a fresh strip not painted over is inside
+            splitMaskBorders(frame, t, mask, w, h, reused);
+            for (auto [a, b] : {std::pair{&fresh.top, &reused.top},
+                                {&fresh.bottom, &reused.bottom},
+                                {&fresh.left, &reused.left},
+                                {&fresh.right, &reused.right}})
+                EXPECT_EQ(skintest::bitmapText(*b), skintest::bitmapText(*a))
+                    << w << " x " << h << ", area right " << frame.client.right;
+        }
+    }
+}
+
+TEST(SplitMaskBorders, WhatNoPieceReachesLiesOutsideTheWindow) {
+    // Middles of no size: between the fixed pieces of a wider window nothing is drawn.
+    const SkinFrame frame{{5, 3}, {5, 3}, {6, 5}, {6, 5}, {2, 2, 14, 7}};
+    MaskStrips strips;
+    for (int round = 0; round < 2; ++round) { // fresh strips, then reused ones
+        if (round == 1)
+            strips.top.fill(core::clBlack);
+        splitMaskBorders(frame, targetFrame(frame, 16, 9, 20, 12), notchedMask(), 20, 12, strips);
+        // Columns 5..8 lie between the left piece (0..5) and the right one (9..20).
+        EXPECT_EQ(skintest::bitmapText(strips.top), lines({"...##....########...", ".####....##########."}));
+    }
+}
