@@ -8,6 +8,24 @@ namespace skin {
 using core::Point;
 using core::Rect;
 
+namespace {
+
+// Sorts a row's spans (anything with left and right; at least one) by their left edges and joins
+// those that overlap or touch.
+template <typename S> void joinSpans(std::vector<S>& spans) {
+    std::sort(spans.begin(), spans.end(), [](const S& a, const S& b) { return a.left < b.left; });
+    size_t out = 0;
+    for (size_t i = 1; i < spans.size(); ++i) {
+        if (spans[i].left <= spans[out].right)
+            spans[out].right = std::max(spans[out].right, spans[i].right);
+        else
+            spans[++out] = spans[i];
+    }
+    spans.resize(out + 1);
+}
+
+} // namespace
+
 Region::Region(const Rect& r) {
     if (!rectIsEmpty(r))
         m_rects.push_back(r);
@@ -45,15 +63,7 @@ Region Region::fromRects(std::vector<Rect> input) {
         spans.clear();
         for (const Rect& r : active)
             spans.push_back({r.left, y0, r.right, y1});
-        std::sort(spans.begin(), spans.end(), [](const Rect& a, const Rect& b) { return a.left < b.left; });
-        size_t out = 0;
-        for (size_t i = 1; i < spans.size(); ++i) {
-            if (spans[i].left <= spans[out].right)
-                spans[out].right = std::max(spans[out].right, spans[i].right);
-            else
-                spans[++out] = spans[i];
-        }
-        spans.resize(out + 1);
+        joinSpans(spans);
 
         // Merge with the band above when it touches and has the same spans.
         bool same = !previous.empty() && previousBottom == y0 && previous.size() == spans.size();
@@ -112,15 +122,7 @@ void RegionRowBuilder::addRow(int32_t y, std::vector<Span>& spans) {
         m_hasBand = false;
         return;
     }
-    std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.left < b.left; });
-    size_t out = 0;
-    for (size_t i = 1; i < spans.size(); ++i) {
-        if (spans[i].left <= spans[out].right)
-            spans[out].right = std::max(spans[out].right, spans[i].right);
-        else
-            spans[++out] = spans[i];
-    }
-    spans.resize(out + 1);
+    joinSpans(spans);
     std::vector<Rect>& rects = m_region.m_rects;
     bool same = m_hasBand && m_lastRow == y - 1 && rects.size() - m_bandStart == spans.size();
     for (size_t i = 0; same && i < spans.size(); ++i)
