@@ -194,7 +194,8 @@ void CustomForm::handleCreated() {
     WinControl::handleCreated();
     HICON icon = application().icon();
     SendMessageW(handle(), WM_SETICON, ICON_BIG, LPARAM(icon));
-    if (m_menu)
+    // A child window carries no menu bar: its menu shows through the frame's.
+    if (m_menu && !isMDIChild())
         m_menu->setWindow(handle());
     if (m_formStyle == FormStyle::fsMDIForm)
         createClientWindow();
@@ -528,14 +529,14 @@ void CustomForm::setMenu(MainMenu* menu) {
     if (menu == m_menu)
         return;
     if (m_menu) {
-        if (hasHandle())
+        if (hasHandle() && !isMDIChild())
             m_menu->setWindow(nullptr);
         removeFreeNotification(m_menu);
     }
     m_menu = menu;
     if (m_menu) {
         freeNotification(m_menu);
-        if (hasHandle())
+        if (hasHandle() && !isMDIChild())
             m_menu->setWindow(handle());
     }
     m_sentWindowMenu = nullptr;

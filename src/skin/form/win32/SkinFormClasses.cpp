@@ -3,9 +3,10 @@
 #include "gui/WinControl.h"
 #include "layout/ClassRegistry.h"
 #include "skin/form/win32/SkinForm.h"
+#include "skin/form/win32/SkinMDITabsBar.h"
 #include "skin/form/win32/SkinMainMenuBar.h"
-#include "skin/popup/win32/SkinPopupMenu.h"
 #include "skin/popup/win32/SkinPopupClasses.h"
+#include "skin/popup/win32/SkinPopupMenu.h"
 
 namespace skin {
 
@@ -20,6 +21,13 @@ void registerSkinFormClasses() {
     layout::ClassRegistry::global().add(
         "TSkinMainMenuBar", [](core::Component* owner, core::Component* parent) -> core::Component* {
             auto* bar = new SkinMainMenuBar(owner);
+            if (auto* window = dynamic_cast<gui::WinControl*>(parent))
+                bar->setParent(window);
+            return bar;
+        });
+    layout::ClassRegistry::global().add(
+        "TSkinMDITabsBar", [](core::Component* owner, core::Component* parent) -> core::Component* {
+            auto* bar = new SkinMDITabsBar(owner);
             if (auto* window = dynamic_cast<gui::WinControl*>(parent))
                 bar->setParent(window);
             return bar;
