@@ -291,3 +291,42 @@ TEST_F(MDIWindow, ActiveChildsMenuMergesIntoTheBar) {
     EXPECT_FALSE(bar->isChildMenuIn());
     EXPECT_FALSE(bar->scrollMenu());
 }
+
+
+// With the real mouse: a click on a tab activates its child, a click on the bar's restore button
+// restores the maximised child and the parent's caption loses the child's name.
+TEST_F(MDIWindow, RealClicksOnTabAndRestoreButton) {
+    gui::Form* a = child("Doc A");
+    gui::Form* b = child("Doc B");
+    auto screenPoint = [](gui::WinControl& c, const core::Rect& r) {
+        const core::Point o = c.clientOrigin();
+        return POINT{o.x + (r.left + r.right) / 2, o.y + (r.top + r.bottom) / 2};
+    };
+    const POINT tab = screenPoint(*tabs, tabs->tabRect(0));
+    runInput([&] {
+        mouseTo(tab.x, tab.y);
+        Sleep(100);
+        mouseButton(MOUSEEVENTF_LEFTDOWN);
+        mouseButton(MOUSEEVENTF_LEFTUP);
+        Sleep(200);
+    });
+    if (frame->activeMDIChild() != a)
+        GTEST_SKIP() << "the real mouse does not reach the window";
+    EXPECT_EQ(tabs->activeTab(), 0);
+
+    skinOf(b).changeWindowState(FormWindowState::Maximized);
+    pumpFor(30);
+    ASSERT_EQ(bar->buttonCount(), 4);
+    const POINT restore = screenPoint(*bar, bar->buttonRect(2));
+    runInput([&] {
+        mouseTo(restore.x, restore.y);
+        Sleep(150);
+        mouseButton(MOUSEEVENTF_LEFTDOWN);
+        Sleep(50);
+        mouseButton(MOUSEEVENTF_LEFTUP);
+        Sleep(200);
+    });
+    EXPECT_EQ(skinOf(b).windowState(), FormWindowState::Normal);
+    EXPECT_EQ(bar->buttonCount(), 0);
+    EXPECT_EQ(skinForm->captionText(), "Frame");
+}
