@@ -10,6 +10,18 @@
 
 namespace skin {
 
+namespace {
+
+// A bar control, placed in the window the layout nests it in.
+template <typename Bar> core::Component* makeBar(core::Component* owner, core::Component* parent) {
+    auto* bar = new Bar(owner);
+    if (auto* window = dynamic_cast<gui::WinControl*>(parent))
+        bar->setParent(window);
+    return bar;
+}
+
+} // namespace
+
 void registerSkinFormClasses() {
     layout::ClassRegistry::global().add(
         "TSkinForm",
@@ -18,20 +30,8 @@ void registerSkinFormClasses() {
                                         [](core::Component* owner, core::Component*) -> core::Component* {
                                             return new SkinPopupMenu(owner);
                                         });
-    layout::ClassRegistry::global().add(
-        "TSkinMainMenuBar", [](core::Component* owner, core::Component* parent) -> core::Component* {
-            auto* bar = new SkinMainMenuBar(owner);
-            if (auto* window = dynamic_cast<gui::WinControl*>(parent))
-                bar->setParent(window);
-            return bar;
-        });
-    layout::ClassRegistry::global().add(
-        "TSkinMDITabsBar", [](core::Component* owner, core::Component* parent) -> core::Component* {
-            auto* bar = new SkinMDITabsBar(owner);
-            if (auto* window = dynamic_cast<gui::WinControl*>(parent))
-                bar->setParent(window);
-            return bar;
-        });
+    layout::ClassRegistry::global().add("TSkinMainMenuBar", makeBar<SkinMainMenuBar>);
+    layout::ClassRegistry::global().add("TSkinMDITabsBar", makeBar<SkinMDITabsBar>);
     // The skinned form's hint and tray icon references name these.
     registerSkinPopupClasses();
 }

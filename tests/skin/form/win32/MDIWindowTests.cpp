@@ -1,9 +1,12 @@
 // Skinned multi-document windows: children in the skinned frame, the tab bar, the window menu, the
 // parent's caption and menu bar with a maximised child, merged child menus.
 #include "SkinFormTestSupport.h"
+#include "gui/GraphicsClasses.h"
 #include "gui/MainMenu.h"
 #include "gui/MenuItem.h"
 #include "gui/ShortCut.h"
+#include "layout/LayoutReader.h"
+#include "skin/form/win32/SkinFormClasses.h"
 #include "skin/form/win32/SkinMDITabsBar.h"
 #include "skin/form/win32/SkinMainMenuBar.h"
 
@@ -292,7 +295,6 @@ TEST_F(MDIWindow, ActiveChildsMenuMergesIntoTheBar) {
     EXPECT_FALSE(bar->scrollMenu());
 }
 
-
 // With the real mouse: a click on a tab activates its child, a click on the bar's restore button
 // restores the maximised child and the parent's caption loses the child's name.
 TEST_F(MDIWindow, RealClicksOnTabAndRestoreButton) {
@@ -329,4 +331,33 @@ TEST_F(MDIWindow, RealClicksOnTabAndRestoreButton) {
     EXPECT_EQ(skinOf(b).windowState(), FormWindowState::Normal);
     EXPECT_EQ(bar->buttonCount(), 0);
     EXPECT_EQ(skinForm->captionText(), "Frame");
+}
+
+// A layout makes a multi-document frame whose skinned form refers to its tab bar.
+TEST(MDIWindowLayout, TabsBarAndFormStyleFromALayout) {
+    gui::registerGraphicsClasses();
+    skin::registerSkinFormClasses();
+    gui::CustomForm* previous = gui::application().mainForm();
+    {
+        gui::Form frame;
+        gui::application().setMainForm(&frame);
+        layout::readLayout(frame,
+                           "object Frame: TForm\n"
+                           "  FormStyle = fsMDIForm\n"
+                           "  object SkinForm1: TSkinForm\n"
+                           "    MDITabsBar = Tabs1\n"
+                           "  end\n"
+                           "  object Tabs1: TSkinMDITabsBar\n"
+                           "  end\n"
+                           "end\n",
+                           "frame");
+        skin::SkinForm* skinned = skin::SkinForm::findSkinForm(&frame);
+        ASSERT_NE(skinned, nullptr);
+        auto* tabs = dynamic_cast<skin::SkinMDITabsBar*>(frame.findComponent("Tabs1"));
+        ASSERT_NE(tabs, nullptr);
+        EXPECT_EQ(skinned->mdiTabsBar(), tabs);
+        EXPECT_EQ(tabs->parent(), &frame);
+        EXPECT_TRUE(frame.isMDIForm());
+    }
+    gui::application().setMainForm(previous);
 }
