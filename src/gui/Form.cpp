@@ -272,7 +272,8 @@ void CustomForm::setWindowMenu(MenuItem* item) {
 void CustomForm::updateWindowMenu() {
     // The native window menu is the submenu of the window-menu item on the form's menu bar; the bar
     // is rebuilt after item changes, so this runs again before the bar opens.
-    if (!m_clientHandle || !m_menu || !m_menu->hasHandle())
+    // Only while the frame shows the bar natively (a skinned frame draws its own).
+    if (!m_clientHandle || !m_menu || !m_menu->hasHandle() || GetMenu(handle()) != m_menu->handle())
         return;
     HMENU windowMenu = nullptr;
     if (m_windowMenu && m_windowMenu->parent() == &m_menu->items()) {
@@ -343,7 +344,7 @@ CustomForm* CustomForm::mdiParent() const {
 
 void CustomForm::destroyWnd() {
     // A child taken down by its client window leaves the window menu and activates the next one.
-    if (m_formStyle == FormStyle::fsMDIChild) {
+    if (GetWindowLongPtrW(handle(), GWL_EXSTYLE) & WS_EX_MDICHILD) {
         HWND client = GetParent(handle());
         if (client && IsWindow(client)) {
             SendMessageW(client, WM_MDIDESTROY, WPARAM(handle()), 0);

@@ -690,6 +690,15 @@ void SkinMainMenuBar::mouseDown(gui::MouseButton button, gui::ShiftState shift, 
         return;
     if (const int b = buttonAt({x, y}); b >= 0) {
         Button& pressed = m_buttons[size_t(b)];
+        if (shift.has(gui::Shift::ssDouble) && pressed.command == WindowCommand::cmSysMenu) {
+            // A double click on the system-menu button closes the child, as on a caption.
+            if (SkinMenu* e = engine())
+                e->closeAll();
+            pressed.down = pressed.active = false;
+            if (gui::CustomForm* child = m_skinForm ? m_skinForm->maximizedChild() : nullptr)
+                child->close();
+            return;
+        }
         if (pressed.down)
             return;
         pressed.down = pressed.active = true;

@@ -9,6 +9,7 @@
 #include "skin/form/win32/SkinFormClasses.h"
 #include "skin/form/win32/SkinMDITabsBar.h"
 #include "skin/form/win32/SkinMainMenuBar.h"
+#include "skin/popup/win32/SkinMenu.h"
 
 #include <gtest/gtest.h>
 
@@ -187,9 +188,10 @@ TEST_F(MDIWindow, TabsAndWindowMenuFollowTheChildren) {
 }
 
 // A maximised child fills the client window without a frame; the parent's caption names it and the
-// menu bar carries its buttons until it is restored; closing a maximised child takes them away too.
+// menu bar carries its buttons until it is restored; closing a maximised child (its close button, a
+// double click on its system-menu button) takes them away too.
 TEST_F(MDIWindow, MaximisedChildMovesItsFrameOntoTheParent) {
-    child("Doc A");
+    gui::Form* a = child("Doc A");
     gui::Form* b = child("Doc B");
     skinOf(b).changeWindowState(FormWindowState::Maximized);
     pumpFor(30);
@@ -234,6 +236,15 @@ TEST_F(MDIWindow, MaximisedChildMovesItsFrameOntoTheParent) {
     EXPECT_TRUE(pumpUntil([&] { return !isLive(b); }));
     EXPECT_EQ(bar->buttonCount(), 0);
     EXPECT_EQ(skinForm->captionText(), "Frame");
+
+    skinOf(a).changeWindowState(FormWindowState::Maximized);
+    ASSERT_EQ(bar->buttonCount(), 4);
+    const core::Rect sys = bar->buttonRect(0);
+    SendMessageW(bar->handle(), WM_LBUTTONDBLCLK, MK_LBUTTON,
+                 MAKELPARAM((sys.left + sys.right) / 2, (sys.top + sys.bottom) / 2));
+    EXPECT_TRUE(pumpUntil([&] { return !isLive(a); }));
+    EXPECT_EQ(bar->buttonCount(), 0);
+    EXPECT_FALSE(skinForm->menuEngine().isVisible());
 }
 
 // Without biMinimize the maximised child's minimise button is there but disabled, and without
@@ -300,35 +311,21 @@ TEST_F(MDIWindow, ActiveChildsMenuMergesIntoTheBar) {
 TEST_F(MDIWindow, RealClicksOnTabAndRestoreButton) {
     gui::Form* a = child("Doc A");
     gui::Form* b = child("Doc B");
-    auto screenPoint = [](gui::WinControl& c, const core::Rect& r) {
+    auto click = [](gui::WinControl& c, const core::Rect& r) {
         const core::Point o = c.clientOrigin();
-        return POINT{o.x + (r.left + r.right) / 2, o.y + (r.top + r.bottom) / 2};
+        const int x = o.x + (r.left + r.right) / 2, y = o.y + (r.top + r.bottom) / 2;
+        xdotool(L"mousemove " + std::to_wstring(x) + L" " + std::to_wstring(y) + L" sleep 0.2 click 1");
     };
-    const POINT tab = screenPoint(*tabs, tabs->tabRect(0));
-    runInput([&] {
-        mouseTo(tab.x, tab.y);
-        Sleep(100);
-        mouseButton(MOUSEEVENTF_LEFTDOWN);
-        mouseButton(MOUSEEVENTF_LEFTUP);
-        Sleep(200);
-    });
-    if (frame->activeMDIChild() != a)
+    click(*tabs, tabs->tabRect(0));
+    if (!pumpUntil([&] { return frame->activeMDIChild() == a; }))
         GTEST_SKIP() << "the real mouse does not reach the window";
     EXPECT_EQ(tabs->activeTab(), 0);
 
     skinOf(b).changeWindowState(FormWindowState::Maximized);
     pumpFor(30);
     ASSERT_EQ(bar->buttonCount(), 4);
-    const POINT restore = screenPoint(*bar, bar->buttonRect(2));
-    runInput([&] {
-        mouseTo(restore.x, restore.y);
-        Sleep(150);
-        mouseButton(MOUSEEVENTF_LEFTDOWN);
-        Sleep(50);
-        mouseButton(MOUSEEVENTF_LEFTUP);
-        Sleep(200);
-    });
-    EXPECT_EQ(skinOf(b).windowState(), FormWindowState::Normal);
+    click(*bar, bar->buttonRect(2));
+    EXPECT_TRUE(pumpUntil([&] { return skinOf(b).windowState() == FormWindowState::Normal; }));
     EXPECT_EQ(bar->buttonCount(), 0);
     EXPECT_EQ(skinForm->captionText(), "Frame");
 }
