@@ -335,9 +335,21 @@ void CustomForm::previous() {
         SendMessageW(m_clientHandle, WM_MDINEXT, 0, 1);
 }
 
+void CustomForm::setMDIParent(CustomForm* frame) {
+    if (frame == m_mdiParent)
+        return;
+    if (m_mdiParent)
+        removeFreeNotification(m_mdiParent);
+    m_mdiParent = frame;
+    if (frame)
+        freeNotification(frame);
+}
+
 CustomForm* CustomForm::mdiParent() const {
     if (m_formStyle != FormStyle::fsMDIChild)
         return nullptr;
+    if (m_mdiParent)
+        return m_mdiParent->isMDIForm() ? m_mdiParent : nullptr;
     CustomForm* main = application().mainForm();
     return main && main != this && main->isMDIForm() ? main : nullptr;
 }
@@ -548,6 +560,8 @@ void CustomForm::notification(core::Component* component, core::Operation operat
     WinControl::notification(component, operation);
     if (operation == core::Operation::Remove && component == m_menu)
         m_menu = nullptr;
+    if (operation == core::Operation::Remove && component == m_mdiParent)
+        m_mdiParent = nullptr;
     if (operation == core::Operation::Remove && component == m_windowMenu) {
         m_windowMenu = nullptr;
         m_sentWindowMenu = nullptr;

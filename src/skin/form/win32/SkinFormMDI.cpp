@@ -5,7 +5,6 @@
 #include "gui/Application.h"
 #include "gui/Form.h"
 #include "gui/MenuItem.h"
-#include "gui/Timer.h"
 #include "gui/WindowProc.h"
 #include "skin/form/MDIRules.h"
 #include "skin/form/win32/SkinMDITabsBar.h"
@@ -93,7 +92,8 @@ core::Rect SkinForm::fromRestoreBounds(const core::Rect& saved) const {
 }
 
 void SkinForm::sendToMainWindow(UINT msg) {
-    gui::CustomForm* main = gui::application().mainForm();
+    // The application's main window, or the frame the child was given when that is another form.
+    gui::CustomForm* main = m_form->mdiParent() ? m_form->mdiParent() : gui::application().mainForm();
     if (main && main->hasHandle())
         SendMessageW(main->handle(), msg, 0, 0);
 }
