@@ -2,10 +2,11 @@
 // The in-memory ini that skin text is parsed into. Sections and keys are found regardless of case
 // (UTF-8 aware), the last of duplicate sections or keys wins, and lookups are hashed on the
 // upper-cased names so that loading a skin stays linear in the size of its text.
+#include "skin/data/NameIndex.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace skin {
@@ -60,20 +61,25 @@ private:
     struct Section {
         std::string name;
         std::vector<Line> lines;
-        std::unordered_map<std::string, size_t> keyIndex; // upper-cased key -> last line of that key
+        NameIndex keyIndex; // key -> last line of that key
+
+        uint32_t findKey(std::string_view key) const;
     };
 
     const Section* findSection(std::string_view name) const;
     Section* findSection(std::string_view name);
     const Line* findLine(std::string_view section, std::string_view key) const;
     void appendSection(std::string name);
-    static void appendLine(Section& section, Line line);
+    static void appendLine(Section& section, std::string_view key, std::string_view value, bool hasEquals);
     void rebuildSectionIndex() const;
+    uint32_t findSectionIndex(std::string_view name) const;
 
     std::vector<Section> m_sections;
-    // Upper-cased name -> last section of that name; rebuilt lazily after a section is erased.
-    mutable std::unordered_map<std::string, size_t> m_sectionIndex;
+    // Name -> last section of that name; rebuilt lazily after a section is erased.
+    mutable NameIndex m_sectionIndex;
     mutable bool m_sectionIndexValid = true;
+    // The section the last lookup found: records read their keys one section at a time.
+    mutable uint32_t m_lastFound = NameIndex::npos;
 };
 
 } // namespace skin
