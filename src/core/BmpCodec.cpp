@@ -57,6 +57,63 @@ bool isSupportedHeaderSize(uint32_t size) {
 
 } // namespace
 
+namespace {
+
+// Turns rows as a BMP file stores them (1, 4, 8, 24 or 32 bits) into 24-bit rows. Indexed pictures go
+// through a full table, entries past the palette black. Each entry has a fourth byte so that a pixel
+// is one 4-byte store, whose last byte the next pixel overwrites; a row's last pixel takes its three
+// bytes only, so nothing is written past the row.
+class RowConverter {
+public:
+    RowConverter(int bitsPerPixel, const std::vector<Color>& palette)
+        : m_bpp(bitsPerPixel), m_mask((1 << std::min(bitsPerPixel, 8)) - 1) {
+        for (size_t i = 0; i < palette.size() && i < m_lut.size(); ++i)
+            m_lut[i] = {blueOf(palette[i]), greenOf(palette[i]), redOf(palette[i]), 0};
+    }
+
+    void operator()(uint8_t* dst, const uint8_t* src, int32_t width) const {
+        const int32_t last = width - 1;
+        switch (m_bpp) {
+        case 24:
+            std::memcpy(dst, src, size_t(width) * 3);
+            break;
+        case 32:
+            for (int32_t x = 0; x < width; ++x, dst += 3, src += 4)
+                std::memcpy(dst, src, 3);
+            break;
+        case 8:
+            for (int32_t x = 0; x < last; ++x)
+                std::memcpy(dst + 3 * size_t(x), m_lut[src[x]].data(), 4);
+            std::memcpy(dst + 3 * size_t(last), m_lut[src[last]].data(), 3);
+            break;
+        default: {
+            int32_t x = 0;
+            if (m_bpp == 1) // masks: eight pixels from each byte
+                for (; x + 8 <= last; x += 8) {
+                    const unsigned byte = src[size_t(x) >> 3];
+                    for (int j = 0; j < 8; ++j)
+                        std::memcpy(dst + 3 * size_t(x + j), m_lut[(byte >> (7 - j)) & 1].data(), 4);
+                }
+            for (; x < last; ++x)
+                std::memcpy(dst + 3 * size_t(x), m_lut[indexAt(src, x)].data(), 4);
+            std::memcpy(dst + 3 * size_t(last), m_lut[indexAt(src, last)].data(), 3);
+        }
+        }
+    }
+
+private:
+    size_t indexAt(const uint8_t* src, int32_t x) const {
+        const size_t bit = size_t(x) * size_t(m_bpp);
+        return size_t((src[bit >> 3] >> (8 - m_bpp - int(bit & 7))) & m_mask);
+    }
+
+    int m_bpp;
+    int m_mask;
+    std::array<std::array<uint8_t, 4>, 256> m_lut{};
+};
+
+} // namespace
+
 int BmpImage::paletteIndex(int32_t x, int32_t y) const {
     const uint8_t* r = row(y);
     switch (bitsPerPixel) {
@@ -84,40 +141,9 @@ FBitmap BmpImage::toFBitmap() const {
     if (isEmpty())
         return FBitmap();
     FBitmap out(width, height);
-    // Indexed pictures go through a full table, entries past the palette black.
-    std::array<std::array<uint8_t, 3>, 256> lut{};
-    for (size_t i = 0; i < palette.size() && i < lut.size(); ++i)
-        lut[i] = {blueOf(palette[i]), greenOf(palette[i]), redOf(palette[i])};
-    for (int32_t y = 0; y < height; ++y) {
-        uint8_t* dst = out.row(y);
-        const uint8_t* src = row(y);
-        switch (bitsPerPixel) {
-        case 24:
-            std::memcpy(dst, src, size_t(width) * 3);
-            break;
-        case 32:
-            for (int32_t x = 0; x < width; ++x, dst += 3, src += 4)
-                std::memcpy(dst, src, 3);
-            break;
-        case 8:
-            for (int32_t x = 0; x < width; ++x, dst += 3) {
-                const auto& c = lut[src[x]];
-                dst[0] = c[0];
-                dst[1] = c[1];
-                dst[2] = c[2];
-            }
-            break;
-        default: {
-            const int bpp = bitsPerPixel;
-            const int mask = (1 << bpp) - 1;
-            for (int32_t x = 0; x < width; ++x, dst += 3) {
-                const size_t bit = size_t(x) * size_t(bpp);
-                const int index = (src[bit >> 3] >> (8 - bpp - int(bit & 7))) & mask;
-                std::memcpy(dst, lut[size_t(index)].data(), 3);
-            }
-        }
-        }
-    }
+    const RowConverter convert(bitsPerPixel, palette);
+    for (int32_t y = 0; y < height; ++y)
+        convert(out.row(y), row(y), width);
     return out;
 }
 
@@ -400,6 +426,28 @@ BmpImage decodeBmp(const uint8_t* data, size_t size) {
     else
         decodeRows(data, size, info, image);
     return image;
+}
+
+FBitmap decodeBmpToFBitmap(const uint8_t* data, size_t size) {
+    const HeaderInfo info = readHeader(data, size);
+    if (info.compression != biRgb || info.bpp == 16)
+        return decodeBmp(data, size).toFBitmap();
+    // Rows as stored: straight from the file into the working bitmap, checked as decodeRows does.
+    BmpImage header;
+    header.width = info.width;
+    header.height = info.height;
+    header.bitsPerPixel = info.bpp;
+    if (info.bpp <= 8)
+        readPalette(data, info, header);
+    const size_t stride = size_t(header.stride());
+    checkPixelBytes(info, stride, size);
+    if (header.isEmpty())
+        return FBitmap();
+    FBitmap out(info.width, info.height);
+    const RowConverter convert(info.bpp, header.palette);
+    for (int32_t y = 0; y < info.height; ++y)
+        convert(out.row(y), data + fileRowOffset(info, y, stride), info.width);
+    return out;
 }
 
 std::vector<uint8_t> encodeBmp(const BmpImage& image) {

@@ -19,7 +19,7 @@ namespace skin {
 namespace {
 
 core::FBitmap decodeToFBitmap(const std::vector<uint8_t>& bmp) {
-    return bmp.empty() ? core::FBitmap() : core::decodeBmp(bmp).toFBitmap();
+    return bmp.empty() ? core::FBitmap() : core::decodeBmpToFBitmap(bmp.data(), bmp.size());
 }
 
 // The indexes below count that have a key, in order. Only these can make records: a missing entry

@@ -3,6 +3,7 @@
 #include "core/BmpCodec.h"
 #include "core/Error.h"
 #include "core/PlatformFiles.h"
+#include "core/Stream.h"
 #include "skin/data/MemIniFile.h"
 #include "skin/data/SkinIni.h"
 #include "skin/data/ZlibStreams.h"
@@ -63,6 +64,9 @@ std::vector<uint8_t> SkinPackageReader::readBitmapFile() {
 
 std::vector<uint8_t> SkinPackageReader::readRest() {
     std::vector<uint8_t> rest;
+    // A package unpacked in memory knows how much is left; other streams may not be able to tell.
+    if (auto* memory = dynamic_cast<core::MemoryStream*>(&m_stream))
+        rest.reserve(size_t(std::max<int64_t>(0, memory->size() - memory->position())));
     uint8_t buffer[4096];
     for (;;) {
         size_t n = m_stream.read(buffer, sizeof buffer);
