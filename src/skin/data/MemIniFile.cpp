@@ -73,14 +73,18 @@ void MemIniFile::loadFromBytes(const std::vector<uint8_t>& bytes) {
 }
 
 void MemIniFile::clear() {
+    m_text.clear();
     m_sections.clear();
     m_sectionIndex.clear();
     m_sectionIndexValid = true;
     m_lastFound = NameIndex::npos;
 }
 
-void MemIniFile::loadFromText(std::string_view utf8) {
+void MemIniFile::loadFromText(std::string_view source) {
     clear();
+    m_text.assign(source);
+    const std::string_view utf8 = m_text;
+    auto offset = [&](std::string_view piece) { return uint32_t(piece.data() - utf8.data()); };
     // The lines that count first, so that each section gets room for all its lines at once.
     std::vector<std::string_view> kept;
     kept.reserve(utf8.size() / 16);
@@ -106,10 +110,14 @@ void MemIniFile::loadFromText(std::string_view utf8) {
             current->keyIndex.reserve(count);
         } else if (current) {
             const size_t eq = line.find('=');
-            if (eq == std::string_view::npos)
-                appendLine(*current, line, {}, false);
-            else
-                appendLine(*current, trimmed(line.substr(0, eq)), trimmed(line.substr(eq + 1)), true);
+            if (eq == std::string_view::npos) {
+                appendLine(*current, Line{offset(line), uint32_t(line.size()), 0, 0, false});
+            } else {
+                const std::string_view key = trimmed(line.substr(0, eq)),
+                                       value = trimmed(line.substr(eq + 1));
+                appendLine(*current, Line{offset(key), uint32_t(key.size()), offset(value),
+                                          uint32_t(value.size()), true});
+            }
         }
     }
 }
@@ -130,7 +138,8 @@ std::vector<std::string> MemIniFile::lines() const {
             out.emplace_back();
         out.push_back("[" + section.name + "]");
         for (const Line& line : section.lines)
-            out.push_back(line.hasEquals ? line.key + "=" + line.value : line.key);
+            out.push_back(line.hasEquals ? std::string(keyOf(line)) + "=" + std::string(valueOf(line))
+                                         : std::string(keyOf(line)));
     }
     return out;
 }
@@ -144,8 +153,14 @@ std::string MemIniFile::text() const {
     return out;
 }
 
-uint32_t MemIniFile::Section::findKey(std::string_view key) const {
-    return keyIndex.find(key, [this](uint32_t i) { return std::string_view(lines[i].key); });
+std::pair<uint32_t, uint32_t> MemIniFile::store(std::string_view text) {
+    const auto at = uint32_t(m_text.size());
+    m_text.append(text);
+    return {at, uint32_t(text.size())};
+}
+
+uint32_t MemIniFile::findKey(const Section& section, std::string_view key) const {
+    return section.keyIndex.find(key, [&](uint32_t i) { return keyOf(section.lines[i]); });
 }
 
 void MemIniFile::appendSection(std::string name) {
@@ -156,11 +171,11 @@ void MemIniFile::appendSection(std::string name) {
     m_sections.push_back(Section{std::move(name), {}, {}});
 }
 
-void MemIniFile::appendLine(Section& section, std::string_view key, std::string_view value, bool hasEquals) {
-    if (hasEquals)
-        section.keyIndex.insert(key, uint32_t(section.lines.size()),
-                                [&section](uint32_t i) { return std::string_view(section.lines[i].key); });
-    section.lines.emplace_back(std::string(key), std::string(value), hasEquals);
+void MemIniFile::appendLine(Section& section, const Line& line) {
+    if (line.hasEquals)
+        section.keyIndex.insert(keyOf(line), uint32_t(section.lines.size()),
+                                [&](uint32_t i) { return keyOf(section.lines[i]); });
+    section.lines.push_back(line);
 }
 
 void MemIniFile::rebuildSectionIndex() const {
@@ -197,23 +212,26 @@ const MemIniFile::Line* MemIniFile::findLine(std::string_view section, std::stri
     const Section* s = findSection(section);
     if (!s)
         return nullptr;
-    const uint32_t i = s->findKey(key);
+    const uint32_t i = findKey(*s, key);
     return i == NameIndex::npos ? nullptr : &s->lines[i];
 }
 
 std::string MemIniFile::readString(std::string_view section, std::string_view key,
                                    std::string_view def) const {
     const Line* line = findLine(section, key);
-    return line ? line->value : std::string(def);
+    return std::string(line ? valueOf(*line) : def);
 }
 
 int32_t MemIniFile::readInteger(std::string_view section, std::string_view key, int32_t def) const {
     const Line* line = findLine(section, key);
     if (!line)
         return def;
-    std::string text = line->value;
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-        text.replace(0, 2, "$");
+    std::string_view text = valueOf(*line);
+    std::string hex;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        hex.assign(1, '$').append(text.substr(2));
+        text = hex;
+    }
     int32_t value = 0;
     return tryParseInteger(text, value) ? value : def;
 }
@@ -242,11 +260,16 @@ void MemIniFile::writeString(std::string_view section, std::string_view key, std
         appendSection(std::string(section));
         s = &m_sections.back();
     }
-    const uint32_t i = s->findKey(key);
-    if (i != NameIndex::npos)
-        s->lines[i].value = std::string(value);
-    else
-        appendLine(*s, key, value, true);
+    const uint32_t i = findKey(*s, key);
+    if (i != NameIndex::npos) {
+        const auto [valueAt, valueSize] = store(value);
+        s->lines[i].valueAt = valueAt;
+        s->lines[i].valueSize = valueSize;
+    } else {
+        const auto [keyAt, keySize] = store(key);
+        const auto [valueAt, valueSize] = store(value);
+        appendLine(*s, Line{keyAt, keySize, valueAt, valueSize, true});
+    }
 }
 
 void MemIniFile::writeInteger(std::string_view section, std::string_view key, int32_t value) {
@@ -272,8 +295,8 @@ std::vector<std::string> MemIniFile::sectionKeys(std::string_view section) const
         const Line& line = s->lines[i];
         if (!line.hasEquals)
             continue;
-        if (s->findKey(line.key) == i)
-            keys.push_back(line.key);
+        if (findKey(*s, keyOf(line)) == i)
+            keys.push_back(std::string(keyOf(line)));
     }
     return keys;
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace skin {
@@ -53,27 +54,35 @@ public:
     std::vector<std::string> sectionKeys(std::string_view section) const;
 
 private:
+    // Keys and values are pieces of m_text, kept as offsets so that the text may grow.
     struct Line {
-        std::string key; // the whole trimmed line when hasEquals is false
-        std::string value;
+        uint32_t keyAt = 0, keySize = 0; // the whole trimmed line when hasEquals is false
+        uint32_t valueAt = 0, valueSize = 0;
         bool hasEquals = false;
     };
     struct Section {
         std::string name;
         std::vector<Line> lines;
         NameIndex keyIndex; // key -> last line of that key
-
-        uint32_t findKey(std::string_view key) const;
     };
 
+    std::string_view keyOf(const Line& line) const { return {m_text.data() + line.keyAt, line.keySize}; }
+    std::string_view valueOf(const Line& line) const {
+        return {m_text.data() + line.valueAt, line.valueSize};
+    }
+    // Appends text for a written key or value; the offset and size of the copy.
+    std::pair<uint32_t, uint32_t> store(std::string_view text);
     const Section* findSection(std::string_view name) const;
     Section* findSection(std::string_view name);
+    uint32_t findKey(const Section& section, std::string_view key) const;
     const Line* findLine(std::string_view section, std::string_view key) const;
     void appendSection(std::string name);
-    static void appendLine(Section& section, std::string_view key, std::string_view value, bool hasEquals);
+    void appendLine(Section& section, const Line& line);
     void rebuildSectionIndex() const;
     uint32_t findSectionIndex(std::string_view name) const;
 
+    // The loaded text, then every key and value written since.
+    std::string m_text;
     std::vector<Section> m_sections;
     // Name -> last section of that name; rebuilt lazily after a section is erased.
     mutable NameIndex m_sectionIndex;
