@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 namespace core {
@@ -60,44 +61,51 @@ bool isSupportedHeaderSize(uint32_t size) {
 namespace {
 
 // Turns rows as a BMP file stores them (1, 4, 8, 24 or 32 bits) into 24-bit rows. Indexed pictures go
-// through a full table, entries past the palette black. Each entry has a fourth byte so that a pixel
-// is one 4-byte store, whose last byte the next pixel overwrites; a row's last pixel takes its three
-// bytes only, so nothing is written past the row.
+// through a full table of blue | green << 8 | red << 16, entries past the palette black; four pixels
+// make exactly three 32-bit words, stored with the first byte lowest on any machine.
 class RowConverter {
 public:
     RowConverter(int bitsPerPixel, const std::vector<Color>& palette)
         : m_bpp(bitsPerPixel), m_mask((1 << std::min(bitsPerPixel, 8)) - 1) {
         for (size_t i = 0; i < palette.size() && i < m_lut.size(); ++i)
-            m_lut[i] = {blueOf(palette[i]), greenOf(palette[i]), redOf(palette[i]), 0};
+            m_lut[i] = uint32_t(blueOf(palette[i])) | uint32_t(greenOf(palette[i])) << 8 |
+                       uint32_t(redOf(palette[i])) << 16;
     }
 
     void operator()(uint8_t* dst, const uint8_t* src, int32_t width) const {
-        const int32_t last = width - 1;
+        int32_t x = 0;
         switch (m_bpp) {
         case 24:
             std::memcpy(dst, src, size_t(width) * 3);
-            break;
+            return;
         case 32:
-            for (int32_t x = 0; x < width; ++x, dst += 3, src += 4)
+            for (; x < width; ++x, dst += 3, src += 4)
                 std::memcpy(dst, src, 3);
-            break;
+            return;
         case 8:
-            for (int32_t x = 0; x < last; ++x)
-                std::memcpy(dst + 3 * size_t(x), m_lut[src[x]].data(), 4);
-            std::memcpy(dst + 3 * size_t(last), m_lut[src[last]].data(), 3);
+            for (; x + 4 <= width; x += 4)
+                putFour(dst + 3 * size_t(x), src[x], src[x + 1], src[x + 2], src[x + 3]);
             break;
-        default: {
-            int32_t x = 0;
-            if (m_bpp == 1) // masks: eight pixels from each byte
-                for (; x + 8 <= last; x += 8) {
-                    const unsigned byte = src[size_t(x) >> 3];
-                    for (int j = 0; j < 8; ++j)
-                        std::memcpy(dst + 3 * size_t(x + j), m_lut[(byte >> (7 - j)) & 1].data(), 4);
-                }
-            for (; x < last; ++x)
-                std::memcpy(dst + 3 * size_t(x), m_lut[indexAt(src, x)].data(), 4);
-            std::memcpy(dst + 3 * size_t(last), m_lut[indexAt(src, last)].data(), 3);
+        case 4:
+            for (; x + 4 <= width; x += 4) {
+                const unsigned b0 = src[size_t(x) >> 1], b1 = src[(size_t(x) >> 1) + 1];
+                putFour(dst + 3 * size_t(x), b0 >> 4, b0 & 15, b1 >> 4, b1 & 15);
+            }
+            break;
+        case 1:
+            for (; x + 8 <= width; x += 8) {
+                const unsigned b = src[size_t(x) >> 3];
+                putFour(dst + 3 * size_t(x), b >> 7, (b >> 6) & 1, (b >> 5) & 1, (b >> 4) & 1);
+                putFour(dst + 3 * size_t(x) + 12, (b >> 3) & 1, (b >> 2) & 1, (b >> 1) & 1, b & 1);
+            }
+            break;
         }
+        for (; x < width; ++x) {
+            const uint32_t c = m_lut[indexAt(src, x)];
+            uint8_t* d = dst + 3 * size_t(x);
+            d[0] = uint8_t(c);
+            d[1] = uint8_t(c >> 8);
+            d[2] = uint8_t(c >> 16);
         }
     }
 
@@ -107,9 +115,25 @@ private:
         return size_t((src[bit >> 3] >> (8 - m_bpp - int(bit & 7))) & m_mask);
     }
 
+    static void store(uint8_t* d, uint32_t word) {
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(d, &word, 4);
+        } else {
+            for (int i = 0; i < 4; ++i)
+                d[i] = uint8_t(word >> (8 * i));
+        }
+    }
+
+    void putFour(uint8_t* d, unsigned i0, unsigned i1, unsigned i2, unsigned i3) const {
+        const uint32_t c0 = m_lut[i0], c1 = m_lut[i1], c2 = m_lut[i2], c3 = m_lut[i3];
+        store(d, c0 | c1 << 24);
+        store(d + 4, c1 >> 8 | c2 << 16);
+        store(d + 8, c2 >> 16 | c3 << 8);
+    }
+
     int m_bpp;
     int m_mask;
-    std::array<std::array<uint8_t, 4>, 256> m_lut{};
+    std::array<uint32_t, 256> m_lut{};
 };
 
 } // namespace

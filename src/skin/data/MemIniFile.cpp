@@ -69,7 +69,7 @@ MemIniFile MemIniFile::fromText(std::string_view utf8) {
 }
 
 void MemIniFile::loadFromBytes(const std::vector<uint8_t>& bytes) {
-    loadFromText(decodeSkinIniText(bytes));
+    loadOwnText(decodeSkinIniText(bytes));
 }
 
 void MemIniFile::clear() {
@@ -80,9 +80,13 @@ void MemIniFile::clear() {
     m_lastFound = NameIndex::npos;
 }
 
-void MemIniFile::loadFromText(std::string_view source) {
+void MemIniFile::loadFromText(std::string_view utf8) {
+    loadOwnText(std::string(utf8));
+}
+
+void MemIniFile::loadOwnText(std::string&& text) {
     clear();
-    m_text.assign(source);
+    m_text = std::move(text);
     const std::string_view utf8 = m_text;
     auto offset = [&](std::string_view piece) { return uint32_t(piece.data() - utf8.data()); };
     // The lines that count first, so that each section gets room for all its lines at once.
@@ -128,7 +132,7 @@ void MemIniFile::setLines(const std::vector<std::string>& lines) {
         text += line;
         text += '\n';
     }
-    loadFromText(text);
+    loadOwnText(std::move(text));
 }
 
 std::vector<std::string> MemIniFile::lines() const {

@@ -66,6 +66,7 @@ private:
         NameIndex keyIndex; // key -> last line of that key
     };
 
+    void loadOwnText(std::string&& text);
     std::string_view keyOf(const Line& line) const { return {m_text.data() + line.keyAt, line.keySize}; }
     std::string_view valueOf(const Line& line) const {
         return {m_text.data() + line.valueAt, line.valueSize};
