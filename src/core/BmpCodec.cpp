@@ -70,6 +70,10 @@ public:
         for (size_t i = 0; i < palette.size() && i < m_lut.size(); ++i)
             m_lut[i] = uint32_t(blueOf(palette[i])) | uint32_t(greenOf(palette[i])) << 8 |
                        uint32_t(redOf(palette[i])) << 16;
+        // Masks take four pixels at once from each half byte.
+        if (bitsPerPixel == 1)
+            for (unsigned n = 0; n < 16; ++n)
+                putFour(m_nibbles[n].data(), n >> 3, (n >> 2) & 1, (n >> 1) & 1, n & 1);
     }
 
     void operator()(uint8_t* dst, const uint8_t* src, int32_t width) const {
@@ -95,8 +99,8 @@ public:
         case 1:
             for (; x + 8 <= width; x += 8) {
                 const unsigned b = src[size_t(x) >> 3];
-                putFour(dst + 3 * size_t(x), b >> 7, (b >> 6) & 1, (b >> 5) & 1, (b >> 4) & 1);
-                putFour(dst + 3 * size_t(x) + 12, (b >> 3) & 1, (b >> 2) & 1, (b >> 1) & 1, b & 1);
+                std::memcpy(dst + 3 * size_t(x), m_nibbles[b >> 4].data(), 12);
+                std::memcpy(dst + 3 * size_t(x) + 12, m_nibbles[b & 15].data(), 12);
             }
             break;
         }
@@ -134,6 +138,7 @@ private:
     int m_bpp;
     int m_mask;
     std::array<uint32_t, 256> m_lut{};
+    std::array<std::array<uint8_t, 12>, 16> m_nibbles{};
 };
 
 } // namespace
