@@ -285,6 +285,24 @@ TEST_F(SkinDataTest, FailedLoadsLeaveTheStoreEmptyWithWhatWasReadBefore) {
              setRaw(c, RawPackage{3, {main, {}, mask}, INT32_MAX, {a0}, ""}.bytes());
          },
          "Stream read error", 1, true},
+        // The package is read as it inflates: a checksum that fails at the very end must still keep
+        // nothing and be the error reported, even after a bitmap failed or for a later version.
+        {"bitmap not valid, zlib checksum wrong",
+         [&](CompressedStoredSkin& c) {
+             setRaw(c, RawPackage{3, {main, {}, mask}, 3, {a0, notBmp, a0}, ini}.bytes());
+             auto bytes = c.packageData().bytes();
+             bytes.back() ^= 0xFF;
+             c.setPackageBytes(bytes);
+         },
+         "compression error", 0, false},
+        {"later version, zlib checksum wrong",
+         [&](CompressedStoredSkin& c) {
+             setRaw(c, RawPackage{4, {main, {}, mask}, 1, {a0}, ini}.bytes());
+             auto bytes = c.packageData().bytes();
+             bytes.back() ^= 0xFF;
+             c.setPackageBytes(bytes);
+         },
+         "compression error", 0, false},
         {"rect without digits",
          [&](CompressedStoredSkin& c) {
              setRaw(c, RawPackage{3, {main, {}, mask}, 1, {a0}, badRect}.bytes());
