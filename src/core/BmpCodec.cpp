@@ -434,16 +434,22 @@ void decodeRunLength(const uint8_t* data, size_t size, const HeaderInfo& info, B
     }
 }
 
-} // namespace
-
-BmpImage decodeBmp(const uint8_t* data, size_t size) {
-    const HeaderInfo info = readHeader(data, size);
+// The image's size, depth and palette, without pixels yet.
+BmpImage imageWithoutPixels(const uint8_t* data, const HeaderInfo& info) {
     BmpImage image;
     image.width = info.width;
     image.height = info.height;
     image.bitsPerPixel = info.bpp;
     if (info.bpp <= 8)
         readPalette(data, info, image);
+    return image;
+}
+
+} // namespace
+
+BmpImage decodeBmp(const uint8_t* data, size_t size) {
+    const HeaderInfo info = readHeader(data, size);
+    BmpImage image = imageWithoutPixels(data, info);
     // 32-bit bit fields with the standard masks are the same bytes as plain 32-bit rows.
     const bool plain32 =
         info.bpp == 32 && (info.compression == biRgb ||
@@ -462,12 +468,7 @@ FBitmap decodeBmpToFBitmap(const uint8_t* data, size_t size) {
     if (info.compression != biRgb || info.bpp == 16)
         return decodeBmp(data, size).toFBitmap();
     // Rows as stored: straight from the file into the working bitmap, checked as decodeRows does.
-    BmpImage header;
-    header.width = info.width;
-    header.height = info.height;
-    header.bitsPerPixel = info.bpp;
-    if (info.bpp <= 8)
-        readPalette(data, info, header);
+    const BmpImage header = imageWithoutPixels(data, info);
     const size_t stride = size_t(header.stride());
     checkPixelBytes(info, stride, size);
     if (header.isEmpty())
