@@ -3,7 +3,6 @@
 #include "core/BmpCodec.h"
 #include "core/Error.h"
 #include "core/PlatformFiles.h"
-#include "core/Stream.h"
 #include "skin/data/MemIniFile.h"
 #include "skin/data/SkinIni.h"
 #include "skin/data/ZlibStreams.h"
@@ -63,18 +62,19 @@ std::vector<uint8_t> SkinPackageReader::readBitmapFile() {
 }
 
 std::vector<uint8_t> SkinPackageReader::readRest() {
+    // Read straight into the result's free room, which doubles when it is full: the length is not known
+    // beforehand.
     std::vector<uint8_t> rest;
-    // A package unpacked in memory knows how much is left; other streams may not be able to tell.
-    if (auto* memory = dynamic_cast<core::MemoryStream*>(&m_stream))
-        rest.reserve(size_t(std::max<int64_t>(0, memory->size() - memory->position())));
-    uint8_t buffer[4096];
     for (;;) {
-        size_t n = m_stream.read(buffer, sizeof buffer);
+        if (rest.size() == rest.capacity())
+            rest.reserve(std::max<size_t>(4096, 2 * rest.size()));
+        const size_t at = rest.size();
+        rest.resize(rest.capacity());
+        const size_t n = m_stream.read(rest.data() + at, rest.size() - at);
+        rest.resize(at + n);
         if (n == 0)
-            break;
-        rest.insert(rest.end(), buffer, buffer + n);
+            return rest;
     }
-    return rest;
 }
 
 SkinPackage SkinPackage::read(core::Stream& stream) {
