@@ -34,7 +34,8 @@ void setRaw(CompressedStoredSkin& c, const std::vector<uint8_t>& raw) {
 void setRawWithWrongChecksum(CompressedStoredSkin& c, const std::vector<uint8_t>& raw) {
     setRaw(c, raw);
     std::vector<uint8_t> bytes = c.packageData().bytes();
-    bytes.back() ^= 0xFF;
+    if (!bytes.empty())
+        bytes.back() ^= 0xFF;
     c.setPackageBytes(bytes);
 }
 
