@@ -191,11 +191,9 @@ void MemIniFile::rebuildSectionIndex() const {
     m_lastFound = NameIndex::npos;
 }
 
-uint32_t MemIniFile::findSectionIndex(std::string_view name) const {
+uint32_t MemIniFile::lookUpSection(std::string_view name) const {
     if (!m_sectionIndexValid)
-        rebuildSectionIndex();
-    if (m_lastFound != NameIndex::npos && NameIndex::sameName(m_sections[m_lastFound].name, name))
-        return m_lastFound;
+        rebuildSectionIndex(); // forgets the last found section too
     const uint32_t i =
         m_sectionIndex.find(name, [this](uint32_t j) { return std::string_view(m_sections[j].name); });
     if (i != NameIndex::npos)

@@ -80,7 +80,13 @@ private:
     void appendSection(std::string name);
     void appendLine(Section& section, const Line& line);
     void rebuildSectionIndex() const;
-    uint32_t findSectionIndex(std::string_view name) const;
+    uint32_t findSectionIndex(std::string_view name) const {
+        // While a record reads its keys, the section the last lookup found is asked for again.
+        if (m_lastFound != NameIndex::npos && NameIndex::sameName(m_sections[m_lastFound].name, name))
+            return m_lastFound;
+        return lookUpSection(name);
+    }
+    uint32_t lookUpSection(std::string_view name) const;
 
     // The loaded text, then every key and value written since.
     std::string m_text;
