@@ -2,10 +2,17 @@
 //   compose     a 1920 x 1080 skinned frame (nine pieces, tiled and stretched bands, client tiled)
 //   maskruns    the region runs of a 184 x 141 mask with round corners
 //   crossfade   a cross-fade of two 200 x 100 bitmaps
+//   resize      what a skinned window redoes on every resize, at 1920 x 1080 with the Velmora skin:
+//               the frame geometry, the four border strips and the window region from the mask
+//               strips (its region data block included), against copying the border strips' bytes
 // Each is followed by its memcpy baseline; the ratios are printed at the end.
+#include "core/Stream.h"
+#include "skin/data/CompressedStoredSkin.h"
+#include "skin/data/SkinData.h"
 #include "skin/render/EffectBmp.h"
 #include "skin/render/MaskRegion.h"
 #include "skin/render/SkinCompose.h"
+#include "skin/render/preview/StorePreview.h"
 
 #include <benchmark/benchmark.h>
 
@@ -87,6 +94,48 @@ void crossFadeBaseline(benchmark::State& state) {
     copyBytes(state, FBitmap(200, 100).byteSize());
 }
 
+// The Velmora skin as the launcher loads it.
+const SkinData& velmoraSkin() {
+    static CompressedStoredSkin package;
+    static SkinData store;
+    static const bool loaded = [] {
+        package.setPackageBytes(core::readFileBytes(VELMORA_BINARY_DIR "/skins/velmora/velmora.package"));
+        store.loadFromPackage(package);
+        return true;
+    }();
+    (void)loaded;
+    return store;
+}
+
+constexpr int32_t kResizeWidth = 1920, kResizeHeight = 1080;
+
+void resizeBench(benchmark::State& state) {
+    const FramePreviewSkin skin = framePreviewSkin(velmoraSkin());
+    const FBitmap& picture = *skin.picture;
+    FormBorderImages strips;
+    MaskStrips maskStrips;
+    for (auto _ : state) {
+        const FrameGeometry g = computeFrameGeometry(skin.metrics, kResizeWidth, kResizeHeight);
+        composeFormBorderImages(skin.metrics.frame(), g.frame(), strips, picture, picture.bounds(),
+                                kResizeWidth, kResizeHeight, skin.stretch);
+        splitMaskBorders(skin.metrics.maskFrame(), g.maskFrame(), *skin.mask, kResizeWidth, kResizeHeight,
+                         maskStrips);
+        const Region region = regionFromMaskStrips(maskStrips, g.maskArea);
+        std::vector<uint8_t> block = makeRegionData(region.rects(), region.bounds());
+        benchmark::DoNotOptimize(strips.top.bits());
+        benchmark::DoNotOptimize(block.data());
+    }
+}
+void resizeBaseline(benchmark::State& state) {
+    const FramePreviewSkin skin = framePreviewSkin(velmoraSkin());
+    const FrameGeometry g = computeFrameGeometry(skin.metrics, kResizeWidth, kResizeHeight);
+    FormBorderImages strips;
+    composeFormBorderImages(skin.metrics.frame(), g.frame(), strips, *skin.picture, skin.picture->bounds(),
+                            kResizeWidth, kResizeHeight, skin.stretch);
+    copyBytes(state, strips.top.byteSize() + strips.bottom.byteSize() + strips.left.byteSize() +
+                         strips.right.byteSize());
+}
+
 // Collects each benchmark's time per iteration for the ratios.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
@@ -113,12 +162,14 @@ BENCHMARK(maskRunsBench)->Name("maskruns");
 BENCHMARK(maskRunsBaseline)->Name("maskruns/memcpy");
 BENCHMARK(crossFadeBench)->Name("crossfade");
 BENCHMARK(crossFadeBaseline)->Name("crossfade/memcpy");
+BENCHMARK(resizeBench)->Name("resize");
+BENCHMARK(resizeBaseline)->Name("resize/memcpy");
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (const char* name : {"compose", "maskruns", "crossfade"}) {
+    for (const char* name : {"compose", "maskruns", "crossfade", "resize"}) {
         const double subject = reporter.time(name), baseline = reporter.time(std::string(name) + "/memcpy");
         if (subject > 0 && baseline > 0)
             std::printf("%-10s %8.1f x memcpy of the same bytes\n", name, subject / baseline);

@@ -23,5 +23,6 @@ function(velmora_include_root target folder)
     if(NOT IS_SYMLINK ${root}/${folder})
         file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${folder} ${root}/${folder} SYMBOLIC)
     endif()
-    target_include_directories(${target} PUBLIC ${root})
+    # Installed, every library's headers share one include folder (see VelmoraInstall.cmake).
+    target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${root}>)
 endfunction()

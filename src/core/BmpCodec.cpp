@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 namespace core {
@@ -57,6 +58,91 @@ bool isSupportedHeaderSize(uint32_t size) {
 
 } // namespace
 
+namespace {
+
+// Turns rows as a BMP file stores them (1, 4, 8, 24 or 32 bits) into 24-bit rows. Indexed pictures go
+// through a full table of blue | green << 8 | red << 16, entries past the palette black; four pixels
+// make exactly three 32-bit words, stored with the first byte lowest on any machine.
+class RowConverter {
+public:
+    RowConverter(int bitsPerPixel, const std::vector<Color>& palette)
+        : m_bpp(bitsPerPixel), m_mask((1 << std::min(bitsPerPixel, 8)) - 1) {
+        for (size_t i = 0; i < palette.size() && i < m_lut.size(); ++i)
+            m_lut[i] = uint32_t(blueOf(palette[i])) | uint32_t(greenOf(palette[i])) << 8 |
+                       uint32_t(redOf(palette[i])) << 16;
+        // Masks take four pixels at once from each half byte.
+        if (bitsPerPixel == 1)
+            for (unsigned n = 0; n < 16; ++n)
+                putFour(m_nibbles[n].data(), n >> 3, (n >> 2) & 1, (n >> 1) & 1, n & 1);
+    }
+
+    void operator()(uint8_t* dst, const uint8_t* src, int32_t width) const {
+        int32_t x = 0;
+        switch (m_bpp) {
+        case 24:
+            std::memcpy(dst, src, size_t(width) * 3);
+            return;
+        case 32:
+            for (; x < width; ++x, dst += 3, src += 4)
+                std::memcpy(dst, src, 3);
+            return;
+        case 8:
+            for (; x + 4 <= width; x += 4)
+                putFour(dst + 3 * size_t(x), src[x], src[x + 1], src[x + 2], src[x + 3]);
+            break;
+        case 4:
+            for (; x + 4 <= width; x += 4) {
+                const unsigned b0 = src[size_t(x) >> 1], b1 = src[(size_t(x) >> 1) + 1];
+                putFour(dst + 3 * size_t(x), b0 >> 4, b0 & 15, b1 >> 4, b1 & 15);
+            }
+            break;
+        case 1:
+            for (; x + 8 <= width; x += 8) {
+                const unsigned b = src[size_t(x) >> 3];
+                std::memcpy(dst + 3 * size_t(x), m_nibbles[b >> 4].data(), 12);
+                std::memcpy(dst + 3 * size_t(x) + 12, m_nibbles[b & 15].data(), 12);
+            }
+            break;
+        }
+        for (; x < width; ++x) {
+            const uint32_t c = m_lut[indexAt(src, x)];
+            uint8_t* d = dst + 3 * size_t(x);
+            d[0] = uint8_t(c);
+            d[1] = uint8_t(c >> 8);
+            d[2] = uint8_t(c >> 16);
+        }
+    }
+
+private:
+    size_t indexAt(const uint8_t* src, int32_t x) const {
+        const size_t bit = size_t(x) * size_t(m_bpp);
+        return size_t((src[bit >> 3] >> (8 - m_bpp - int(bit & 7))) & m_mask);
+    }
+
+    static void store(uint8_t* d, uint32_t word) {
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(d, &word, 4);
+        } else {
+            for (int i = 0; i < 4; ++i)
+                d[i] = uint8_t(word >> (8 * i));
+        }
+    }
+
+    void putFour(uint8_t* d, unsigned i0, unsigned i1, unsigned i2, unsigned i3) const {
+        const uint32_t c0 = m_lut[i0], c1 = m_lut[i1], c2 = m_lut[i2], c3 = m_lut[i3];
+        store(d, c0 | c1 << 24);
+        store(d + 4, c1 >> 8 | c2 << 16);
+        store(d + 8, c2 >> 16 | c3 << 8);
+    }
+
+    int m_bpp;
+    int m_mask;
+    std::array<uint32_t, 256> m_lut{};
+    std::array<std::array<uint8_t, 12>, 16> m_nibbles{};
+};
+
+} // namespace
+
 int BmpImage::paletteIndex(int32_t x, int32_t y) const {
     const uint8_t* r = row(y);
     switch (bitsPerPixel) {
@@ -84,40 +170,9 @@ FBitmap BmpImage::toFBitmap() const {
     if (isEmpty())
         return FBitmap();
     FBitmap out(width, height);
-    // Indexed pictures go through a full table, entries past the palette black.
-    std::array<std::array<uint8_t, 3>, 256> lut{};
-    for (size_t i = 0; i < palette.size() && i < lut.size(); ++i)
-        lut[i] = {blueOf(palette[i]), greenOf(palette[i]), redOf(palette[i])};
-    for (int32_t y = 0; y < height; ++y) {
-        uint8_t* dst = out.row(y);
-        const uint8_t* src = row(y);
-        switch (bitsPerPixel) {
-        case 24:
-            std::memcpy(dst, src, size_t(width) * 3);
-            break;
-        case 32:
-            for (int32_t x = 0; x < width; ++x, dst += 3, src += 4)
-                std::memcpy(dst, src, 3);
-            break;
-        case 8:
-            for (int32_t x = 0; x < width; ++x, dst += 3) {
-                const auto& c = lut[src[x]];
-                dst[0] = c[0];
-                dst[1] = c[1];
-                dst[2] = c[2];
-            }
-            break;
-        default: {
-            const int bpp = bitsPerPixel;
-            const int mask = (1 << bpp) - 1;
-            for (int32_t x = 0; x < width; ++x, dst += 3) {
-                const size_t bit = size_t(x) * size_t(bpp);
-                const int index = (src[bit >> 3] >> (8 - bpp - int(bit & 7))) & mask;
-                std::memcpy(dst, lut[size_t(index)].data(), 3);
-            }
-        }
-        }
-    }
+    const RowConverter convert(bitsPerPixel, palette);
+    for (int32_t y = 0; y < height; ++y)
+        convert(out.row(y), row(y), width);
     return out;
 }
 
@@ -379,16 +434,22 @@ void decodeRunLength(const uint8_t* data, size_t size, const HeaderInfo& info, B
     }
 }
 
-} // namespace
-
-BmpImage decodeBmp(const uint8_t* data, size_t size) {
-    const HeaderInfo info = readHeader(data, size);
+// The image's size, depth and palette, without pixels yet.
+BmpImage imageWithoutPixels(const uint8_t* data, const HeaderInfo& info) {
     BmpImage image;
     image.width = info.width;
     image.height = info.height;
     image.bitsPerPixel = info.bpp;
     if (info.bpp <= 8)
         readPalette(data, info, image);
+    return image;
+}
+
+} // namespace
+
+BmpImage decodeBmp(const uint8_t* data, size_t size) {
+    const HeaderInfo info = readHeader(data, size);
+    BmpImage image = imageWithoutPixels(data, info);
     // 32-bit bit fields with the standard masks are the same bytes as plain 32-bit rows.
     const bool plain32 =
         info.bpp == 32 && (info.compression == biRgb ||
@@ -400,6 +461,23 @@ BmpImage decodeBmp(const uint8_t* data, size_t size) {
     else
         decodeRows(data, size, info, image);
     return image;
+}
+
+FBitmap decodeBmpToFBitmap(const uint8_t* data, size_t size) {
+    const HeaderInfo info = readHeader(data, size);
+    if (info.compression != biRgb || info.bpp == 16)
+        return decodeBmp(data, size).toFBitmap();
+    // Rows as stored: straight from the file into the working bitmap, checked as decodeRows does.
+    const BmpImage header = imageWithoutPixels(data, info);
+    const size_t stride = size_t(header.stride());
+    checkPixelBytes(info, stride, size);
+    if (header.isEmpty())
+        return FBitmap();
+    FBitmap out(info.width, info.height);
+    const RowConverter convert(info.bpp, header.palette);
+    for (int32_t y = 0; y < info.height; ++y)
+        convert(out.row(y), data + fileRowOffset(info, y, stride), info.width);
+    return out;
 }
 
 std::vector<uint8_t> encodeBmp(const BmpImage& image) {

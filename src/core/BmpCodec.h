@@ -71,6 +71,10 @@ inline BmpImage decodeBmp(const std::vector<uint8_t>& file) {
     return decodeBmp(file.data(), file.size());
 }
 
+// decodeBmp(data, size).toFBitmap(), the same pixels and failures, without an image in between for
+// files that store plain rows.
+FBitmap decodeBmpToFBitmap(const uint8_t* data, size_t size);
+
 // Encodes at the image's own depth (BITMAPINFOHEADER, BI_RGB, bottom-up rows).
 std::vector<uint8_t> encodeBmp(const BmpImage& image);
 // Encodes a working bitmap as a 24-bit file.

@@ -62,6 +62,15 @@ void FBitmap::setSize(int32_t width, int32_t height) {
     m_bits = m_storage->bits();
 }
 
+void FBitmap::resize(int32_t width, int32_t height, KeptPixels kept) {
+    if (!m_bits || width != m_width || height != m_height) {
+        setSize(width, height);
+        return;
+    }
+    if (kept == KeptPixels::Cleared)
+        std::memset(m_bits, 0, byteSize());
+}
+
 FBitmap FBitmap::clone() const {
     FBitmap copy(m_width, m_height);
     if (m_bits)
@@ -84,9 +93,18 @@ void FBitmap::setPixel(int32_t x, int32_t y, Color c) {
 void FBitmap::fillRect(Rect r, Color c) {
     int32_t l = std::max(r.left, 0), t = std::max(r.top, 0);
     int32_t rr = std::min(r.right, m_width), b = std::min(r.bottom, m_height);
-    for (int32_t y = t; y < b; ++y)
-        for (int32_t x = l; x < rr; ++x)
-            setPixel(x, y, c);
+    if (l >= rr || t >= b)
+        return;
+    // One pixel, doubled along the first row, then the row copied down.
+    uint8_t* first = pixelAt(l, t);
+    first[0] = blueOf(c);
+    first[1] = greenOf(c);
+    first[2] = redOf(c);
+    const size_t bytes = size_t(3) * size_t(rr - l);
+    for (size_t done = 3; done < bytes; done *= 2)
+        std::memcpy(first + done, first, std::min(done, bytes - done));
+    for (int32_t y = t + 1; y < b; ++y)
+        std::memcpy(pixelAt(l, y), first, bytes);
 }
 
 bool FBitmap::operator==(const FBitmap& other) const {

@@ -37,6 +37,11 @@ public:
     FBitmap clone() const;
     // Resizes; the new content is black. Negative sizes count as 0.
     void setSize(int32_t width, int32_t height);
+    // setSize that keeps the pixel storage when the size does not change (no new allocation, on
+    // Windows no new DIB section): its pixels are then made black again (KeptPixels::Cleared, the
+    // same as setSize) or left as they were (KeptPixels::Unspecified, for callers that write them all).
+    enum class KeptPixels { Cleared, Unspecified };
+    void resize(int32_t width, int32_t height, KeptPixels kept);
 
     int32_t width() const { return m_width; }
     int32_t height() const { return m_height; }

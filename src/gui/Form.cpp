@@ -194,7 +194,8 @@ void CustomForm::handleCreated() {
     WinControl::handleCreated();
     HICON icon = application().icon();
     SendMessageW(handle(), WM_SETICON, ICON_BIG, LPARAM(icon));
-    if (m_menu)
+    // A child window carries no menu bar: its menu shows through the frame's.
+    if (m_menu && !isMDIChild())
         m_menu->setWindow(handle());
     if (m_formStyle == FormStyle::fsMDIForm)
         createClientWindow();
@@ -271,7 +272,8 @@ void CustomForm::setWindowMenu(MenuItem* item) {
 void CustomForm::updateWindowMenu() {
     // The native window menu is the submenu of the window-menu item on the form's menu bar; the bar
     // is rebuilt after item changes, so this runs again before the bar opens.
-    if (!m_clientHandle || !m_menu || !m_menu->hasHandle())
+    // Only while the frame shows the bar natively (a skinned frame draws its own).
+    if (!m_clientHandle || !m_menu || !m_menu->hasHandle() || GetMenu(handle()) != m_menu->handle())
         return;
     HMENU windowMenu = nullptr;
     if (m_windowMenu && m_windowMenu->parent() == &m_menu->items()) {
@@ -333,16 +335,28 @@ void CustomForm::previous() {
         SendMessageW(m_clientHandle, WM_MDINEXT, 0, 1);
 }
 
+void CustomForm::setMDIParent(CustomForm* frame) {
+    if (frame == m_mdiParent)
+        return;
+    if (m_mdiParent)
+        removeFreeNotification(m_mdiParent);
+    m_mdiParent = frame;
+    if (frame)
+        freeNotification(frame);
+}
+
 CustomForm* CustomForm::mdiParent() const {
     if (m_formStyle != FormStyle::fsMDIChild)
         return nullptr;
+    if (m_mdiParent)
+        return m_mdiParent->isMDIForm() ? m_mdiParent : nullptr;
     CustomForm* main = application().mainForm();
     return main && main != this && main->isMDIForm() ? main : nullptr;
 }
 
 void CustomForm::destroyWnd() {
     // A child taken down by its client window leaves the window menu and activates the next one.
-    if (m_formStyle == FormStyle::fsMDIChild) {
+    if (GetWindowLongPtrW(handle(), GWL_EXSTYLE) & WS_EX_MDICHILD) {
         HWND client = GetParent(handle());
         if (client && IsWindow(client)) {
             SendMessageW(client, WM_MDIDESTROY, WPARAM(handle()), 0);
@@ -528,14 +542,14 @@ void CustomForm::setMenu(MainMenu* menu) {
     if (menu == m_menu)
         return;
     if (m_menu) {
-        if (hasHandle())
+        if (hasHandle() && !isMDIChild())
             m_menu->setWindow(nullptr);
         removeFreeNotification(m_menu);
     }
     m_menu = menu;
     if (m_menu) {
         freeNotification(m_menu);
-        if (hasHandle())
+        if (hasHandle() && !isMDIChild())
             m_menu->setWindow(handle());
     }
     m_sentWindowMenu = nullptr;
@@ -546,6 +560,8 @@ void CustomForm::notification(core::Component* component, core::Operation operat
     WinControl::notification(component, operation);
     if (operation == core::Operation::Remove && component == m_menu)
         m_menu = nullptr;
+    if (operation == core::Operation::Remove && component == m_mdiParent)
+        m_mdiParent = nullptr;
     if (operation == core::Operation::Remove && component == m_windowMenu) {
         m_windowMenu = nullptr;
         m_sentWindowMenu = nullptr;

@@ -115,9 +115,10 @@ public:
     void previous();
 
     // --- Multi-document child (fsMDIChild) ---------------------------------------------------------
-    // The form whose client window holds this child: the application's main form when it is an
-    // fsMDIForm, else null.
+    // The form whose client window holds this child: the fsMDIForm set here (before the window is
+    // made), else the application's main form when it is an fsMDIForm; null otherwise.
     CustomForm* mdiParent() const;
+    void setMDIParent(CustomForm* frame);
 
     // Shows the form and brings it to the front.
     void showForm();
@@ -185,7 +186,8 @@ private:
     FormStyle m_formStyle = FormStyle::fsNormal;
     HWND m_clientHandle = nullptr; // destroyed with the window
     MenuItem* m_windowMenu = nullptr;
-    HMENU m_sentWindowMenu = nullptr; // the native window menu the client window last heard of
+    CustomForm* m_mdiParent = nullptr; // not owned; cleared when it goes
+    HMENU m_sentWindowMenu = nullptr;  // the native window menu the client window last heard of
     int32_t m_pendingClientWidth = -1;
     int32_t m_pendingClientHeight = -1;
     bool m_created = false;

@@ -434,3 +434,49 @@ TEST(BmpCodec, RunLengthDataThatOverrunsItsPictureIsInvalid) {
     EXPECT_NO_THROW(decodeBmp(makeFileWithData(rleSpec(8, 4, 2), {4, 1, 0, 0, 4, 2, 0, 0, 0, 1})));
     EXPECT_NO_THROW(decodeBmp(makeFileWithData(rleSpec(4, 4, 2), {0, 2, 4, 1, 0, 1})));
 }
+
+// The direct decoder against the image's own conversion and its pixel() reading, at every plain
+// depth, widths around the 8-pixel blocks of masks, both row orders and a palette shorter than the
+// table (the pixels past it read black). The working bitmap's row padding must stay untouched.
+TEST(BmpCodec, DirectDecodeGivesTheSamePixelsAsTheImage) {
+    uint32_t seed = 7;
+    auto next = [&] { return (seed = seed * 1664525u + 1013904223u) >> 24; };
+    for (int bpp : {1, 4, 8, 24, 32})
+        for (int width = 1; width <= 19; ++width)
+            for (bool topDown : {false, true}) {
+                FileSpec s;
+                s.bpp = bpp;
+                s.width = width;
+                s.height = 3;
+                s.topDown = topDown;
+                if (bpp <= 8)
+                    for (int i = 0; i < (1 << bpp) - 1; ++i) // one entry short
+                        s.palette.push_back(rgb(uint8_t(next()), uint8_t(next()), uint8_t(next())));
+                std::vector<std::vector<uint8_t>> rows(
+                    3, std::vector<uint8_t>(size_t(BmpImage::stride(width, bpp))));
+                for (auto& row : rows)
+                    for (auto& b : row)
+                        b = uint8_t(next());
+                const std::vector<uint8_t> file = makeFile(s, rows);
+                SCOPED_TRACE(testing::Message()
+                             << bpp << " bits, width " << width << ", top-down " << topDown);
+                const BmpImage img = decodeBmp(file);
+                const FBitmap direct = decodeBmpToFBitmap(file.data(), file.size());
+                const FBitmap viaImage = img.toFBitmap();
+                ASSERT_EQ(direct.width(), width);
+                ASSERT_EQ(direct.height(), 3);
+                EXPECT_EQ(std::memcmp(direct.bits(), viaImage.bits(), direct.byteSize()), 0);
+                for (int y = 0; y < 3; ++y) {
+                    for (int x = 0; x < width; ++x)
+                        EXPECT_EQ(direct.pixel(x, y), img.pixel(x, y)) << "at " << x << "," << y;
+                    for (int32_t pad = 3 * width; pad < direct.stride(); ++pad)
+                        EXPECT_EQ(direct.row(y)[pad], 0);
+                }
+            }
+    // A file cut short fails the same way.
+    FileSpec s;
+    s.palette = {red, green};
+    std::vector<uint8_t> file = makeFile(s, {{0, 1, 0, 0}, {1, 0, 1, 0}});
+    file.resize(file.size() - 1);
+    EXPECT_THROW(decodeBmpToFBitmap(file.data(), file.size()), InvalidImageError);
+}

@@ -42,3 +42,33 @@ TEST(FBitmap, MovedFromBitmapIsEmpty) {
     EXPECT_TRUE(b.isEmpty());
     EXPECT_EQ(c.width(), 4);
 }
+
+TEST(FBitmap, ResizeKeepsTheStorageOfAnUnchangedSizeOnly) {
+    FBitmap b(5, 3);
+    b.fill(core::rgb(9, 8, 7));
+    const uint8_t* bits = b.bits();
+    b.resize(5, 3, FBitmap::KeptPixels::Unspecified);
+    EXPECT_EQ(b.bits(), bits);
+    EXPECT_EQ(b.pixel(4, 2), core::rgb(9, 8, 7));
+    b.resize(5, 3, FBitmap::KeptPixels::Cleared);
+    EXPECT_EQ(b.bits(), bits);
+    EXPECT_EQ(b, FBitmap(5, 3));
+    b.fill(core::rgb(9, 8, 7));
+    b.resize(6, 3, FBitmap::KeptPixels::Unspecified);
+    EXPECT_EQ(b, FBitmap(6, 3)) << "a new size is black, as with setSize";
+    b.resize(0, 3, FBitmap::KeptPixels::Cleared);
+    EXPECT_TRUE(b.isEmpty());
+}
+
+// Filling copies the first row down: every row gets exactly the rectangle's span.
+TEST(FBitmap, FillRectFillsEveryRowOfTheSpanOnly) {
+    for (int w : {1, 2, 5, 17, 64}) {
+        FBitmap b(w + 2, 4);
+        b.fillRect({1, 1, w + 1, 3}, core::rgb(1, 2, 3));
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < w + 2; ++x)
+                EXPECT_EQ(b.pixel(x, y),
+                          x >= 1 && x <= w && y >= 1 && y < 3 ? core::rgb(1, 2, 3) : core::clBlack)
+                    << w << ": " << x << ", " << y;
+    }
+}

@@ -11,6 +11,12 @@ TEST(Utf8, ValidationRejectsMalformedSequences) {
     EXPECT_FALSE(isValidUtf8("\xC0\xAF"));         // overlong
     EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));     // surrogate
     EXPECT_FALSE(isValidUtf8("\xB0\xB2\xD7\xB0")); // GB2312 bytes
+    // Runs of ASCII are skipped a word at a time: sequences right after a run, across a word's edge
+    // and cut short at the very end.
+    EXPECT_TRUE(isValidUtf8("skinname=\xC3\xA9t\xC3\xA9 and more ascii"));
+    EXPECT_TRUE(isValidUtf8("1234567\xE5\xAE\x89"));
+    EXPECT_FALSE(isValidUtf8("12345678\x80"));
+    EXPECT_FALSE(isValidUtf8("1234567812345678\xE5\xAE"));
 }
 
 TEST(Utf8, Utf16RoundTripIncludingAstralPlane) {

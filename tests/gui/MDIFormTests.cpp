@@ -236,3 +236,22 @@ TEST(MDIForm, ShortcutsOfTheActiveChildsMenu) {
     msg.wParam = VK_F8;
     EXPECT_FALSE(f.frame->isShortCut(msg));
 }
+
+// A frame that is not the main form takes the children given to it.
+TEST(MDIForm, ChildOfAFrameThatIsNotTheMainForm) {
+    CustomForm* previous = application().mainForm();
+    {
+        Form main;
+        application().setMainForm(&main);
+        Form frame;
+        frame.setFormStyle(FormStyle::fsMDIForm);
+        frame.show();
+        Form child(&frame);
+        child.setFormStyle(FormStyle::fsMDIChild);
+        child.setMDIParent(&frame);
+        child.show();
+        EXPECT_EQ(GetParent(child.handle()), frame.clientHandle());
+        EXPECT_EQ(frame.activeMDIChild(), &child);
+    }
+    application().setMainForm(previous);
+}

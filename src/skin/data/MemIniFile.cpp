@@ -1,8 +1,10 @@
 #include "skin/data/MemIniFile.h"
 
-#include "core/Utf8.h"
 #include "skin/data/SkinIni.h"
 #include "skin/data/SkinIniText.h"
+
+#include <algorithm>
+#include <cstring>
 
 namespace skin {
 
@@ -19,32 +21,37 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(begin, end - begin);
 }
 
-// Lookup key of a name. Skin names are almost always ASCII, which takes the short way.
-std::string upper(std::string_view name) {
-    std::string out(name);
-    for (char& c : out) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return core::utf8ToUpper(name);
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
+// Position of the first CR or LF at or after i, or the text's size. Eight bytes at a time: a byte of x
+// is zero where the text has that character.
+size_t lineEnd(std::string_view text, size_t i) {
+    constexpr uint64_t ones = 0x0101010101010101u, highBits = 0x8080808080808080u;
+    auto hasZero = [](uint64_t x) { return (x - ones) & ~x & highBits; };
+    for (; i + 8 <= text.size(); i += 8) {
+        uint64_t w;
+        std::memcpy(&w, text.data() + i, 8);
+        if (hasZero(w ^ (ones * '\r')) | hasZero(w ^ (ones * '\n')))
+            break;
     }
-    return out;
+    while (i < text.size() && text[i] != '\r' && text[i] != '\n')
+        ++i;
+    return i;
 }
 
 // Calls f for each line of text cut at CR LF, LF or CR.
 template <typename F> void forEachLine(std::string_view text, F&& f) {
     size_t start = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n')
-            continue;
+    for (size_t i = lineEnd(text, 0); i < text.size(); i = lineEnd(text, start)) {
         f(text.substr(start, i - start));
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
             ++i;
         start = i + 1;
     }
     if (start < text.size())
         f(text.substr(start));
+}
+
+bool isSectionHeader(std::string_view line) {
+    return line.size() >= 2 && line.front() == '[' && line.back() == ']';
 }
 
 } // namespace
@@ -62,36 +69,61 @@ MemIniFile MemIniFile::fromText(std::string_view utf8) {
 }
 
 void MemIniFile::loadFromBytes(const std::vector<uint8_t>& bytes) {
-    loadFromText(decodeSkinIniText(bytes));
+    loadOwnText(decodeSkinIniText(bytes));
 }
 
 void MemIniFile::clear() {
+    m_text.clear();
     m_sections.clear();
     m_sectionIndex.clear();
     m_sectionIndexValid = true;
+    m_lastFound = NameIndex::npos;
 }
 
 void MemIniFile::loadFromText(std::string_view utf8) {
+    loadOwnText(std::string(utf8));
+}
+
+void MemIniFile::loadOwnText(std::string&& text) {
     clear();
-    Section* current = nullptr;
+    m_text = std::move(text);
+    const std::string_view utf8 = m_text;
+    auto offset = [&](std::string_view piece) { return uint32_t(piece.data() - utf8.data()); };
+    // The lines that count first, so that each section gets room for all its lines at once.
+    std::vector<std::string_view> kept;
+    kept.reserve(utf8.size() / 16);
+    size_t sections = 0;
     forEachLine(utf8, [&](std::string_view raw) {
         const std::string_view line = trimmed(raw);
-        if (line.empty() || line.front() == ';')
-            return;
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+        if (!line.empty() && line.front() != ';') {
+            kept.push_back(line);
+            sections += isSectionHeader(line);
+        }
+    });
+    m_sections.reserve(sections);
+    Section* current = nullptr;
+    for (size_t i = 0; i < kept.size(); ++i) {
+        const std::string_view line = kept[i];
+        if (isSectionHeader(line)) {
             appendSection(std::string(trimmed(line.substr(1, line.size() - 2))));
             current = &m_sections.back();
-            return;
+            size_t count = 0;
+            while (i + 1 + count < kept.size() && !isSectionHeader(kept[i + 1 + count]))
+                ++count;
+            current->lines.reserve(count);
+            current->keyIndex.reserve(count);
+        } else if (current) {
+            const size_t eq = line.find('=');
+            if (eq == std::string_view::npos) {
+                appendLine(*current, Line{offset(line), uint32_t(line.size()), 0, 0, false});
+            } else {
+                const std::string_view key = trimmed(line.substr(0, eq)),
+                                       value = trimmed(line.substr(eq + 1));
+                appendLine(*current, Line{offset(key), uint32_t(key.size()), offset(value),
+                                          uint32_t(value.size()), true});
+            }
         }
-        if (!current)
-            return;
-        const size_t eq = line.find('=');
-        if (eq == std::string_view::npos)
-            appendLine(*current, Line{std::string(line), {}, false});
-        else
-            appendLine(*current, Line{std::string(trimmed(line.substr(0, eq))),
-                                      std::string(trimmed(line.substr(eq + 1))), true});
-    });
+    }
 }
 
 void MemIniFile::setLines(const std::vector<std::string>& lines) {
@@ -100,7 +132,7 @@ void MemIniFile::setLines(const std::vector<std::string>& lines) {
         text += line;
         text += '\n';
     }
-    loadFromText(text);
+    loadOwnText(std::move(text));
 }
 
 std::vector<std::string> MemIniFile::lines() const {
@@ -110,7 +142,8 @@ std::vector<std::string> MemIniFile::lines() const {
             out.emplace_back();
         out.push_back("[" + section.name + "]");
         for (const Line& line : section.lines)
-            out.push_back(line.hasEquals ? line.key + "=" + line.value : line.key);
+            out.push_back(line.hasEquals ? std::string(keyOf(line)) + "=" + std::string(valueOf(line))
+                                         : std::string(keyOf(line)));
     }
     return out;
 }
@@ -124,30 +157,53 @@ std::string MemIniFile::text() const {
     return out;
 }
 
+std::pair<uint32_t, uint32_t> MemIniFile::store(std::string_view text) {
+    const auto at = uint32_t(m_text.size());
+    m_text.append(text);
+    return {at, uint32_t(text.size())};
+}
+
+uint32_t MemIniFile::findKey(const Section& section, std::string_view key) const {
+    return section.keyIndex.find(key, [&](uint32_t i) { return keyOf(section.lines[i]); });
+}
+
 void MemIniFile::appendSection(std::string name) {
+    m_lastFound = NameIndex::npos;
     if (m_sectionIndexValid)
-        m_sectionIndex[upper(name)] = m_sections.size();
+        m_sectionIndex.insert(name, uint32_t(m_sections.size()),
+                              [this](uint32_t i) { return std::string_view(m_sections[i].name); });
     m_sections.push_back(Section{std::move(name), {}, {}});
 }
 
-void MemIniFile::appendLine(Section& section, Line line) {
+void MemIniFile::appendLine(Section& section, const Line& line) {
     if (line.hasEquals)
-        section.keyIndex[upper(line.key)] = section.lines.size();
-    section.lines.push_back(std::move(line));
+        section.keyIndex.insert(keyOf(line), uint32_t(section.lines.size()),
+                                [&](uint32_t i) { return keyOf(section.lines[i]); });
+    section.lines.push_back(line);
 }
 
 void MemIniFile::rebuildSectionIndex() const {
     m_sectionIndex.clear();
     for (size_t i = 0; i < m_sections.size(); ++i)
-        m_sectionIndex[upper(m_sections[i].name)] = i;
+        m_sectionIndex.insert(m_sections[i].name, uint32_t(i),
+                              [this](uint32_t j) { return std::string_view(m_sections[j].name); });
     m_sectionIndexValid = true;
+    m_lastFound = NameIndex::npos;
+}
+
+uint32_t MemIniFile::lookUpSection(std::string_view name) const {
+    if (!m_sectionIndexValid)
+        rebuildSectionIndex(); // forgets the last found section too
+    const uint32_t i =
+        m_sectionIndex.find(name, [this](uint32_t j) { return std::string_view(m_sections[j].name); });
+    if (i != NameIndex::npos)
+        m_lastFound = i;
+    return i;
 }
 
 const MemIniFile::Section* MemIniFile::findSection(std::string_view name) const {
-    if (!m_sectionIndexValid)
-        rebuildSectionIndex();
-    const auto it = m_sectionIndex.find(upper(name));
-    return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
+    const uint32_t i = findSectionIndex(name);
+    return i == NameIndex::npos ? nullptr : &m_sections[i];
 }
 
 MemIniFile::Section* MemIniFile::findSection(std::string_view name) {
@@ -158,23 +214,26 @@ const MemIniFile::Line* MemIniFile::findLine(std::string_view section, std::stri
     const Section* s = findSection(section);
     if (!s)
         return nullptr;
-    const auto it = s->keyIndex.find(upper(key));
-    return it == s->keyIndex.end() ? nullptr : &s->lines[it->second];
+    const uint32_t i = findKey(*s, key);
+    return i == NameIndex::npos ? nullptr : &s->lines[i];
 }
 
 std::string MemIniFile::readString(std::string_view section, std::string_view key,
                                    std::string_view def) const {
     const Line* line = findLine(section, key);
-    return line ? line->value : std::string(def);
+    return std::string(line ? valueOf(*line) : def);
 }
 
 int32_t MemIniFile::readInteger(std::string_view section, std::string_view key, int32_t def) const {
     const Line* line = findLine(section, key);
     if (!line)
         return def;
-    std::string text = line->value;
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-        text.replace(0, 2, "$");
+    std::string_view text = valueOf(*line);
+    std::string hex;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        hex.assign(1, '$').append(text.substr(2));
+        text = hex;
+    }
     int32_t value = 0;
     return tryParseInteger(text, value) ? value : def;
 }
@@ -189,11 +248,12 @@ bool MemIniFile::sectionExists(std::string_view section) const {
 }
 
 void MemIniFile::eraseSection(std::string_view section) {
-    const std::string name = upper(section);
     const auto before = m_sections.size();
-    std::erase_if(m_sections, [&](const Section& s) { return upper(s.name) == name; });
-    if (m_sections.size() != before)
+    std::erase_if(m_sections, [&](const Section& s) { return NameIndex::sameName(s.name, section); });
+    if (m_sections.size() != before) {
         m_sectionIndexValid = false;
+        m_lastFound = NameIndex::npos;
+    }
 }
 
 void MemIniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
@@ -202,11 +262,16 @@ void MemIniFile::writeString(std::string_view section, std::string_view key, std
         appendSection(std::string(section));
         s = &m_sections.back();
     }
-    const auto it = s->keyIndex.find(upper(key));
-    if (it != s->keyIndex.end())
-        s->lines[it->second].value = std::string(value);
-    else
-        appendLine(*s, Line{std::string(key), std::string(value), true});
+    const uint32_t i = findKey(*s, key);
+    if (i != NameIndex::npos) {
+        const auto [valueAt, valueSize] = store(value);
+        s->lines[i].valueAt = valueAt;
+        s->lines[i].valueSize = valueSize;
+    } else {
+        const auto [keyAt, keySize] = store(key);
+        const auto [valueAt, valueSize] = store(value);
+        appendLine(*s, Line{keyAt, keySize, valueAt, valueSize, true});
+    }
 }
 
 void MemIniFile::writeInteger(std::string_view section, std::string_view key, int32_t value) {
@@ -217,11 +282,9 @@ std::vector<std::string> MemIniFile::sectionNames() const {
     if (!m_sectionIndexValid)
         rebuildSectionIndex();
     std::vector<std::string> names;
-    for (size_t i = 0; i < m_sections.size(); ++i) {
-        const auto it = m_sectionIndex.find(upper(m_sections[i].name));
-        if (it != m_sectionIndex.end() && it->second == i)
+    for (size_t i = 0; i < m_sections.size(); ++i)
+        if (findSectionIndex(m_sections[i].name) == i)
             names.push_back(m_sections[i].name);
-    }
     return names;
 }
 
@@ -234,9 +297,8 @@ std::vector<std::string> MemIniFile::sectionKeys(std::string_view section) const
         const Line& line = s->lines[i];
         if (!line.hasEquals)
             continue;
-        const auto it = s->keyIndex.find(upper(line.key));
-        if (it != s->keyIndex.end() && it->second == i)
-            keys.push_back(line.key);
+        if (findKey(*s, keyOf(line)) == i)
+            keys.push_back(std::string(keyOf(line)));
     }
     return keys;
 }

@@ -2,10 +2,12 @@
 // The in-memory ini that skin text is parsed into. Sections and keys are found regardless of case
 // (UTF-8 aware), the last of duplicate sections or keys wins, and lookups are hashed on the
 // upper-cased names so that loading a skin stays linear in the size of its text.
+#include "skin/data/NameIndex.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace skin {
@@ -52,28 +54,48 @@ public:
     std::vector<std::string> sectionKeys(std::string_view section) const;
 
 private:
+    // Keys and values are pieces of m_text, kept as offsets so that the text may grow.
     struct Line {
-        std::string key; // the whole trimmed line when hasEquals is false
-        std::string value;
+        uint32_t keyAt = 0, keySize = 0; // the whole trimmed line when hasEquals is false
+        uint32_t valueAt = 0, valueSize = 0;
         bool hasEquals = false;
     };
     struct Section {
         std::string name;
         std::vector<Line> lines;
-        std::unordered_map<std::string, size_t> keyIndex; // upper-cased key -> last line of that key
+        NameIndex keyIndex; // key -> last line of that key
     };
 
+    void loadOwnText(std::string&& text);
+    std::string_view keyOf(const Line& line) const { return {m_text.data() + line.keyAt, line.keySize}; }
+    std::string_view valueOf(const Line& line) const {
+        return {m_text.data() + line.valueAt, line.valueSize};
+    }
+    // Appends text for a written key or value; the offset and size of the copy.
+    std::pair<uint32_t, uint32_t> store(std::string_view text);
     const Section* findSection(std::string_view name) const;
     Section* findSection(std::string_view name);
+    uint32_t findKey(const Section& section, std::string_view key) const;
     const Line* findLine(std::string_view section, std::string_view key) const;
     void appendSection(std::string name);
-    static void appendLine(Section& section, Line line);
+    void appendLine(Section& section, const Line& line);
     void rebuildSectionIndex() const;
+    uint32_t findSectionIndex(std::string_view name) const {
+        // While a record reads its keys, the section the last lookup found is asked for again.
+        if (m_lastFound != NameIndex::npos && NameIndex::sameName(m_sections[m_lastFound].name, name))
+            return m_lastFound;
+        return lookUpSection(name);
+    }
+    uint32_t lookUpSection(std::string_view name) const;
 
+    // The loaded text, then every key and value written since.
+    std::string m_text;
     std::vector<Section> m_sections;
-    // Upper-cased name -> last section of that name; rebuilt lazily after a section is erased.
-    mutable std::unordered_map<std::string, size_t> m_sectionIndex;
+    // Name -> last section of that name; rebuilt lazily after a section is erased.
+    mutable NameIndex m_sectionIndex;
     mutable bool m_sectionIndexValid = true;
+    // The section the last lookup found: records read their keys one section at a time.
+    mutable uint32_t m_lastFound = NameIndex::npos;
 };
 
 } // namespace skin

@@ -10,8 +10,10 @@
 #include "skin/data/SkinNotifier.h"
 #include "skin/data/SkinPackage.h"
 #include "skin/data/SkinRecordFactory.h"
+#include "skin/data/ZlibStreams.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 
 namespace skin {
@@ -19,7 +21,7 @@ namespace skin {
 namespace {
 
 core::FBitmap decodeToFBitmap(const std::vector<uint8_t>& bmp) {
-    return bmp.empty() ? core::FBitmap() : core::decodeBmp(bmp).toFBitmap();
+    return bmp.empty() ? core::FBitmap() : core::decodeBmpToFBitmap(bmp.data(), bmp.size());
 }
 
 // The indexes below count that have a key, in order. Only these can make records: a missing entry
@@ -102,28 +104,55 @@ void SkinData::loadFromPackage(CompressedStoredSkin& package) {
     broadcastSkinMessage(wmBeforeChangeSkinData);
     clearSkin();
 
-    core::MemoryStream stream;
-    package.unpackTo(stream);
-    stream.setPosition(0);
+    // Read straight from the inflating stream: the unpacked package is never held whole.
+    core::MemoryStream& packed = package.packageData();
+    packed.setPosition(0);
+    DecompressionStream stream(packed);
     SkinPackageReader reader(stream);
-    const int32_t version = reader.readVersion();
-    if (version > SkinPackageReader::maxVersion)
-        return;
-
-    // Each bitmap is assigned as soon as it is read, so a failure keeps the ones before it.
-    m_mainPicture = decodeToFBitmap(reader.readFlaggedBitmapFile());
-    m_inactiveMainPicture = decodeToFBitmap(reader.readFlaggedBitmapFile());
-    m_maskPicture = decodeToFBitmap(reader.readFlaggedBitmapFile());
-    if (version == 2) {
-        decodeToFBitmap(reader.readFlaggedBitmapFile());
-        decodeToFBitmap(reader.readFlaggedBitmapFile());
+    // Each bitmap is assigned as soon as it is read, so a failure keeps the ones before it. Damaged
+    // zlib data anywhere in the package keeps nothing and is the failure reported, as if the whole
+    // package had been unpacked before reading it.
+    auto readBitmaps = [&] {
+        const int32_t version = reader.readVersion();
+        if (version > SkinPackageReader::maxVersion)
+            return false;
+        m_mainPicture = decodeToFBitmap(reader.readFlaggedBitmapFile());
+        m_inactiveMainPicture = decodeToFBitmap(reader.readFlaggedBitmapFile());
+        m_maskPicture = decodeToFBitmap(reader.readFlaggedBitmapFile());
+        if (version == 2) {
+            decodeToFBitmap(reader.readFlaggedBitmapFile());
+            decodeToFBitmap(reader.readFlaggedBitmapFile());
+        }
+        // No reserve: a hostile count fails on the first missing bitmap, not on an allocation.
+        for (int32_t i = 0, n = reader.readCount(); i < n; ++i)
+            m_activePictureList.push_back(decodeToFBitmap(reader.readBitmapFile()));
+        return true;
+    };
+    auto readToTheEnd = [&] {
+        std::array<uint8_t, 4096> scratch;
+        while (stream.read(scratch.data(), scratch.size()) != 0) {
+        }
+    };
+    std::vector<uint8_t> iniBytes;
+    try {
+        if (!readBitmaps()) {
+            readToTheEnd(); // a later version is ignored, but only when its data is sound
+            return;
+        }
+        iniBytes = reader.readRest();
+    } catch (const DecompressionError&) {
+        clearSkin();
+        throw;
+    } catch (...) {
+        try {
+            readToTheEnd();
+        } catch (const DecompressionError&) {
+            clearSkin();
+            throw;
+        }
+        throw;
     }
-    // No reserve: a hostile count fails on the first missing bitmap, not on an allocation.
-    for (int32_t i = 0, n = reader.readCount(); i < n; ++i)
-        m_activePictureList.push_back(decodeToFBitmap(reader.readBitmapFile()));
-
-    const MemIniFile ini = MemIniFile::fromBytes(reader.readRest());
-    stream.clear();
+    const MemIniFile ini = MemIniFile::fromBytes(iniBytes);
 
     m_versionInfo.skinName = ini.readString("VERSION", "skinname", "");
     m_versionInfo.skinAuthor = ini.readString("VERSION", "skinauthor", "");

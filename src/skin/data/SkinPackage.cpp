@@ -62,15 +62,19 @@ std::vector<uint8_t> SkinPackageReader::readBitmapFile() {
 }
 
 std::vector<uint8_t> SkinPackageReader::readRest() {
+    // Read straight into the result's free room, which doubles when it is full: the length is not known
+    // beforehand.
     std::vector<uint8_t> rest;
-    uint8_t buffer[4096];
     for (;;) {
-        size_t n = m_stream.read(buffer, sizeof buffer);
+        if (rest.size() == rest.capacity())
+            rest.reserve(std::max<size_t>(4096, 2 * rest.size()));
+        const size_t at = rest.size();
+        rest.resize(rest.capacity());
+        const size_t n = m_stream.read(rest.data() + at, rest.size() - at);
+        rest.resize(at + n);
         if (n == 0)
-            break;
-        rest.insert(rest.end(), buffer, buffer + n);
+            return rest;
     }
-    return rest;
 }
 
 SkinPackage SkinPackage::read(core::Stream& stream) {

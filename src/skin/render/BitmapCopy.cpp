@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace skin {
@@ -19,22 +20,70 @@ int32_t scaledIndex(int64_t i, int32_t srcSpan, int32_t dstSpan) {
     return int32_t(i * srcSpan / dstSpan);
 }
 
-// One destination row of a scaled copy whose columns all lie in the source row: each pixel is stored as
-// four bytes, the fourth overwritten by the next pixel (the last one is stored as three), and a source
-// pixel repeated by widening is read once.
-void widenRow(uint8_t* drow, const uint8_t* srow, const std::vector<int32_t>& columns) {
-    const size_t n = columns.size();
-    uint32_t value = 0;
-    int32_t last = -1;
-    for (size_t i = 0; i + 1 < n; ++i, drow += 3) {
-        if (columns[i] != last) {
-            last = columns[i];
-            const uint8_t* sp = srow + 3 * size_t(last);
-            value = uint32_t(sp[0]) | uint32_t(sp[1]) << 8 | uint32_t(sp[2]) << 16;
+// A run of destination pixels that all take one source column.
+struct ColumnRun {
+    int32_t column;
+    int32_t count;
+};
+
+// The source columns of destination columns x0..x1 of a copy from sw columns at srcLeft to dw columns
+// at dstLeft, as runs. Widening: one run per source column j, which destination offset i takes while
+// floor(i * sw / dw) = j, i.e. up to ceil((j + 1) * dw / sw). Narrowing: one column per step, the
+// quotient tracked rather than divided each time (q + rem / dw = i * sw / dw).
+std::vector<ColumnRun> columnRuns(int32_t x0, int32_t x1, int32_t dstLeft, int32_t srcLeft, int32_t sw,
+                                  int32_t dw) {
+    std::vector<ColumnRun> runs;
+    const int64_t i0 = x0 - dstLeft, i1 = x1 - dstLeft;
+    if (sw < dw) {
+        for (int64_t i = i0, j = i0 * sw / dw; i < i1; ++j) {
+            const int64_t end = std::min(((j + 1) * dw + sw - 1) / sw, i1);
+            runs.push_back({srcLeft + int32_t(j), int32_t(end - i)});
+            i = end;
         }
-        std::memcpy(drow, &value, 4);
+        return runs;
     }
-    std::memcpy(drow, srow + 3 * size_t(columns[n - 1]), 3);
+    runs.reserve(size_t(i1 - i0));
+    int64_t q = scaledIndex(i0, sw, dw), rem = i0 * sw % dw;
+    const int32_t whole = sw / dw, part = sw % dw;
+    for (int64_t i = i0; i < i1; ++i) {
+        runs.push_back({srcLeft + int32_t(q), 1});
+        q += whole;
+        rem += part;
+        if (rem >= dw) {
+            rem -= dw;
+            ++q;
+        }
+    }
+    return runs;
+}
+
+// One destination row of a scaled copy whose columns all lie in the source row. Each source pixel is
+// read once per run; a long run is stored eight pixels (three 64-bit words) at a time, a short one
+// four bytes per pixel, the fourth overwritten by the next pixel. The row's last pixel is stored as
+// three bytes, so nothing past the row is touched.
+void widenRow(uint8_t* drow, const uint8_t* srow, const std::vector<ColumnRun>& runs) {
+    for (size_t r = 0; r < runs.size(); ++r) {
+        const uint8_t* sp = srow + 3 * size_t(runs[r].column);
+        const uint64_t p = uint64_t(sp[0]) | uint64_t(sp[1]) << 8 | uint64_t(sp[2]) << 16;
+        int32_t count = runs[r].count;
+        if (count >= 8) {
+            // The pixel repeated over 24 bytes, as three little-endian words.
+            const uint64_t w0 = p | p << 24 | p << 48;
+            const uint64_t w1 = p >> 16 | p << 8 | p << 32 | p << 56;
+            const uint64_t w2 = p >> 8 | p << 16 | p << 40;
+            for (; count >= 8; count -= 8, drow += 24) {
+                std::memcpy(drow, &w0, 8);
+                std::memcpy(drow + 8, &w1, 8);
+                std::memcpy(drow + 16, &w2, 8);
+            }
+        }
+        const bool lastRun = r + 1 == runs.size();
+        const uint32_t value = uint32_t(p);
+        for (; count > (lastRun ? 1 : 0); --count, drow += 3)
+            std::memcpy(drow, &value, 4);
+        if (lastRun && count == 1)
+            std::memcpy(drow, sp, 3);
+    }
 }
 
 } // namespace
@@ -75,22 +124,25 @@ void copyRect(FBitmap& dst, const Rect& dstRect, const FBitmap& src, const Rect&
         return;
     }
 
-    // Scaled copy: precompute the source column of every visible destination column.
-    std::vector<int32_t> columns(size_t(x1 - x0));
-    for (int32_t x = x0; x < x1; ++x)
-        columns[size_t(x - x0)] = srcRect.left + scaledIndex(x - dstRect.left, sw, dw);
+    // Scaled copy: the source column of every visible destination column, worked out once.
+    const std::vector<ColumnRun> runs = columnRuns(x0, x1, dstRect.left, srcRect.left, sw, dw);
     // Columns only grow (or shrink) from one end to the other, so the two ends bound them all.
-    const bool allColumnsInside = std::min(columns.front(), columns.back()) >= 0 &&
-                                  std::max(columns.front(), columns.back()) < src.width();
+    const int32_t firstColumn = std::min(runs.front().column, runs.back().column);
+    const int32_t lastColumn = std::max(runs.front().column, runs.back().column);
+    const bool allColumnsInside = firstColumn >= 0 && lastColumn < src.width();
     const size_t rowBytes = size_t(3) * size_t(x1 - x0);
+    const size_t spanBytes = size_t(3) * size_t(lastColumn - firstColumn + 1);
     int32_t previousY = -1, previousSy = -1;
     for (int32_t y = y0; y < y1; ++y) {
         const int32_t sy = srcRect.top + scaledIndex(y - dstRect.top, sh, dh);
         if (sy < 0 || sy >= src.height())
             continue;
         uint8_t* drow = dst.pixelAt(x0, y);
-        if (sy == previousSy && allColumnsInside) {
-            // A repeated source row gives the row just written again.
+        if (allColumnsInside && previousSy >= 0 &&
+            (sy == previousSy || std::memcmp(src.pixelAt(firstColumn, sy),
+                                             src.pixelAt(firstColumn, previousSy), spanBytes) == 0)) {
+            // A source row equal to the one just used (the same row, or the same pixels, as the flat
+            // rows of a caption have) gives the row just written again.
             std::memcpy(drow, dst.pixelAt(x0, previousY), rowBytes);
             previousY = y;
             continue;
@@ -100,24 +152,105 @@ void copyRect(FBitmap& dst, const Rect& dstRect, const FBitmap& src, const Rect&
         const uint8_t* srow = src.row(sy);
         if constexpr (std::endian::native == std::endian::little) {
             if (allColumnsInside) {
-                widenRow(drow, srow, columns);
+                widenRow(drow, srow, runs);
                 continue;
             }
         }
-        for (int32_t x = x0; x < x1; ++x, drow += 3) {
-            const int32_t sx = columns[size_t(x - x0)];
-            if (!allColumnsInside && (sx < 0 || sx >= src.width()))
+        for (const ColumnRun& run : runs) {
+            if (run.column < 0 || run.column >= src.width()) {
+                drow += 3 * size_t(run.count);
                 continue;
-            const uint8_t* sp = srow + 3 * size_t(sx);
-            drow[0] = sp[0];
-            drow[1] = sp[1];
-            drow[2] = sp[2];
+            }
+            const uint8_t* sp = srow + 3 * size_t(run.column);
+            for (int32_t i = 0; i < run.count; ++i, drow += 3) {
+                drow[0] = sp[0];
+                drow[1] = sp[1];
+                drow[2] = sp[2];
+            }
         }
     }
 }
 
 void stretchDraw(FBitmap& dst, const Rect& dstRect, const FBitmap& src) {
     copyRect(dst, dstRect, src, src.bounds());
+}
+
+bool copiesWhole(const FBitmap& src, const Rect& srcRect) {
+    return srcRect.left >= 0 && srcRect.top >= 0 && srcRect.right <= src.width() &&
+           srcRect.bottom <= src.height() && srcRect.left < srcRect.right && srcRect.top < srcRect.bottom;
+}
+
+bool partsCover(int32_t span, std::initializer_list<StripPart> parts) {
+    // Reach as far as the writing parts that start within what is reached so far allow, until no
+    // part extends it.
+    int64_t reach = 0;
+    for (bool extended = true; extended && reach < span;) {
+        extended = false;
+        for (const StripPart& p : parts)
+            if (p.writes && p.from <= reach && p.to > reach) {
+                reach = p.to;
+                extended = true;
+            }
+    }
+    return reach >= span;
+}
+
+void tileColumns(FBitmap& dst, const FBitmap& src, int32_t srcLeft, int32_t srcTop, int32_t srcBottom,
+                 int32_t d, int32_t from, int32_t to, int32_t dstTop, int32_t dstBottom) {
+    if (d <= 0)
+        return; // a zero-size middle would divide by zero; skins must not give one, so draw nothing
+    const int32_t end = std::min(to, dst.width());
+    if (&dst != &src && dstBottom - dstTop == srcBottom - srcTop && srcLeft >= 0 &&
+        int64_t(srcLeft) + d <= src.width() && srcTop >= 0 && srcBottom <= src.height() && from >= 0 &&
+        int64_t(from) + d <= end) {
+        // The first tile, then each of its rows doubled along the row until the span is full.
+        copyRect(dst, {from, dstTop, from + d, dstBottom}, src, {srcLeft, srcTop, srcLeft + d, srcBottom});
+        const size_t span = size_t(3) * size_t(end - from);
+        for (int32_t y = std::max(dstTop, 0); y < std::min(dstBottom, dst.height()); ++y) {
+            uint8_t* row = dst.pixelAt(from, y);
+            for (size_t done = size_t(3) * size_t(d); done < span; done *= 2)
+                std::memcpy(row + done, row, std::min(done, span - done));
+        }
+        return;
+    }
+    const int32_t count = (to - from) / d;
+    for (int32_t k = from < 0 ? -from / d : 0; k <= count; ++k) {
+        const int32_t x = from + k * d;
+        if (x >= dst.width())
+            break;
+        const int32_t cut = std::max(x + d - to, 0);
+        copyRect(dst, {x, dstTop, x + d - cut, dstBottom}, src,
+                 {srcLeft, srcTop, srcLeft + d - cut, srcBottom});
+    }
+}
+
+void tileRows(FBitmap& dst, const FBitmap& src, int32_t srcLeft, int32_t srcRight, int32_t srcTop, int32_t d,
+              int32_t from, int32_t to, int32_t dstLeft, int32_t dstRight) {
+    if (d <= 0)
+        return; // a zero-size middle would divide by zero; skins must not give one, so draw nothing
+    // Every visible pixel of a tile comes from the source when rows are whole, unscaled and the piece
+    // lies inside the source; then a tile equals the rows of the whole tile above it.
+    const bool repeatBlocks = &dst != &src && dstLeft <= 0 && dstRight >= dst.width() &&
+                              srcRight - srcLeft == dstRight - dstLeft && srcLeft >= 0 &&
+                              srcRight <= src.width() && srcTop >= 0 && int64_t(srcTop) + d <= src.height();
+    const int32_t count = (to - from) / d;
+    int64_t wholeTile = std::numeric_limits<int64_t>::min(); // top row of the last whole tile inside dst
+    for (int32_t k = from < 0 ? -from / d : 0; k <= count; ++k) {
+        const int32_t y = from + k * d;
+        if (y >= dst.height())
+            break;
+        const int32_t cut = std::max(y + d - to, 0);
+        if (repeatBlocks && wholeTile == int64_t(y) - d) {
+            const int32_t rows = std::min(d - cut, dst.height() - y);
+            if (rows > 0)
+                std::memcpy(dst.row(y), dst.row(y - d), size_t(dst.stride()) * size_t(rows));
+        } else {
+            copyRect(dst, {dstLeft, y, dstRight, y + d - cut}, src,
+                     {srcLeft, srcTop, srcRight, srcTop + d - cut});
+        }
+        if (cut == 0 && y >= 0 && int64_t(y) + d <= dst.height())
+            wholeTile = y;
+    }
 }
 
 } // namespace skin

@@ -67,60 +67,83 @@ uint8_t crossFadeChannel(uint8_t a, uint8_t b, double k) {
     return roundChannel((1 - k) * a + k * b);
 }
 
-// K = k x one rounded: the fixed-point sum a x own + b x target = a x one + K (b - a) is off the formula's
-// value by |b - a| x |K - k x one| units at most. Sums farther than that (and a unit more for the
-// formula's own rounding) from a half round as the formula does; nearer ones go through the formula.
-CrossFadeWeights::CrossFadeWeights(double k) : m_k(k), m_target(int32_t(std::lround(k * one))) {
-    m_own = one - m_target;
-    m_margin = int32_t(std::ceil(255 * std::fabs(m_target - k * one))) + 1;
+// With base the image of weight >= 1/2 and S = share x one rounded, the fixed-point sum
+// base x one + S (other - base) is off the formula's value by |other - base| x |S - share x one| units at
+// most. Sums farther than that (and a unit more for the formula's own rounding) from a half round as
+// the formula does; nearer ones go through the formula. Whether a sum is near a half depends only on
+// the difference of the two channels, so the 511 differences tell once whether any channel can be.
+CrossFadeWeights::CrossFadeWeights(double k) : m_k(k), m_fromB(k > 0.5) {
+    const double share = m_fromB ? 1 - k : k;
+    m_share = std::min(int32_t(std::lround(share * one)), int32_t(INT16_MAX));
+    m_margin = int32_t(std::ceil(255 * std::fabs(m_share - share * one))) + 1;
+    // A difference and its negation lie equally far from a half; a difference of 0 lies on a whole step.
+    uint32_t near = 0;
+    for (uint32_t d = 1, v = uint32_t(m_share); d <= 255; ++d, v += uint32_t(m_share))
+        near |= ((v + uint32_t(half + m_margin)) & uint32_t(one - 1)) <= uint32_t(2 * m_margin);
+    m_anyNearHalf = near != 0;
+}
+
+uint8_t CrossFadeWeights::mixChannel(uint8_t a, uint8_t b) const {
+    const int32_t base = m_fromB ? b : a, other = m_fromB ? a : b;
+    const int32_t v = m_share * (other - base);
+    const int32_t d = (v & (one - 1)) - half;
+    return d >= -m_margin && d <= m_margin ? crossFadeChannel(a, b, m_k)
+                                           : uint8_t(base + ((v + half) >> shift));
+}
+
+void CrossFadeWeights::mixRowPortable(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) const {
+    for (size_t i = 0; i < n; ++i)
+        out[i] = mixChannel(a[i], b[i]);
 }
 
 void CrossFadeWeights::mixRow(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) const {
-    // A factor this close to 0 or 1 moves no channel by as much as half a step.
-    if (m_target == 0 || m_own == 0) {
-        std::memcpy(out, m_target == 0 ? a : b, n);
+    // A share this small moves no channel by as much as half a step.
+    if (m_share == 0) {
+        std::memmove(out, m_fromB ? b : a, n);
         return;
     }
-    constexpr int32_t half = one / 2;
-    auto mix = [&](size_t from, size_t to) {
-        for (size_t i = from; i < to; ++i) {
-            const int32_t v = a[i] * m_own + b[i] * m_target;
-            const int32_t d = (v & (one - 1)) - half;
-            out[i] = d >= -m_margin && d <= m_margin ? crossFadeChannel(a[i], b[i], m_k)
-                                                     : uint8_t((v + half) >> shift);
-        }
-    };
     size_t i = 0;
 #if defined(__SSE2__)
-    // Sixteen channels at a time; a block with a sum near a half is redone one channel at a time.
-    const __m128i weights = _mm_set1_epi32(int32_t(uint32_t(m_own) | uint32_t(m_target) << 16));
-    const __m128i zero = _mm_setzero_si128(), rounding = _mm_set1_epi32(half),
-                  fraction = _mm_set1_epi32(one - 1);
-    const __m128i low = _mm_set1_epi32(half - m_margin), limit = _mm_set1_epi16(int16_t(2 * m_margin + 1));
-    for (; i + 16 <= n; i += 16) {
-        const __m128i va = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + i));
-        const __m128i vb = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + i));
-        const __m128i a0 = _mm_unpacklo_epi8(va, zero), a1 = _mm_unpackhi_epi8(va, zero);
-        const __m128i b0 = _mm_unpacklo_epi8(vb, zero), b1 = _mm_unpackhi_epi8(vb, zero);
-        const __m128i v0 = _mm_madd_epi16(_mm_unpacklo_epi16(a0, b0), weights);
-        const __m128i v1 = _mm_madd_epi16(_mm_unpackhi_epi16(a0, b0), weights);
-        const __m128i v2 = _mm_madd_epi16(_mm_unpacklo_epi16(a1, b1), weights);
-        const __m128i v3 = _mm_madd_epi16(_mm_unpackhi_epi16(a1, b1), weights);
-        // (v - half + margin) mod one <= 2 x margin marks a sum near a half; the values fit 16 bits.
-        auto offset = [&](__m128i v) { return _mm_and_si128(_mm_sub_epi32(v, low), fraction); };
-        const __m128i nearest =
-            _mm_min_epi16(_mm_packs_epi32(offset(v0), offset(v1)), _mm_packs_epi32(offset(v2), offset(v3)));
-        const __m128i near = _mm_cmpgt_epi16(limit, nearest);
-        auto rounded = [&](__m128i v) { return _mm_srai_epi32(_mm_add_epi32(v, rounding), shift); };
-        const __m128i first = _mm_packs_epi32(rounded(v0), rounded(v1));
-        const __m128i second = _mm_packs_epi32(rounded(v2), rounded(v3));
-        if (_mm_movemask_epi8(near))
-            mix(i, i + 16);
-        else
+    // Sixteen channels at a time in 16-bit lanes, with v = share x (other - base) as in mixChannel.
+    const uint8_t* base = m_fromB ? b : a;
+    const uint8_t* other = m_fromB ? a : b;
+    const __m128i share = _mm_set1_epi16(int16_t(m_share)), zero = _mm_setzero_si128();
+    auto load = [](const uint8_t* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); };
+    // (v + half) >> shift is (q + 1) >> 1 with q = (2 x v) >> shift, the high half of one multiply.
+    const __m128i unit = _mm_set1_epi16(1);
+    auto mixed = [&](__m128i from, __m128i to) {
+        const __m128i d = _mm_sub_epi16(to, from);
+        const __m128i q = _mm_mulhi_epi16(_mm_add_epi16(d, d), share);
+        return _mm_add_epi16(from, _mm_srai_epi16(_mm_add_epi16(q, unit), 1));
+    };
+    if (!m_anyNearHalf) {
+        for (; i + 16 <= n; i += 16) {
+            const __m128i vb = load(base + i), vo = load(other + i);
+            const __m128i first = mixed(_mm_unpacklo_epi8(vb, zero), _mm_unpacklo_epi8(vo, zero));
+            const __m128i second = mixed(_mm_unpackhi_epi8(vb, zero), _mm_unpackhi_epi8(vo, zero));
             _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(first, second));
+        }
+    }
+    // Otherwise a block with a sum near a half is redone one channel at a time: the low half of v (a
+    // second multiply) is near a half when (low + half + margin) mod one <= 2 x margin.
+    const __m128i offset = _mm_set1_epi16(int16_t(uint16_t(half + m_margin)));
+    const __m128i span = _mm_set1_epi16(int16_t(2 * m_margin));
+    auto isNear = [&](__m128i from, __m128i to) {
+        const __m128i low = _mm_mullo_epi16(_mm_sub_epi16(to, from), share);
+        return _mm_cmpeq_epi16(_mm_subs_epu16(_mm_add_epi16(low, offset), span), zero);
+    };
+    for (; i + 16 <= n; i += 16) {
+        const __m128i vb = load(base + i), vo = load(other + i);
+        const __m128i b0 = _mm_unpacklo_epi8(vb, zero), o0 = _mm_unpacklo_epi8(vo, zero);
+        const __m128i b1 = _mm_unpackhi_epi8(vb, zero), o1 = _mm_unpackhi_epi8(vo, zero);
+        if (_mm_movemask_epi8(_mm_or_si128(isNear(b0, o0), isNear(b1, o1))))
+            mixRowPortable(a + i, b + i, out + i, 16);
+        else
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
+                             _mm_packus_epi16(mixed(b0, o0), mixed(b1, o1)));
     }
 #endif
-    mix(i, n);
+    mixRowPortable(a + i, b + i, out + i, n - i);
 }
 
 namespace {
@@ -197,13 +220,11 @@ void EffectBmp::crossFade(const EffectBmp& target, double k) {
     k = clampFactor(k);
     const size_t n = size_t(3) * size_t(width());
     const CrossFadeWeights weights(k);
-    std::vector<uint8_t> mixed(n);
-    for (int32_t y = 0; y < height(); ++y) {
-        uint8_t* a = m_bitmap.row(y);
-        const uint8_t* b = target.m_bitmap.row(y);
-        weights.mixRow(a, b, mixed.data(), n);
-        std::memcpy(a, mixed.data(), n);
-    }
+    // Rows without padding between them mix as one.
+    if (size_t(m_bitmap.stride()) == n && height() > 0)
+        return weights.mixRow(m_bitmap.row(0), target.m_bitmap.row(0), m_bitmap.row(0), n * size_t(height()));
+    for (int32_t y = 0; y < height(); ++y)
+        weights.mixRow(m_bitmap.row(y), target.m_bitmap.row(y), m_bitmap.row(y), n);
 }
 
 void EffectBmp::centreGradient(const EffectBmp& target, double k) {

@@ -27,21 +27,30 @@ uint8_t roundChannel(double value);
 // One channel of a cross-fade: (1 - k) x a + k x b, rounded.
 uint8_t crossFadeChannel(uint8_t a, uint8_t b, double k);
 
-// A cross-fade's weights in fixed point for whole rows. Sums within reach of a half go through
-// crossFadeChannel, so every byte is the one the formula gives, ties included.
+// A cross-fade's weights in fixed point for whole rows. Each channel is the nearer image's value moved
+// by a fixed-point share of the difference; shares within reach of a half go through crossFadeChannel,
+// so every byte is the one the formula gives, ties included.
 class CrossFadeWeights {
 public:
     explicit CrossFadeWeights(double k); // k in 0..1
-    // out[i] = crossFadeChannel(a[i], b[i], k) for i < n.
+    // out[i] = crossFadeChannel(a[i], b[i], k) for i < n; out may be a or b.
     void mixRow(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) const;
+    // The same bytes one channel at a time, without the vector unit (what mixRow does on machines
+    // without one, and for the last channels of a row).
+    void mixRowPortable(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) const;
 
 private:
-    // Weights below 2^15 fit the 16-bit multiply-add of common vector units.
-    static constexpr int shift = 15;
-    static constexpr int32_t one = int32_t(1) << shift;
+    static constexpr int shift = 16;
+    static constexpr int32_t one = int32_t(1) << shift, half = one / 2;
+    uint8_t mixChannel(uint8_t a, uint8_t b) const;
+
     double m_k;
-    int32_t m_target, m_own; // own + target = one
-    int32_t m_margin;        // fixed-point sums this close to a half take the formula
+    // The base is the image with the larger weight, so that the other's share fits a signed 16-bit
+    // multiply: b when k > 1/2.
+    bool m_fromB;
+    int32_t m_share;    // 0..32767: the other image's weight in units of 1/one
+    int32_t m_margin;   // fixed-point sums this close to a half take the formula
+    bool m_anyNearHalf; // some difference of two channels lands within the margin of a half
 };
 
 class EffectBmp {

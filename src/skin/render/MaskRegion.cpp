@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace skin {
 
@@ -27,17 +28,51 @@ int32_t runEnd(const uint8_t* row, int32_t x, int32_t w, bool inside) {
     return x;
 }
 
-// Calls f(left, right, y) for each run of inside pixels, row by row from the top, left to right.
-template <typename F> void forEachRun(const FBitmap& mask, F&& f) {
-    const int32_t w = mask.width();
-    for (int32_t y = 0; y < mask.height(); ++y) {
-        const uint8_t* row = mask.row(y);
-        for (int32_t x = runEnd(row, 0, w, false); x < w;) {
-            const int32_t end = runEnd(row, x, w, true);
-            f(x, end, y);
-            x = runEnd(row, end, w, false);
+// memcmp for the short rows of side strips without a call per row.
+bool sameBytes(const uint8_t* a, const uint8_t* b, size_t n) {
+    if (n < 8 || n > 16)
+        return std::memcmp(a, b, n) == 0;
+    uint64_t a0, a1, b0, b1;
+    std::memcpy(&a0, a, 8);
+    std::memcpy(&b0, b, 8);
+    std::memcpy(&a1, a + n - 8, 8);
+    std::memcpy(&b1, b + n - 8, 8);
+    return a0 == b0 && a1 == b1;
+}
+
+// The number of rows from row on (row > 0) that each equal the row above them, found by comparing
+// ever larger blocks of rows.
+int32_t repeatedRows(const FBitmap& strip, int32_t row) {
+    const size_t stride = size_t(strip.stride());
+    const int32_t limit = strip.height() - row;
+    int32_t same = 0, step = 1;
+    while (same < limit) {
+        const int32_t n = std::min(step, limit - same);
+        if (std::memcmp(strip.row(row + same - 1), strip.row(row + same), stride * size_t(n)) == 0) {
+            same += n;
+            step *= 2;
+        } else if (n == 1) {
+            break;
+        } else {
+            step = n / 2;
         }
     }
+    return same;
+}
+
+// Calls f(left, right) for each run of inside pixels of a w-pixel row, left to right.
+template <typename F> void forEachRunInRow(const uint8_t* row, int32_t w, F&& f) {
+    for (int32_t x = runEnd(row, 0, w, false); x < w;) {
+        const int32_t end = runEnd(row, x, w, true);
+        f(x, end);
+        x = runEnd(row, end, w, false);
+    }
+}
+
+// Calls f(left, right, y) for each run of inside pixels, row by row from the top, left to right.
+template <typename F> void forEachRun(const FBitmap& mask, F&& f) {
+    for (int32_t y = 0; y < mask.height(); ++y)
+        forEachRunInRow(mask.row(y), mask.width(), [&](int32_t left, int32_t right) { f(left, right, y); });
 }
 
 } // namespace
@@ -64,46 +99,30 @@ Region maskRegion(const FBitmap& mask, int32_t offsetX, int32_t offsetY) {
 
 namespace {
 
-// A strip starts outside the window everywhere (white) so that what no piece reaches is not claimed.
-void makeStrip(FBitmap& strip, int32_t width, int32_t height) {
-    strip.setSize(width, height);
-    strip.fill(core::clWhite);
-}
-
-// Tiles mask rows from..from+d (columns srcLeft..srcRight) down the strip rows y0..y1.
-void tileDown(FBitmap& strip, const FBitmap& mask, int32_t srcLeft, int32_t srcRight, int32_t from, int32_t d,
-              int32_t y0, int32_t y1) {
-    if (d <= 0)
-        return;
-    const int32_t count = (y1 - y0) / d;
-    for (int32_t k = y0 < 0 ? -y0 / d : 0; k <= count && y0 + k * d < strip.height(); ++k) {
-        const int32_t y = y0 + k * d;
-        const int32_t cut = std::max(y + d - y1, 0);
-        copyRect(strip, {0, y, strip.width(), y + d - cut}, mask, {srcLeft, from, srcRight, from + d - cut});
-    }
-}
-
-// Tiles mask columns from..from+d (rows srcTop..srcBottom) across the strip from x0 to x1.
-void tileAcross(FBitmap& strip, const FBitmap& mask, int32_t srcTop, int32_t srcBottom, int32_t from,
-                int32_t d, int32_t x0, int32_t x1) {
-    if (d <= 0)
-        return;
-    const int32_t count = (x1 - x0) / d;
-    for (int32_t k = x0 < 0 ? -x0 / d : 0; k <= count && x0 + k * d < strip.width(); ++k) {
-        const int32_t x = x0 + k * d;
-        const int32_t cut = std::max(x + d - x1, 0);
-        copyRect(strip, {x, 0, x + d - cut, strip.height()}, mask, {from, srcTop, from + d - cut, srcBottom});
-    }
+// A strip starts outside the window everywhere (white) so that what no piece reaches is not claimed;
+// one that its pieces cover is only sized. A strip of the size it already has is drawn over in place.
+void makeStrip(FBitmap& strip, int32_t width, int32_t height, bool covered) {
+    strip.resize(width, height, FBitmap::KeptPixels::Unspecified);
+    if (!covered)
+        strip.fill(core::clWhite);
 }
 
 // One side strip: the middle rows tiled down, then the fixed top and bottom pieces.
 void splitSide(FBitmap& strip, const FBitmap& mask, int32_t srcLeft, int32_t srcRight, int32_t height,
                int32_t middleTop, int32_t middleBottom, int32_t areaTop, int32_t areaBottom) {
-    makeStrip(strip, srcRight - srcLeft, height);
+    const bool covered =
+        srcLeft >= 0 && srcRight <= mask.width() &&
+        partsCover(height,
+                   {{0, height, copiesWhole(mask, {srcLeft, middleTop, srcRight, middleBottom})},
+                    {0, middleTop - areaTop, copiesWhole(mask, {srcLeft, areaTop, srcRight, middleTop})},
+                    {height - (areaBottom - middleBottom), height,
+                     copiesWhole(mask, {srcLeft, middleBottom, srcRight, areaBottom})}});
+    makeStrip(strip, srcRight - srcLeft, height, covered);
     // NOTE: the middle is tiled down the whole strip from its top, as the frame's side strips are, and
     // the fixed pieces cover its ends; skins' masks are drawn against this phase.
     if (middleBottom != middleTop)
-        tileDown(strip, mask, srcLeft, srcRight, middleTop, middleBottom - middleTop, 0, height);
+        tileRows(strip, mask, srcLeft, srcRight, middleTop, middleBottom - middleTop, 0, height, 0,
+                 strip.width());
     const int32_t w = strip.width();
     if (middleTop - areaTop > 0)
         copyRect(strip, {0, 0, w, middleTop - areaTop}, mask, {srcLeft, areaTop, srcRight, middleTop});
@@ -142,10 +161,16 @@ void splitMaskBorders(const SkinFrame& s, const SkinFrame& t, const FBitmap& mas
 
     if (width > 0 && m.top > 0) {
         FBitmap& top = strips.top;
-        makeStrip(top, width, std::min(m.top, height));
+        const int32_t d = s.rightTop.x - s.leftTop.x;
+        makeStrip(
+            top, width, std::min(m.top, height),
+            partsCover(width, {{t.leftTop.x, t.rightTop.x,
+                                d > 0 && copiesWhole(mask, {s.leftTop.x, 0, s.rightTop.x, m.top})},
+                               {0, s.leftTop.x, copiesWhole(mask, {0, 0, s.leftTop.x, m.top})},
+                               {t.rightTop.x, width, copiesWhole(mask, {s.rightTop.x, 0, mw, m.top})}}));
         if (s.rightTop.x != s.leftTop.x)
-            tileAcross(top, mask, 0, m.top, s.leftTop.x, s.rightTop.x - s.leftTop.x, t.leftTop.x,
-                       t.rightTop.x);
+            tileColumns(top, mask, s.leftTop.x, 0, m.top, s.rightTop.x - s.leftTop.x, t.leftTop.x,
+                        t.rightTop.x, 0, top.height());
         copyRect(top, {0, 0, s.leftTop.x, m.top}, mask, {0, 0, s.leftTop.x, m.top});
         copyRect(top, {t.rightTop.x, 0, width, m.top}, mask, {s.rightTop.x, 0, mw, m.top});
     } else {
@@ -155,10 +180,17 @@ void splitMaskBorders(const SkinFrame& s, const SkinFrame& t, const FBitmap& mas
     const int32_t bh = std::min(mh - m.bottom, height);
     if (width >= 1 && bh >= 1) {
         FBitmap& bottom = strips.bottom;
-        makeStrip(bottom, width, bh);
+        const int32_t d = s.rightBottom.x - s.leftBottom.x;
+        makeStrip(
+            bottom, width, bh,
+            partsCover(width,
+                       {{t.leftBottom.x, t.rightBottom.x,
+                         d > 0 && copiesWhole(mask, {s.leftBottom.x, m.bottom, s.rightBottom.x, mh})},
+                        {0, s.leftBottom.x, copiesWhole(mask, {0, m.bottom, s.leftBottom.x, mh})},
+                        {t.rightBottom.x, width, copiesWhole(mask, {s.rightBottom.x, m.bottom, mw, mh})}}));
         if (s.rightBottom.x != s.leftBottom.x)
-            tileAcross(bottom, mask, m.bottom, mh, s.leftBottom.x, s.rightBottom.x - s.leftBottom.x,
-                       t.leftBottom.x, t.rightBottom.x);
+            tileColumns(bottom, mask, s.leftBottom.x, m.bottom, mh, s.rightBottom.x - s.leftBottom.x,
+                        t.leftBottom.x, t.rightBottom.x, 0, bottom.height());
         copyRect(bottom, {0, 0, s.leftBottom.x, bh}, mask, {0, m.bottom, s.leftBottom.x, mh});
         copyRect(bottom, {t.rightBottom.x, 0, width, bh}, mask, {s.rightBottom.x, m.bottom, mw, mh});
     } else {
@@ -167,18 +199,80 @@ void splitMaskBorders(const SkinFrame& s, const SkinFrame& t, const FBitmap& mas
 }
 
 Region regionFromMaskStrips(const MaskStrips& strips, const Rect& nm) {
-    // Each strip's runs at its place in the window; the union does not depend on the order.
-    std::vector<Rect> rects = maskRuns(strips.top, 0, 0);
-    auto add = [&rects](const FBitmap& strip, int32_t x, int32_t y) {
-        std::vector<Rect> runs = maskRuns(strip, x, y);
-        rects.insert(rects.end(), runs.begin(), runs.end());
+    // Row by row over the window: each strip's runs at its place, and the mask area. A row whose
+    // strips show the same pixels as the row above (the tiled middles, mostly) repeats its spans.
+    struct Placed {
+        const FBitmap& strip;
+        int32_t x;
+        int32_t y;
     };
-    add(strips.bottom, 0, nm.bottom);
-    add(strips.left, 0, nm.top);
-    add(strips.right, nm.right, nm.top);
-    if (!rectIsEmpty(nm))
-        rects.push_back(nm);
-    return Region::fromRects(std::move(rects));
+    const Placed placed[] = {{strips.top, 0, 0},
+                             {strips.bottom, 0, nm.bottom},
+                             {strips.left, 0, nm.top},
+                             {strips.right, nm.right, nm.top}};
+    const bool hasArea = !rectIsEmpty(nm);
+    int32_t first = hasArea ? nm.top : std::numeric_limits<int32_t>::max();
+    int32_t last = hasArea ? nm.bottom : std::numeric_limits<int32_t>::min();
+    for (const Placed& p : placed)
+        if (!p.strip.isEmpty()) {
+            first = std::min(first, p.y);
+            last = std::max(last, p.y + p.strip.height());
+        }
+    RegionRowBuilder builder;
+    std::vector<RegionRowBuilder::Span> spans;
+    bool previous[5] = {};
+    for (int32_t y = first; y < last; ++y) {
+        bool covers[5];
+        covers[4] = hasArea && y >= nm.top && y < nm.bottom;
+        bool repeats = y > first && covers[4] == previous[4];
+        for (size_t i = 0; i < 4; ++i) {
+            const FBitmap& strip = placed[i].strip;
+            const int32_t row = y - placed[i].y;
+            covers[i] = !strip.isEmpty() && row >= 0 && row < strip.height();
+            repeats = repeats && covers[i] == previous[i] &&
+                      (!covers[i] || (row > 0 && sameBytes(strip.row(row), strip.row(row - 1),
+                                                           size_t(3) * size_t(strip.width()))));
+        }
+        std::copy(std::begin(covers), std::end(covers), std::begin(previous));
+        if (repeats) {
+            // The rows from here on repeat too up to the next strip or area edge, or until one of
+            // the strips that cover them changes.
+            int64_t next = last;
+            auto edge = [&](int64_t e) {
+                if (e > y)
+                    next = std::min(next, e);
+            };
+            if (hasArea) {
+                edge(nm.top);
+                edge(nm.bottom);
+            }
+            for (size_t i = 0; i < 4; ++i) {
+                const FBitmap& strip = placed[i].strip;
+                if (strip.isEmpty())
+                    continue;
+                edge(placed[i].y);
+                edge(int64_t(placed[i].y) + strip.height());
+                if (covers[i])
+                    next = std::min(next, int64_t(y) + repeatedRows(strip, y - placed[i].y));
+            }
+            y = int32_t(std::max(next, int64_t(y) + 1) - 1);
+            builder.repeatRow(y);
+            continue;
+        }
+        spans.clear();
+        for (size_t i = 0; i < 4; ++i)
+            if (covers[i]) {
+                const int32_t x = placed[i].x;
+                forEachRunInRow(placed[i].strip.row(y - placed[i].y), placed[i].strip.width(),
+                                [&](int32_t left, int32_t right) {
+                                    spans.push_back({x + left, x + right});
+                                });
+            }
+        if (covers[4])
+            spans.push_back({nm.left, nm.right});
+        builder.addRow(y, spans);
+    }
+    return builder.take();
 }
 
 std::optional<Region> composeMaskRegion(const SkinFrame& source, const SkinFrame& target, const FBitmap& mask,

@@ -8,6 +8,24 @@ namespace skin {
 using core::Point;
 using core::Rect;
 
+namespace {
+
+// Sorts a row's spans (anything with left and right; at least one) by their left edges and joins
+// those that overlap or touch.
+template <typename S> void joinSpans(std::vector<S>& spans) {
+    std::sort(spans.begin(), spans.end(), [](const S& a, const S& b) { return a.left < b.left; });
+    size_t out = 0;
+    for (size_t i = 1; i < spans.size(); ++i) {
+        if (spans[i].left <= spans[out].right)
+            spans[out].right = std::max(spans[out].right, spans[i].right);
+        else
+            spans[++out] = spans[i];
+    }
+    spans.resize(out + 1);
+}
+
+} // namespace
+
 Region::Region(const Rect& r) {
     if (!rectIsEmpty(r))
         m_rects.push_back(r);
@@ -45,15 +63,7 @@ Region Region::fromRects(std::vector<Rect> input) {
         spans.clear();
         for (const Rect& r : active)
             spans.push_back({r.left, y0, r.right, y1});
-        std::sort(spans.begin(), spans.end(), [](const Rect& a, const Rect& b) { return a.left < b.left; });
-        size_t out = 0;
-        for (size_t i = 1; i < spans.size(); ++i) {
-            if (spans[i].left <= spans[out].right)
-                spans[out].right = std::max(spans[out].right, spans[i].right);
-            else
-                spans[++out] = spans[i];
-        }
-        spans.resize(out + 1);
+        joinSpans(spans);
 
         // Merge with the band above when it touches and has the same spans.
         bool same = !previous.empty() && previousBottom == y0 && previous.size() == spans.size();
@@ -104,6 +114,43 @@ void Region::unite(const Region& other) {
 void Region::translate(int32_t dx, int32_t dy) {
     for (Rect& r : m_rects)
         r = r.translated(dx, dy);
+}
+
+void RegionRowBuilder::addRow(int32_t y, std::vector<Span>& spans) {
+    std::erase_if(spans, [](const Span& s) { return s.right <= s.left; });
+    if (spans.empty()) {
+        m_hasBand = false;
+        return;
+    }
+    joinSpans(spans);
+    std::vector<Rect>& rects = m_region.m_rects;
+    bool same = m_hasBand && m_lastRow == y - 1 && rects.size() - m_bandStart == spans.size();
+    for (size_t i = 0; same && i < spans.size(); ++i)
+        same = rects[m_bandStart + i].left == spans[i].left && rects[m_bandStart + i].right == spans[i].right;
+    if (same) {
+        repeatRow(y);
+        return;
+    }
+    m_bandStart = rects.size();
+    for (const Span& s : spans)
+        rects.push_back({s.left, y, s.right, y + 1});
+    m_hasBand = true;
+    m_lastRow = y;
+}
+
+void RegionRowBuilder::repeatRow(int32_t y) {
+    if (!m_hasBand)
+        return;
+    std::vector<Rect>& rects = m_region.m_rects;
+    for (size_t i = m_bandStart; i < rects.size(); ++i)
+        rects[i].bottom = y + 1;
+    m_lastRow = y;
+}
+
+Region RegionRowBuilder::take() {
+    m_hasBand = false;
+    m_bandStart = 0;
+    return std::move(m_region);
 }
 
 namespace {

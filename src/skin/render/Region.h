@@ -6,6 +6,7 @@
 #include "core/Geometry.h"
 #include "skin/render/SkinGeometry.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -30,7 +31,31 @@ public:
     friend bool operator==(const Region&, const Region&) = default;
 
 private:
+    friend class RegionRowBuilder;
     std::vector<core::Rect> m_rects;
+};
+
+// Builds a region one pixel row at a time, top to bottom, in the canonical form fromRects gives: a
+// row with the same spans as the row just above it extends that row's band. Cheaper than fromRects
+// for shapes known row by row (masks), as nothing is sorted but each row's few spans.
+class RegionRowBuilder {
+public:
+    struct Span {
+        int32_t left;
+        int32_t right;
+    };
+    // The spans of row y (any order; overlapping, touching and empty ones allowed). Rows come in
+    // increasing y; rows never given are outside.
+    void addRow(int32_t y, std::vector<Span>& spans);
+    // Row y has the same spans as the row last given, which was row y - 1.
+    void repeatRow(int32_t y);
+    Region take();
+
+private:
+    Region m_region;
+    size_t m_bandStart = 0; // first rectangle of the last band
+    int32_t m_lastRow = 0;
+    bool m_hasBand = false;
 };
 
 // The platform's region data block (RGNDATAHEADER of 32 bytes, then 16 bytes per rectangle, all

@@ -12,41 +12,6 @@ using core::Rect;
 
 namespace {
 
-// Tiles the d-wide source piece starting at column srcLeft (rows srcTop..srcBottom) over the
-// destination columns from..to (rows dstTop..dstBottom): (to - from) / d + 1 tiles, each cut on both
-// sides by its excess past `to` so that it is never scaled. A span that is an exact multiple of d ends
-// with a tile of zero width. Tiles that cannot reach the bitmap are skipped.
-void tileColumns(FBitmap& dst, const FBitmap& src, int32_t srcLeft, int32_t srcTop, int32_t srcBottom,
-                 int32_t d, int32_t from, int32_t to, int32_t dstTop, int32_t dstBottom) {
-    if (d <= 0)
-        return; // a zero-size middle would divide by zero; skins must not give one, so draw nothing
-    const int32_t count = (to - from) / d;
-    for (int32_t k = from < 0 ? -from / d : 0; k <= count; ++k) {
-        const int32_t x = from + k * d;
-        if (x >= dst.width())
-            break;
-        const int32_t cut = std::max(x + d - to, 0);
-        copyRect(dst, {x, dstTop, x + d - cut, dstBottom}, src,
-                 {srcLeft, srcTop, srcLeft + d - cut, srcBottom});
-    }
-}
-
-// The same down a column of rows.
-void tileRows(FBitmap& dst, const FBitmap& src, int32_t srcLeft, int32_t srcRight, int32_t srcTop, int32_t d,
-              int32_t from, int32_t to, int32_t dstLeft, int32_t dstRight) {
-    if (d <= 0)
-        return;
-    const int32_t count = (to - from) / d;
-    for (int32_t k = from < 0 ? -from / d : 0; k <= count; ++k) {
-        const int32_t y = from + k * d;
-        if (y >= dst.height())
-            break;
-        const int32_t cut = std::max(y + d - to, 0);
-        copyRect(dst, {dstLeft, y, dstRight, y + d - cut}, src,
-                 {srcLeft, srcTop, srcRight, srcTop + d - cut});
-    }
-}
-
 // A stretched band is scaled straight out of the picture; no piece-sized bitmap is made, so a damaged
 // skin with a huge piece costs no memory.
 void stretchPiece(FBitmap& dst, const Rect& dstRect, const FBitmap& src, const Rect& srcRect) {
@@ -64,6 +29,16 @@ Rect clientCover(const SkinFrame& s, const SkinFrame& t, const Rect& r, const FB
         return {};
     const Rect cover{nc.left, nc.top, std::min(nc.right, width), std::min(nc.bottom, height)};
     return rectIsEmpty(cover) ? Rect{} : cover;
+}
+
+// Whether a border strip's pieces write all of it across its band (0..span): a tiled middle does
+// alone (it runs from the strip's origin to its end); a stretched middle covers middleFrom..middleTo
+// and needs the fixed pieces before and after it.
+bool bandCovers(bool stretched, int32_t span, int32_t middleFrom, int32_t middleTo, bool middle, bool start,
+                bool end) {
+    if (!stretched)
+        return middle;
+    return partsCover(span, {{0, middleFrom, start}, {middleFrom, middleTo, middle}, {middleTo, span, end}});
 }
 
 // Zeroes every pixel of the bitmap outside `keep` (which lies inside it, or is empty).
@@ -247,7 +222,13 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
     FBitmap& top = images.top;
     // Strips never reach past the window, whatever the skin's rectangles say.
     if (W > 0 && nc.top > 0 && rt.x - lt.x > 0) {
-        top.setSize(W, std::min(nc.top, H));
+        const int32_t sTop = r.top, sBottom = r.top + nc.top;
+        const bool covered = bandCovers(stretch.top, W, nlt.x, nrt.x,
+                                        copiesWhole(picture, {r.left + lt.x, sTop, r.left + rt.x, sBottom}),
+                                        copiesWhole(picture, {r.left, sTop, r.left + lt.x, sBottom}),
+                                        copiesWhole(picture, {r.left + rt.x, sTop, r.right, sBottom}));
+        top.resize(W, std::min(nc.top, H),
+                   covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         const int32_t d = rt.x - lt.x;
         if (stretch.top)
             stretchPiece(top, {nlt.x, 0, nrt.x, nc.top}, picture,
@@ -263,9 +244,13 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
     FBitmap& bottom = images.bottom;
     const int32_t b = std::min(H - nc.bottom, H);
     if (W > 0 && b > 0 && rb.x - lb.x > 0) {
-        bottom.setSize(W, b);
         const int32_t d = rb.x - lb.x;
         const int32_t sTop = r.bottom - b;
+        const bool covered = bandCovers(stretch.bottom, W, nlb.x, nrb.x,
+                                        copiesWhole(picture, {r.left + lb.x, sTop, r.left + rb.x, r.bottom}),
+                                        copiesWhole(picture, {r.left, sTop, r.left + lb.x, r.bottom}),
+                                        copiesWhole(picture, {r.left + rb.x, sTop, r.right, r.bottom}));
+        bottom.resize(W, b, covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         if (stretch.bottom)
             stretchPiece(bottom, {nlb.x, 0, nrb.x, b}, picture,
                          {r.left + lb.x, sTop, r.left + rb.x, r.bottom});
@@ -281,9 +266,15 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
 
     FBitmap& left = images.left;
     if (nc.left > 0 && h > 0 && lb.y - lt.y > 0) {
-        left.setSize(std::min(nc.left, W), h);
         const int32_t d = lb.y - lt.y;
         const int32_t sRight = r.left + nc.left;
+        const bool covered =
+            bandCovers(stretch.left, h, lt.y - c.top, h + lb.y - c.bottom,
+                       copiesWhole(picture, {r.left, r.top + lt.y, sRight, r.top + lb.y}),
+                       copiesWhole(picture, {r.left, r.top + c.top, sRight, r.top + lt.y}),
+                       copiesWhole(picture, {r.left, r.top + lb.y, sRight, r.top + c.bottom}));
+        left.resize(std::min(nc.left, W), h,
+                    covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         if (stretch.left)
             stretchPiece(left, {0, lt.y - c.top, nc.left, h + lb.y - c.bottom}, picture,
                          {r.left, r.top + lt.y, sRight, r.top + lb.y});
@@ -302,9 +293,14 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
     FBitmap& right = images.right;
     const int32_t w = std::min(W - nc.right, W);
     if (w >= 1 && h >= 1 && rb.y - rt.y >= 1) {
-        right.setSize(w, h);
         const int32_t d = rb.y - rt.y;
         const int32_t sLeft = r.left + c.right;
+        const bool covered =
+            bandCovers(stretch.right, h, rt.y - c.top, h + rb.y - c.bottom,
+                       copiesWhole(picture, {sLeft, r.top + rt.y, r.right, r.top + rb.y}),
+                       copiesWhole(picture, {sLeft, r.top + c.top, r.right, r.top + rt.y}),
+                       copiesWhole(picture, {sLeft, r.top + rb.y, r.right, r.top + c.bottom}));
+        right.resize(w, h, covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         if (stretch.right)
             stretchPiece(right, {0, rt.y - c.top, w, h + rb.y - c.bottom}, picture,
                          {sLeft, r.top + rt.y, r.right, r.top + rb.y});

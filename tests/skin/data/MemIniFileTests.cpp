@@ -125,3 +125,26 @@ TEST(MemIniFile, DecodesUtf8WithOrWithoutBomAndEightBitTextOtherwise) {
 
     EXPECT_TRUE(MemIniFile::fromBytes({}).sectionNames().empty());
 }
+
+// Loaded and written keys and values share one growing text: many writes later (the text moved many
+// times), every loaded, written and overwritten value still reads back, and so does the text output.
+TEST(MemIniFile, ValuesStayReadableAsWritesAccumulate) {
+    auto ini = MemIniFile::fromText("[s]\nloaded=first value\n[t]\nk=v\n");
+    for (int i = 0; i < 500; ++i)
+        ini.writeString(i % 2 ? "s" : "u", "key" + std::to_string(i), std::string(40, char('a' + i % 26)));
+    for (int i = 0; i < 500; i += 7)
+        ini.writeInteger(i % 2 ? "s" : "u", "KEY" + std::to_string(i), i);
+    ini.writeString("t", "k", "changed");
+    EXPECT_EQ(ini.readString("s", "loaded", ""), "first value");
+    EXPECT_EQ(ini.readString("t", "k", ""), "changed");
+    for (int i = 0; i < 500; ++i) {
+        const std::string section = i % 2 ? "s" : "u", key = "key" + std::to_string(i);
+        if (i % 7 == 0)
+            EXPECT_EQ(ini.readInteger(section, key, -1), i);
+        else
+            EXPECT_EQ(ini.readString(section, key, ""), std::string(40, char('a' + i % 26)));
+    }
+    const auto reread = MemIniFile::fromText(ini.text());
+    EXPECT_EQ(reread.lines(), ini.lines());
+    EXPECT_EQ(reread.sectionKeys("s").size(), 251u); // "loaded" and the odd keys
+}

@@ -30,6 +30,15 @@ void setRaw(CompressedStoredSkin& c, const std::vector<uint8_t>& raw) {
     c.setPackageBytes(out.takeBytes());
 }
 
+// The package's zlib checksum, its last byte, made wrong: only the end of the stream tells.
+void setRawWithWrongChecksum(CompressedStoredSkin& c, const std::vector<uint8_t>& raw) {
+    setRaw(c, raw);
+    std::vector<uint8_t> bytes = c.packageData().bytes();
+    if (!bytes.empty())
+        bytes.back() ^= 0xFF;
+    c.setPackageBytes(bytes);
+}
+
 // A package of no bitmaps and the given ini text.
 void setIniOnly(CompressedStoredSkin& c, const std::string& ini) {
     setRaw(c, RawPackage{3, {{}, {}, {}}, 0, {}, ini}.bytes());
@@ -285,6 +294,18 @@ TEST_F(SkinDataTest, FailedLoadsLeaveTheStoreEmptyWithWhatWasReadBefore) {
              setRaw(c, RawPackage{3, {main, {}, mask}, INT32_MAX, {a0}, ""}.bytes());
          },
          "Stream read error", 1, true},
+        // The package is read as it inflates: a checksum that fails at the very end must still keep
+        // nothing and be the error reported, even after a bitmap failed or for a later version.
+        {"bitmap not valid, zlib checksum wrong",
+         [&](CompressedStoredSkin& c) {
+             setRawWithWrongChecksum(c, RawPackage{3, {main, {}, mask}, 3, {a0, notBmp, a0}, ini}.bytes());
+         },
+         "compression error", 0, false},
+        {"later version, zlib checksum wrong",
+         [&](CompressedStoredSkin& c) {
+             setRawWithWrongChecksum(c, RawPackage{4, {main, {}, mask}, 1, {a0}, ini}.bytes());
+         },
+         "compression error", 0, false},
         {"rect without digits",
          [&](CompressedStoredSkin& c) {
              setRaw(c, RawPackage{3, {main, {}, mask}, 1, {a0}, badRect}.bytes());

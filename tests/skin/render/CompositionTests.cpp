@@ -522,3 +522,133 @@ TEST(ComposeSkinImage, DamagedCoordinatesDrawNothingAndAllocateNothingLarge) {
     EXPECT_LE(images.top.height(), 40);
     EXPECT_LE(images.bottom.height(), 40);
 }
+
+// Tiling down reuses the tile above when it can; the pixels must be those of one copy per tile,
+// also where tiles start above the bitmap, are cut, or reach past the source.
+TEST(TileRows, EqualsACopyPerTile) {
+    const FBitmap picture = coordinateBitmap(12, 20);
+    struct Case {
+        int srcLeft, srcRight, srcTop, d, from, to, dstLeft, dstRight;
+    } cases[] = {
+        {2, 8, 3, 4, 0, 30, 0, 6},  // whole rows: blocks after the first tile
+        {2, 8, 3, 5, 0, 25, 0, 6},  // an exact multiple ends with a tile of no height
+        {2, 8, 3, 4, -6, 30, 0, 6}, // starts above the bitmap
+        {2, 9, 3, 4, 2, 17, -1, 6}, // columns left of the bitmap
+        {2, 8, 17, 6, 0, 30, 0, 6}, // the piece reaches past the source's bottom
+        {9, 15, 3, 4, 0, 30, 0, 6}, // and past its right edge
+        {2, 6, 3, 4, 0, 30, 1, 5},  // not whole rows
+        {2, 8, 3, 4, 0, 30, 0, 3},  // scaled
+    };
+    for (const Case& c : cases) {
+        FBitmap tiled(6, 27), perTile(6, 27);
+        for (FBitmap* b : {&tiled, &perTile})
+            std::memset(b->bits(), 0x33, b->byteSize());
+        tileRows(tiled, picture, c.srcLeft, c.srcRight, c.srcTop, c.d, c.from, c.to, c.dstLeft, c.dstRight);
+        for (int k = c.from < 0 ? -c.from / c.d : 0; k <= (c.to - c.from) / c.d; ++k) {
+            const int y = c.from + k * c.d, cut = std::max(y + c.d - c.to, 0);
+            copyRect(perTile, {c.dstLeft, y, c.dstRight, y + c.d - cut}, picture,
+                     {c.srcLeft, c.srcTop, c.srcRight, c.srcTop + c.d - cut});
+        }
+        EXPECT_TRUE(tiled == perTile) << "piece at row " << c.srcTop << ", tiles from " << c.from;
+    }
+}
+
+// Widened rows are stored a run of repeated pixels at a time; each pixel must still be the nearest
+// source pixel, and nothing right of the rectangle may be touched.
+TEST(CopyRect, WidenedRowsOfEveryRunLengthKeepNearestNeighbourPixels) {
+    const FBitmap picture = coordinateBitmap(40, 4);
+    for (int sw : {1, 2, 3, 7, 13}) {
+        for (int dw : {sw + 1, 2 * sw + 1, 8 * sw, 8 * sw + 7, 9 * sw + 5, 33}) {
+            if (dw <= sw)
+                continue;
+            FBitmap dest(dw + 3, 4);
+            dest.fill(core::rgb(1, 2, 3));
+            copyRect(dest, {1, 0, 1 + dw, 4}, picture, {5, 0, 5 + sw, 4});
+            for (int y = 0; y < 4; ++y)
+                for (int x = 0; x < dest.width(); ++x) {
+                    const Color want =
+                        x < 1 || x > dw ? core::rgb(1, 2, 3) : sourceColor(5 + (x - 1) * sw / dw, y);
+                    ASSERT_EQ(dest.pixel(x, y), want) << sw << " -> " << dw << " at " << x << ", " << y;
+                }
+        }
+    }
+}
+
+// Reused strips are cleared in place only where the pieces would not write every pixel (a skin
+// rectangle reaching past the picture); either way they must show the fresh strips' pixels.
+TEST(ComposeFormBorderImages, ReusedStripsGiveTheFreshStripsPixels) {
+    const FBitmap picture = coordinateBitmap(40, 30);
+    for (Rect skinRect : {kSkinRect, Rect{15, 10, 45, 35}, Rect{-4, -3, 26, 22}}) {
+        FormBorderImages reused;
+        for (auto [w, h] : {std::pair{97, 88}, {97, 88}, {97, 60}, {50, 60}, {50, 60}, {12, 9}}) {
+            const SkinFrame t = targetFrame(kFrame, kSkinW, kSkinH, w, h);
+            for (BandStretch stretch : {BandStretch{}, BandStretch{true, true, true, true}}) {
+                FormBorderImages fresh;
+                composeFormBorderImages(kFrame, t, fresh, picture, skinRect, w, h, stretch);
+                for (FBitmap* b : {&reused.top, &reused.bottom, &reused.left, &reused.right})
+                    if (!b->isEmpty())
+                        std::memset(b->bits(), 0x5a, b->byteSize());
+                const uint8_t* topBits = reused.top.bits();
+                const int32_t topWidth = reused.top.width(), topHeight = reused.top.height();
+                composeFormBorderImages(kFrame, t, reused, picture, skinRect, w, h, stretch);
+                if (topWidth == w && topHeight == reused.top.height()) {
+                    EXPECT_EQ(reused.top.bits(), topBits) << "the top strip keeps its storage";
+                }
+                for (auto [a, b] : {std::pair{&fresh.top, &reused.top},
+                                    {&fresh.bottom, &reused.bottom},
+                                    {&fresh.left, &reused.left},
+                                    {&fresh.right, &reused.right}})
+                    EXPECT_TRUE(*a == *b) << w << " x " << h << " from " << skinRect.left << ", "
+                                          << skinRect.top << (stretch.top ? " stretched" : " tiled");
+            }
+        }
+    }
+}
+
+// A source row with the same pixels as the one before it is not widened again but copied from the
+// row just written; a row that differs only outside the copied columns counts as the same.
+TEST(CopyRect, SourceRowsWithEqualPixelsGiveEqualRowsAndOthersTheirOwn) {
+    FBitmap picture = coordinateBitmap(10, 4);
+    for (int x = 2; x < 5; ++x) {
+        picture.setPixel(x, 1, sourceColor(x, 0));
+        picture.setPixel(x, 3, sourceColor(x, 2));
+    }
+    picture.setPixel(9, 3, core::clWhite); // outside the copied columns 2..4
+    FBitmap dest(20, 4);
+    copyRect(dest, {0, 0, 20, 4}, picture, {2, 0, 5, 4});
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 20; ++x)
+            ASSERT_EQ(dest.pixel(x, y), sourceColor(2 + x * 3 / 20, y / 2 * 2)) << x << ", " << y;
+}
+
+// Tiling across repeats each row from itself when it can; the pixels must be those of one copy per
+// tile, also for tiles starting left of the bitmap, cut ones, scaled rows and pieces past the source.
+TEST(TileColumns, EqualsACopyPerTile) {
+    const FBitmap picture = coordinateBitmap(20, 12);
+    struct Case {
+        int srcLeft, srcTop, srcBottom, d, from, to, dstTop, dstBottom;
+    } cases[] = {
+        {2, 3, 8, 4, 0, 30, 0, 5},  // whole tiles repeated along each row
+        {2, 3, 8, 5, 3, 23, 1, 6},  // an exact multiple ends with a tile of no width
+        {2, 3, 8, 1, 0, 27, 0, 5},  // one-pixel tiles
+        {2, 3, 8, 4, -6, 30, 0, 5}, // starts left of the bitmap
+        {2, 3, 8, 4, 25, 40, 0, 5}, // the first tile does not fit
+        {17, 3, 8, 6, 0, 30, 0, 5}, // the piece reaches past the source's right edge
+        {2, 9, 14, 4, 0, 30, 0, 5}, // and past its bottom
+        {2, 3, 8, 4, 0, 30, 0, 3},  // scaled rows
+        {2, 3, 8, 4, 0, 30, -2, 3}, // rows above the bitmap
+    };
+    for (const Case& c : cases) {
+        FBitmap tiled(27, 6), perTile(27, 6);
+        for (FBitmap* b : {&tiled, &perTile})
+            std::memset(b->bits(), 0x33, b->byteSize());
+        tileColumns(tiled, picture, c.srcLeft, c.srcTop, c.srcBottom, c.d, c.from, c.to, c.dstTop,
+                    c.dstBottom);
+        for (int k = c.from < 0 ? -c.from / c.d : 0; k <= (c.to - c.from) / c.d; ++k) {
+            const int x = c.from + k * c.d, cut = std::max(x + c.d - c.to, 0);
+            copyRect(perTile, {x, c.dstTop, x + c.d - cut, c.dstBottom}, picture,
+                     {c.srcLeft, c.srcTop, c.srcLeft + c.d - cut, c.srcBottom});
+        }
+        EXPECT_TRUE(tiled == perTile) << "piece at column " << c.srcLeft << ", tiles from " << c.from;
+    }
+}

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <vector>
@@ -293,11 +294,48 @@ TEST(CrossFade, RowsMatchTheFormulaForEveryPair) {
         a[i] = uint8_t(i >> 8);
         b[i] = uint8_t(i);
     }
+    std::vector<uint8_t> expected(out.size()), inPlace(out.size());
     for (double k : factors) {
-        CrossFadeWeights(k).mixRow(a.data(), b.data(), out.data(), out.size());
-        size_t wrong = 0;
         for (size_t i = 0; i < out.size(); ++i)
-            wrong += out[i] != roundChannel((1 - k) * a[i] + k * b[i]);
-        EXPECT_EQ(wrong, 0u) << "k = " << k;
+            expected[i] = roundChannel((1 - k) * a[i] + k * b[i]);
+        const CrossFadeWeights weights(k);
+        weights.mixRow(a.data(), b.data(), out.data(), out.size());
+        EXPECT_EQ(out, expected) << "vector rows, k = " << k;
+        weights.mixRowPortable(a.data(), b.data(), out.data(), out.size());
+        EXPECT_EQ(out, expected) << "portable rows, k = " << k;
+        // Into its own first image, from an odd start so that blocks and the row's tail fall elsewhere.
+        inPlace = a;
+        weights.mixRow(inPlace.data() + 1, b.data() + 1, inPlace.data() + 1, out.size() - 1);
+        EXPECT_EQ(inPlace[0], a[0]);
+        EXPECT_TRUE(std::equal(inPlace.begin() + 1, inPlace.end(), expected.begin() + 1))
+            << "in place, k = " << k;
+    }
+}
+
+// Bitmaps whose rows lie end to end mix as one run; padded rows mix row by row and keep their padding.
+TEST(CrossFade, WholeBitmapsMatchTheFormulaWithAndWithoutRowPadding) {
+    for (int w : {8, 7}) {
+        EffectBmp own(w, 5), target(w, 5);
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < w; ++x) {
+                own.setPixel(x, y, {uint8_t(x * 37), uint8_t(y * 51), uint8_t(255 - x * y)});
+                target.setPixel(x, y, {uint8_t(y * 61), uint8_t(x * 29 + 3), uint8_t(x ^ y)});
+            }
+        const EffectBmp before(own.bitmap());
+        const uint8_t padding = 0xA5;
+        if (own.bitmap().stride() > 3 * w)
+            for (int y = 0; y < 5; ++y)
+                own.rowAddress(y)[3 * w] = padding;
+        own.crossFade(target, 0.3);
+        for (int y = 0; y < 5; ++y) {
+            for (int x = 0; x < w; ++x)
+                for (int c = 0; c < 3; ++c)
+                    EXPECT_EQ(own.pixel(x, y)[c],
+                              crossFadeChannel(before.pixel(x, y)[c], target.pixel(x, y)[c], 0.3))
+                        << "width " << w << " pixel " << x << "," << y;
+            if (own.bitmap().stride() > 3 * w) {
+                EXPECT_EQ(own.rowAddress(y)[3 * w], padding);
+            }
+        }
     }
 }

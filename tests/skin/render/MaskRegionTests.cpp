@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
+#include <tuple>
 
 using namespace skin;
 using core::FBitmap;
@@ -316,4 +318,108 @@ TEST(SplitMaskBorders, BandsThatVanishEmptyTheirReusedStrips) {
     EXPECT_TRUE(strips.left.isEmpty());
     EXPECT_TRUE(strips.right.isEmpty());
     EXPECT_FALSE(strips.top.isEmpty());
+}
+
+namespace {
+
+// A strip of random black and white pixels whose rows come in runs of equal rows, as tiled middles do.
+FBitmap randomStrip(std::mt19937& rng, int w, int h) {
+    FBitmap strip(w, h);
+    for (int y = 0; y < h; ++y) {
+        if (y > 0 && rng() % 4 != 0) {
+            std::memcpy(strip.row(y), strip.row(y - 1), size_t(3) * size_t(w));
+            continue;
+        }
+        for (int x = 0; x < w; ++x)
+            strip.setPixel(x, y, rng() % 3 == 0 ? core::clWhite : core::clBlack);
+    }
+    return strip;
+}
+
+// The strips' region as the union of all their runs, rectangle by rectangle.
+Region regionOfRuns(const MaskStrips& s, const Rect& area) {
+    std::vector<Rect> rects = maskRuns(s.top, 0, 0);
+    for (const auto& [strip, x, y] : {std::tuple{&s.bottom, 0, area.bottom}, std::tuple{&s.left, 0, area.top},
+                                      std::tuple{&s.right, area.right, area.top}}) {
+        const std::vector<Rect> runs = maskRuns(*strip, x, y);
+        rects.insert(rects.end(), runs.begin(), runs.end());
+    }
+    rects.push_back(area);
+    return Region::fromRects(rects);
+}
+
+} // namespace
+
+// The row-by-row build (with its skipping of repeated rows) must give the canonical union of the runs,
+// whatever the strips' sizes and however they overlap the area and each other.
+TEST(RegionFromMaskStrips, EqualsTheUnionOfTheStripsRuns) {
+    std::mt19937 rng(19);
+    for (int round = 0; round < 300; ++round) {
+        const int w = 1 + int(rng() % 30), h = 1 + int(rng() % 40);
+        const int top = int(rng() % 5), bottom = int(rng() % 5), side = 1 + int(rng() % 4);
+        MaskStrips s;
+        if (top)
+            s.top = randomStrip(rng, w, top);
+        if (bottom)
+            s.bottom = randomStrip(rng, w, bottom);
+        s.left = randomStrip(rng, side, h);
+        s.right = randomStrip(rng, 1 + int(rng() % 4), rng() % 5 == 0 ? h / 2 : h);
+        // Mostly an area between the bands; sometimes empty, sometimes overlapping the strips.
+        const int areaTop = rng() % 6 == 0 ? int(rng() % 4) : top;
+        Rect area{side, areaTop, w - 1, areaTop + h};
+        if (rng() % 7 == 0)
+            area.right = area.left;
+        SCOPED_TRACE(testing::Message() << "round " << round);
+        EXPECT_EQ(regionFromMaskStrips(s, area), regionOfRuns(s, area));
+    }
+}
+
+TEST(RegionFromMaskStrips, AnAreaFarTallerThanTheStripsCostsNoRowByRowWalk) {
+    MaskStrips s;
+    s.left = bitmapFromText({"#.", "##"});
+    const Rect area{2, 0, 10, 1 << 30};
+    const Region region = regionFromMaskStrips(s, area);
+    EXPECT_EQ(region.rects(),
+              (std::vector<Rect>{{0, 0, 1, 1}, {2, 0, 10, 1}, {0, 1, 10, 2}, {2, 2, 10, 1 << 30}}));
+}
+
+// Reused strips are only sized when their pieces cover them and painted white first otherwise (a
+// frame reaching past the mask); whatever they held, they must show the fresh strips' pixels.
+TEST(SplitMaskBorders, ReusedStripsGiveTheFreshStripsPixels) {
+    const FBitmap mask = notchedMask();
+    const SkinFrame frames[] = {kMaskFrame,
+                                {{5, 3}, {9, 3}, {6, 5}, {10, 5}, {2, 2, 18, 11}},   // area past the mask
+                                {{5, 3}, {19, 3}, {6, 5}, {10, 12}, {-1, 2, 14, 7}}, // points past it
+                                {{5, 3}, {5, 3}, {6, 5}, {6, 5}, {2, 2, 14, 7}}};    // middles of no size
+    for (const SkinFrame& frame : frames) {
+        MaskStrips reused;
+        for (auto [w, h] : {std::pair{20, 12}, {20, 12}, {31, 12}, {31, 25}, {9, 6}}) {
+            const SkinFrame t = targetFrame(frame, 16, 9, w, h);
+            MaskStrips fresh;
+            splitMaskBorders(frame, t, mask, w, h, fresh);
+            for (FBitmap* b : {&reused.top, &reused.bottom, &reused.left, &reused.right})
+                if (!b->isEmpty())
+                    b->fill(core::rgb(9, 9, 9)); // outside, where a fresh strip not painted over is inside
+            splitMaskBorders(frame, t, mask, w, h, reused);
+            for (auto [a, b] : {std::pair{&fresh.top, &reused.top},
+                                {&fresh.bottom, &reused.bottom},
+                                {&fresh.left, &reused.left},
+                                {&fresh.right, &reused.right}})
+                EXPECT_EQ(skintest::bitmapText(*b), skintest::bitmapText(*a))
+                    << w << " x " << h << ", area right " << frame.client.right;
+        }
+    }
+}
+
+TEST(SplitMaskBorders, WhatNoPieceReachesLiesOutsideTheWindow) {
+    // Middles of no size: between the fixed pieces of a wider window nothing is drawn.
+    const SkinFrame frame{{5, 3}, {5, 3}, {6, 5}, {6, 5}, {2, 2, 14, 7}};
+    MaskStrips strips;
+    for (int round = 0; round < 2; ++round) { // fresh strips, then reused ones
+        if (round == 1)
+            strips.top.fill(core::clBlack);
+        splitMaskBorders(frame, targetFrame(frame, 16, 9, 20, 12), notchedMask(), 20, 12, strips);
+        // Columns 5..8 lie between the left piece (0..5) and the right one (9..20).
+        EXPECT_EQ(skintest::bitmapText(strips.top), lines({"...##....########...", ".####....##########."}));
+    }
 }

@@ -13,6 +13,8 @@
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinNotifier.h"
 #include "skin/form/win32/FormSkinObjects.h"
+#include "skin/form/win32/SkinMDITabsBar.h"
+#include "skin/form/win32/SkinMainMenuBar.h"
 #include "skin/popup/win32/SkinHint.h"
 #include "skin/popup/win32/SkinMenu.h"
 #include "skin/popup/win32/SkinPopupMenu.h"
@@ -90,6 +92,10 @@ SkinForm::SkinForm(core::Component* owner) : core::Component(owner) {
 
 SkinForm::~SkinForm() {
     beginDestroy();
+    // A child freed before its window still leaves its parent's bars and menu.
+    if (!isDesigning() && isMDIChild())
+        gui::guardedCall([this] { childGone(); });
+    unhookClientWindow();
     m_menuEngine.reset();
     m_mouseTimer->setEnabled(false);
     m_morphTimer->setEnabled(false);
@@ -186,6 +192,8 @@ void SkinForm::notification(core::Component* component, core::Operation operatio
         m_menusSkinData = nullptr;
     if (component == m_systemMenu)
         m_systemMenu = nullptr;
+    if (component == m_windowMenuItem)
+        m_windowMenuItem = nullptr;
     for (core::Component** ref : {&m_skinHint, &m_trayIcon, &m_mainMenuBar, &m_mdiTabsBar})
         if (*ref == component)
             *ref = nullptr;
@@ -426,6 +434,9 @@ void SkinForm::closeMenusCheck(UINT msg) {
             m_menuEngine->closeAll();
         else if (m_inMenu)
             menuClosed();
+        else if (isMDIParent() && m_form->isVisible())
+            if (SkinForm* child = findSkinForm(m_form->activeMDIChild()); child && child != this)
+                child->closeMenusCheck(msg);
         break;
     default:
         break;
@@ -433,6 +444,8 @@ void SkinForm::closeMenusCheck(UINT msg) {
 }
 
 void SkinForm::dispatch(gui::Message& m) {
+    if (mdiMessage(m))
+        return;
     switch (m.msg) {
     case WM_CREATE:
         passOn(m);
@@ -446,6 +459,8 @@ void SkinForm::dispatch(gui::Message& m) {
         m_animateTimer->setEnabled(false);
         m_regionSet = false;
         m_regionSize = {-1, -1};
+        if (isMDIChild())
+            childGone();
         break;
     case WM_SIZE:
         sizeChanged(m);
@@ -453,18 +468,44 @@ void SkinForm::dispatch(gui::Message& m) {
     case WM_ACTIVATE:
         passOn(m);
         paintNow();
-        resetObjectStates();
-        updateCaptionState(true);
+        if (isMaximizedChild()) {
+            updateCaptionState(false);
+        } else {
+            resetObjectStates();
+            updateCaptionState(true);
+        }
+        if (isMDIParent())
+            if (auto* bar = dynamic_cast<SkinMainMenuBar*>(m_mainMenuBar))
+                bar->mdiRefresh();
         return;
     case WM_SETTEXT:
         passOn(m);
-        if (!isBorderless())
+        if (!isBorderless() && !isMaximizedChild())
             paintNow();
+        if (isMDIChild()) {
+            if (m_windowMenuItem)
+                m_windowMenuItem->setCaption(m_form->caption());
+            if (SkinForm* parent = parentSkinForm()) {
+                if (parent->mdiTabsBar())
+                    parent->mdiTabsBar()->renameTab(m_form);
+                if (isMaximizedChild())
+                    parent->paintNow(); // the parent's caption names the child
+            }
+        }
         return;
     case WM_ERASEBKGND:
+        if (isMDIParent())
+            break; // the client window covers it
         paintClientBackground(HDC(m.wParam));
         m.result = 1;
         return;
+    case WM_MOUSEACTIVATE:
+        if (isMDIChild() && !m_formActive && m_form->mdiParent() &&
+            m_form->mdiParent()->activeMDIChild() == m_form) {
+            m_formActive = true;
+            updateCaptionState(!isMaximizedChild());
+        }
+        break;
     case WM_SHOWWINDOW:
         showWindowChanged(m);
         break;
@@ -478,10 +519,11 @@ void SkinForm::dispatch(gui::Message& m) {
         nonClientSize(m);
         return;
     case WM_NCHITTEST:
-        m.result = hitTest({GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)});
+        // A maximised child is all client area: its frame is on the parent.
+        m.result = isMaximizedChild() ? HTCLIENT : hitTest({GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)});
         return;
     case WM_NCPAINT:
-        if (!isBorderless()) {
+        if (!isBorderless() && !isMaximizedChild()) {
             HDC dc = GetWindowDC(window());
             if (dc) {
                 paintFrame(dc);
@@ -539,6 +581,10 @@ void SkinForm::dispatch(gui::Message& m) {
         break;
     case UINT(wmChangeSkinData):
         skinChanged(m.wParam);
+        break;
+    case UINT(wmAfterChangeSkinData):
+        if (m.wParam && m.wParam == WPARAM(m_skinData) && isMDIParent())
+            refitChildren();
         break;
     case UINT(wmChangeResStrData):
         updateObjectHints();
@@ -627,7 +673,9 @@ void SkinForm::applySkin() {
     if (m_skinned)
         updateFrame(true);
     RedrawWindow(window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-    updateCaptionState(true);
+    if (isMDIParent())
+        refitChildren();
+    updateCaptionState(!isMaximizedChild());
     m_mouseTimer->setEnabled(true);
     if (onChangeSkinData)
         onChangeSkinData(this);

@@ -37,6 +37,7 @@ class FormSkinObject;
 class SkinButtonObject;
 class SkinData;
 class SkinHint;
+class SkinMDITabsBar;
 class SkinMenu;
 
 enum class SkinBorderIcon : uint8_t { biSystemMenu, biMinimize, biMaximize, biRollUp, biMinimizeToTray };
@@ -141,6 +142,9 @@ public:
     // The skinned main-menu bar (not owned; a SkinMainMenuBar), or null.
     core::Component* mainMenuBar() const { return m_mainMenuBar; }
     void setMainMenuBar(core::Component* bar);
+    // The tab bar of a multi-document parent's children (not owned), or null.
+    SkinMDITabsBar* mdiTabsBar() const;
+    void setMDITabsBar(SkinMDITabsBar* bar);
     int32_t minHeight() const { return m_minHeight; }
     void setMinHeight(int32_t v) { m_minHeight = v; }
     int32_t minWidth() const { return m_minWidth; }
@@ -242,6 +246,20 @@ public:
     void fireMouseLeave(const FormSkinObject& o);
     void firePaint(const FormSkinObject& o, core::FBitmap& dest, core::Point origin);
 
+    // --- Multi-document windows ---------------------------------------------------------------------
+    // The first SkinForm that form owns, or null.
+    static SkinForm* findSkinForm(const gui::CustomForm* form);
+    bool isMDIParent() const;
+    bool isMDIChild() const;
+    bool isMaximizedChild() const { return isMDIChild() && m_windowState == FormWindowState::Maximized; }
+    // A parent's child whose skinned form is maximised (none is going away), or null.
+    gui::CustomForm* maximizedChild() const;
+    // A child's entry in its parent's window menu while it is shown, or null.
+    gui::MenuItem* windowMenuItem() const { return m_windowMenuItem; }
+    // The part of the parent's client area that holds the children (its client window), on the
+    // screen; for a child, where it can go.
+    core::Rect childArea() const;
+
     bool setProperty(const std::string& name, core::PropertyReader& value) override;
     void writeProperties(core::PropertyWriter& out) const override;
 
@@ -293,7 +311,9 @@ private:
     void paintNow();
     void paintSkinnedFrame(HDC dc);
     void paintDefaultFrame(HDC dc);
-    void paintClientBackground(HDC dc);
+    // The client background of the window, or of target (the parent's client window: its own
+    // picture first, the application work-space colour without a skin).
+    void paintClientBackground(HDC dc, HWND target = nullptr);
     void ncActivate(gui::Message& m);
     void updateCaptionState(bool repaint);
     void sizeChanged(gui::Message& m);
@@ -304,6 +324,26 @@ private:
     BuiltInFrameMetrics builtInMetrics() const;
     core::Rect builtInCaptionRect();
     std::vector<FormObjectPlace> objectPlaces() const;
+
+    // Multi-document windows (SkinFormMDI.cpp).
+    SkinForm* parentSkinForm() const;
+    bool mdiMessage(gui::Message& m);
+    void hookClientWindow();
+    void unhookClientWindow();
+    static LRESULT CALLBACK clientWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT clientMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    void refitChildren();
+    void refitMaximized();
+    void placeMinimized();
+    void childMaximized();
+    void childRestored();
+    void childShown(bool shown);
+    void childActivated(bool active);
+    void childGone();
+    void refreshParentBars();
+    void sendToMainWindow(UINT msg);
+    core::Rect toRestoreBounds(const core::Rect& screen) const;
+    core::Rect fromRestoreBounds(const core::Rect& saved) const;
 
     // Hit testing, mouse tracking and commands (SkinFormCommands.cpp).
     core::Point screenToFrame(core::Point screen) const;
@@ -403,6 +443,11 @@ private:
     winbase::IconHandle m_smallIcon; // a copy at the small-icon size, made on first use
     std::unique_ptr<SkinMenu> m_menuEngine;
     void syncMenuSettings();
+
+    HWND m_hookedClient = nullptr;             // the parent's client window whose handler was replaced
+    WNDPROC m_clientProc = nullptr;            // its handler before
+    gui::MenuItem* m_windowMenuItem = nullptr; // owned (as a component)
+    bool m_childGone = false;
 };
 
 } // namespace skin

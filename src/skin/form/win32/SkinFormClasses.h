@@ -1,5 +1,6 @@
 #pragma once
-// Registers the skinned form's layout classes ("TSkinForm", "TSkinPopupMenu", "TSkinMainMenuBar").
+// Registers the skinned form's layout classes ("TSkinForm", "TSkinPopupMenu", "TSkinMainMenuBar",
+// "TSkinMDITabsBar").
 
 namespace skin {
 

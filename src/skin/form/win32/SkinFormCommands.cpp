@@ -29,12 +29,22 @@ core::Rect SkinForm::windowBounds() const {
     return {r.left, r.top, r.right, r.bottom};
 }
 
-void SkinForm::setWindowBounds(const core::Rect& r) {
-    if (hasWindow())
-        SetWindowPos(window(), nullptr, r.left, r.top, r.width(), r.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+void SkinForm::setWindowBounds(const core::Rect& screen) {
+    if (!hasWindow())
+        return;
+    core::Rect r = screen;
+    if (isMDIChild()) {
+        // A child is placed in its client window's coordinates.
+        POINT origin{0, 0};
+        ClientToScreen(GetParent(window()), &origin);
+        r = screen.translated(-origin.x, -origin.y);
+    }
+    SetWindowPos(window(), nullptr, r.left, r.top, r.width(), r.height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 core::Rect SkinForm::workArea(bool fullMonitor) const {
+    if (isMDIChild())
+        return childArea();
     core::Rect r{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (hasWindow())
         getMonitorWorkArea(window(), !fullMonitor, r);
@@ -341,7 +351,7 @@ void SkinForm::moving(gui::Message& m) {
     if (!m.lParam)
         return;
     RECT& r = *reinterpret_cast<RECT*>(m.lParam);
-    if (m_windowState == FormWindowState::Maximized) {
+    if (m_windowState == FormWindowState::Maximized && !isMDIChild()) {
         const core::Rect b = windowBounds();
         r = {b.left, b.top, b.right, b.bottom};
         return;
@@ -349,7 +359,10 @@ void SkinForm::moving(gui::Message& m) {
     if (!m_magnetic)
         return;
     const int32_t w = r.right - r.left, h = r.bottom - r.top;
-    const core::Point p = snapToWorkArea(workArea(false), m_magneticSize, r.left, r.top, h, w);
+    core::Rect area = workArea(false);
+    if (isMDIChild()) // a child moves in its client window's coordinates
+        area = area.translated(-area.left, -area.top);
+    const core::Point p = snapToWorkArea(area, m_magneticSize, r.left, r.top, h, w);
     r = {p.x, p.y, p.x + w, p.y + h};
 }
 
@@ -429,39 +442,26 @@ void SkinForm::minimizeForm() {
         return;
     }
     if (m_restoreBounds.isZero())
-        m_restoreBounds = windowBounds();
-    // A caption-only strip at the bottom-left of the work area, beside other minimised windows.
-    const core::Point size = minimumFrameSize();
-    const core::Rect work = workArea(false);
-    int32_t x = work.left, y = work.bottom - size.y;
-    for (bool moved = true; moved;) {
-        moved = false;
-        for (gui::CustomForm* f : gui::application().forms()) {
-            if (f == m_form || f == gui::application().mainForm() || !f->hasHandle() ||
-                !IsWindowVisible(f->handle()))
-                continue;
-            RECT r;
-            GetWindowRect(f->handle(), &r);
-            if (r.left != x || r.top != y)
-                continue;
-            x += size.x;
-            if (x + size.x > work.right) {
-                x = work.left;
-                y -= size.y;
-                if (y < work.top) {
-                    y = work.bottom - size.y;
-                    break;
-                }
-            }
-            moved = true;
-        }
-    }
-    setWindowBounds({x, y, x + size.x, y + size.y});
+        m_restoreBounds = toRestoreBounds(windowBounds());
+    placeMinimized();
+    if (isMDIChild())
+        sendToMainWindow(1232); // no longer maximised, if it was
 }
 
 void SkinForm::maximizeForm() {
     if (m_restoreBounds.isZero())
-        m_restoreBounds = windowBounds();
+        m_restoreBounds = toRestoreBounds(windowBounds());
+    if (isMDIChild()) {
+        // The child fills its client window; its frame goes onto the parent's caption and menu bar.
+        m_mouseTimer->setEnabled(false);
+        trackActiveObject(-1, -1, false);
+        const core::Rect before = windowBounds();
+        setWindowBounds(childArea());
+        if (windowBounds().width() == before.width() && windowBounds().height() == before.height())
+            forceRelayout();
+        sendToMainWindow(1231);
+        return;
+    }
     core::Rect monitor = workArea(true), work = workArea(false);
     setWindowBounds(maximizedBounds(monitor, work,
                                     {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
@@ -472,11 +472,13 @@ void SkinForm::restoreForm() {
     m_rolledUpWhileMaximized = false;
     const core::Rect before = windowBounds();
     if (!m_restoreBounds.isZero())
-        setWindowBounds(m_restoreBounds);
+        setWindowBounds(fromRestoreBounds(m_restoreBounds));
     m_mouseTimer->setEnabled(true);
     if (windowBounds().width() == before.width() && windowBounds().height() == before.height())
         forceRelayout();
     paintNow();
+    if (isMDIChild())
+        sendToMainWindow(1232);
     m_restoreBounds = {};
 }
 
@@ -632,7 +634,7 @@ gui::MenuItem& SkinForm::buildSystemMenu() {
             else
                 changeWindowState(FormWindowState::Normal);
         });
-    if (!m_rolledUp && !minimized && m_borderIcons.has(SkinBorderIcon::biRollUp))
+    if (!isMaximizedChild() && !m_rolledUp && !minimized && m_borderIcons.has(SkinBorderIcon::biRollUp))
         add("SF_ROLLUP", caption("MI_ROLLUPCAPTION", "卷起(&L)"), [this] { setRollUp(true); });
     if (m_borderIcons.has(SkinBorderIcon::biMinimizeToTray))
         add("SF_MINTOTRAY", caption("MI_MINTOTRAYCAPTION", "最小化到系统托盘区(&T)"),
@@ -644,7 +646,7 @@ gui::MenuItem& SkinForm::buildSystemMenu() {
     }
     gui::MenuItem* close = add(
         "SF_CLOSE", caption("MI_CLOSECAPTION", "关闭(&C)"), [this] { closeWindow(); }, true);
-    close->setShortCut(gui::textToShortCut("Alt+F4"));
+    close->setShortCut(gui::textToShortCut(isMDIChild() ? "Ctrl+F4" : "Alt+F4"));
     return root;
 }
 

@@ -5,11 +5,13 @@
 
 #include "gui/Canvas.h"
 #include "gui/Form.h"
+#include "gui/MenuItem.h"
 #include "gui/Timer.h"
 #include "skin/controls/BitmapTextCanvas.h"
 #include "skin/controls/core/PanelGeometry.h"
 #include "skin/data/ResourceStrData.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/MDIRules.h"
 #include "skin/form/win32/CanvasTextMeasurer.h"
 #include "skin/form/win32/FormSkinObjects.h"
 #include "skin/render/BitmapCopy.h"
@@ -106,7 +108,7 @@ void SkinForm::removeWindowRegion() {
 void SkinForm::updateWindowRegion(bool recompose) {
     if (!hasWindow())
         return;
-    if (isBorderless() || !m_skinData || m_skinData->maskPicture().isEmpty()) {
+    if (isBorderless() || isMaximizedChild() || !m_skinData || m_skinData->maskPicture().isEmpty()) {
         removeWindowRegion();
         return;
     }
@@ -135,7 +137,8 @@ void SkinForm::updateWindowRegion(bool recompose) {
 
 void SkinForm::nonClientSize(gui::Message& m) {
     m.result = 0;
-    if (isBorderless() || !m.lParam)
+    // A maximised child is all client area.
+    if (isBorderless() || isMaximizedChild() || !m.lParam)
         return;
     // Only the first rectangle of the parameter block changes (the proposed window rect).
     RECT& r = *reinterpret_cast<RECT*>(m.lParam);
@@ -260,7 +263,7 @@ void SkinForm::paintDefaultFrame(HDC dc) {
 }
 
 void SkinForm::drawObjectNow(FormSkinObject& o) {
-    if (!hasWindow() || isBorderless() || !o.visible || o.objectRect.isEmpty())
+    if (!hasWindow() || isBorderless() || isMaximizedChild() || !o.visible || o.objectRect.isEmpty())
         return;
     // The object over what the frame shows at its place, put on the window in one transfer.
     core::FBitmap piece(o.objectRect.width(), o.objectRect.height());
@@ -282,11 +285,12 @@ void SkinForm::drawObjectNow(FormSkinObject& o) {
     ReleaseDC(window(), dc);
 }
 
-void SkinForm::paintClientBackground(HDC dc) {
+void SkinForm::paintClientBackground(HDC dc, HWND target) {
     if (!dc || !hasWindow())
         return;
+    const bool mdiClient = target != nullptr;
     RECT cr;
-    GetClientRect(window(), &cr);
+    GetClientRect(mdiClient ? target : window(), &cr);
     const int32_t cw = cr.right, chh = cr.bottom;
     if (cw <= 0 || chh <= 0)
         return;
@@ -295,7 +299,12 @@ void SkinForm::paintClientBackground(HDC dc) {
     Rect piece;
     if (m_skinned) {
         const SkinFormInfo& f = m_skinData->formInfo();
-        if (const core::FBitmap* p = m_skinData->activePicture(f.bgPictureIndex)) {
+        const core::FBitmap* mdiPicture =
+            mdiClient ? m_skinData->activePicture(f.mdiBgPictureIndex) : nullptr;
+        if (mdiPicture) {
+            picture = mdiPicture;
+            piece = mdiPicture->bounds();
+        } else if (const core::FBitmap* p = m_skinData->activePicture(f.bgPictureIndex)) {
             picture = p;
             piece = p->bounds();
         } else if (!f.clientRect.isEmpty()) {
@@ -306,7 +315,7 @@ void SkinForm::paintClientBackground(HDC dc) {
     if (picture)
         tileFromOrigin(bg, *picture, piece);
     else
-        bg.fill(core::colorToRgb(core::clBtnFace));
+        bg.fill(core::colorToRgb(mdiClient ? core::systemColorBase | COLOR_APPWORKSPACE : core::clBtnFace));
     drawTo(dc, 0, 0, bg);
     if (!m_logo.isEmpty()) {
         gui::Canvas canvas(dc);
@@ -321,14 +330,28 @@ void SkinForm::paintClientBackground(HDC dc) {
 
 void SkinForm::ncActivate(gui::Message& m) {
     m_formActive = m.wParam != 0;
-    // The platform never draws its own caption.
-    m.result = 1;
-    if (isBorderless()) {
-        updateCaptionState(false);
-        return;
+    if (isMDIParent() || isMDIChild()) {
+        // The frame's procedure passes the activation on to the active child; the frame is
+        // painted over again below.
+        passOn(m);
+    } else {
+        // The platform never draws its own caption.
+        m.result = 1;
     }
-    paintNow();
-    updateCaptionState(true);
+    if (isBorderless() || isMaximizedChild()) {
+        updateCaptionState(false);
+    } else {
+        paintNow();
+        updateCaptionState(true);
+    }
+    if (isMDIChild()) {
+        if (m_windowMenuItem)
+            m_windowMenuItem->setChecked(m_form->mdiParent() &&
+                                         m_form->mdiParent()->activeMDIChild() == m_form);
+        if (SkinForm* parent = parentSkinForm(); parent && isMaximizedChild())
+            parent->paintNow();
+        refreshParentBars();
+    }
 }
 
 void SkinForm::updateCaptionState(bool repaint) {
@@ -374,7 +397,7 @@ void SkinForm::sizeChanged(gui::Message& m) {
         paintNow();
         InvalidateRect(window(), nullptr, TRUE);
     }
-    if (!m_logo.isEmpty())
+    if (!m_logo.isEmpty() && !isMDIParent())
         InvalidateRect(window(), nullptr, TRUE);
 }
 
@@ -428,9 +451,16 @@ void SkinForm::showWindowChanged(gui::Message& m) {
         }
         if (m_form->menu())
             SetMenu(window(), nullptr); // the skin draws menus itself
+        if (isMDIParent())
+            hookClientWindow();
         forceRelayout();
-    } else if (m_alphaBlend && hasLayeredWindows()) {
-        applyLayered(false);
+        if (isMDIChild())
+            childShown(true);
+    } else {
+        if (isMDIChild())
+            childShown(false);
+        if (m_alphaBlend && hasLayeredWindows())
+            applyLayered(false);
     }
 }
 
@@ -485,7 +515,11 @@ void SkinForm::drawSmallIcon(core::FBitmap& dest, int32_t x, int32_t y) {
 }
 
 std::string SkinForm::captionText() const {
-    return m_form->caption();
+    gui::CustomForm* child = isMDIParent() ? maximizedChild() : nullptr;
+    if (!child)
+        return m_form->caption();
+    const std::string childCaption = child->caption();
+    return mdiParentCaption(m_form->caption(), &childCaption);
 }
 
 uint8_t SkinForm::captionCharset(const gui::Font& fallback) const {

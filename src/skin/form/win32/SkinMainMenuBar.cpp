@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "core/Property.h"
 #include "gui/Canvas.h"
+#include "gui/Form.h"
 #include "gui/MainMenu.h"
 #include "gui/MenuItem.h"
 #include "gui/ShortCut.h"
@@ -12,6 +13,7 @@
 #include "skin/data/DataSkinOtherControls.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/FormCommands.h"
+#include "skin/form/MDIRules.h"
 #include "skin/form/win32/SkinForm.h"
 #include "skin/popup/win32/SkinMenu.h"
 #include "skin/popup/win32/SkinPopupWindow.h"
@@ -165,11 +167,203 @@ SkinMenu* SkinMainMenuBar::engine() const {
 void SkinMainMenuBar::buildItems() {
     m_items.clear();
     m_morphTimer->setEnabled(false);
-    if (m_mainMenu)
+    m_childMenuIn = false;
+    gui::CustomForm* child = activeChild();
+    if (m_mainMenu && child && child->menu()) {
+        // The child's menu merged in; a merged bar never scrolls again.
+        m_childMenuIn = true;
+        m_scrollMenu = false;
+        const gui::MenuItem& parentRoot = m_mainMenu->items();
+        const gui::MenuItem& childRoot = child->menu()->items();
+        auto entries = [](const gui::MenuItem& root) {
+            std::vector<MenuEntry> list;
+            for (const gui::MenuItem* item : root.items())
+                list.push_back({item->groupIndex(), item->isVisible()});
+            return list;
+        };
+        for (const MergedEntry& e : mergeMenus(entries(parentRoot), entries(childRoot)))
+            m_items.push_back({(e.fromChild ? childRoot : parentRoot).item(e.index), false, false});
+    } else if (m_mainMenu) {
         for (gui::MenuItem* item : m_mainMenu->items().items())
             if (item->isVisible())
                 m_items.push_back({item, false, false});
+    }
+    if (m_childMaximized)
+        applyButtonIcons();
     computeLayout();
+}
+
+// --- Multi-document parents ------------------------------------------------------------------------
+
+gui::CustomForm* SkinMainMenuBar::mdiFrame() const {
+    return m_skinForm && m_skinForm->form().isMDIForm() ? &m_skinForm->form() : nullptr;
+}
+
+gui::CustomForm* SkinMainMenuBar::activeChild() const {
+    gui::CustomForm* frame = mdiFrame();
+    gui::CustomForm* child = frame ? frame->activeMDIChild() : nullptr;
+    return child && !child->isDestroying() ? child : nullptr;
+}
+
+void SkinMainMenuBar::mdiRefresh() {
+    buildItems();
+    invalidate();
+}
+
+void SkinMainMenuBar::childMaximized() {
+    if (!m_childMaximized) {
+        m_childMaximized = true;
+        createButtons();
+    }
+    applyButtonIcons();
+    computeLayout();
+    invalidate();
+}
+
+void SkinMainMenuBar::childRestored() {
+    if (m_childMaximized && !(m_skinForm && m_skinForm->maximizedChild())) {
+        m_childMaximized = false;
+        m_buttons.clear();
+        computeLayout();
+        invalidate();
+        return;
+    }
+    applyButtonIcons();
+    invalidate();
+}
+
+void SkinMainMenuBar::createButtons() {
+    m_buttons.clear();
+    // Inserted at the front in this order, so that the list runs system menu, close, maximise, minimise.
+    const struct {
+        WindowCommand command;
+        const std::string DataSkinMainMenuBar::*name;
+    } kinds[] = {{WindowCommand::cmMinimize, &DataSkinMainMenuBar::minButton},
+                 {WindowCommand::cmMaximize, &DataSkinMainMenuBar::maxButton},
+                 {WindowCommand::cmClose, &DataSkinMainMenuBar::closeButton},
+                 {WindowCommand::cmSysMenu, &DataSkinMainMenuBar::sysMenuButton}};
+    for (const auto& k : kinds) {
+        Button b;
+        b.command = k.command;
+        if (m_record && skinData()) {
+            const int o = skinData()->findSkinObject(m_record->*k.name);
+            if (o >= 0) {
+                b.record = dynamic_cast<const DataSkinMainMenuBarButton*>(
+                    skinData()->skinObjectList()[size_t(o)].get());
+                if (b.record)
+                    b.picture = pictureAt(skinData(), b.record->activePictureIndex);
+            }
+        }
+        m_buttons.insert(m_buttons.begin(), b);
+    }
+}
+
+void SkinMainMenuBar::applyButtonIcons() {
+    SkinForm* child = m_skinForm ? SkinForm::findSkinForm(m_skinForm->maximizedChild()) : nullptr;
+    for (Button& b : m_buttons) {
+        b.enabled = true;
+        if (!child)
+            continue;
+        if (b.command == WindowCommand::cmMinimize && !child->borderIcons().has(SkinBorderIcon::biMinimize))
+            b.enabled = false;
+        if (b.command == WindowCommand::cmSysMenu && !child->borderIcons().has(SkinBorderIcon::biSystemMenu))
+            b.enabled = false;
+    }
+}
+
+void SkinMainMenuBar::placeButtons(core::Rect& items) {
+    // The system-menu button at the left end, the others at the right end, close outermost.
+    for (Button& b : m_buttons) {
+        int32_t w = items.height(), h = items.height();
+        if (b.record && b.picture && !b.record->skinRect.isEmpty()) {
+            w = b.record->skinRect.width();
+            h = b.record->skinRect.height();
+        }
+        const int32_t top = items.top + items.height() / 2 - h / 2;
+        if (b.command == WindowCommand::cmSysMenu) {
+            b.rect = {items.left, top, items.left + w, top + h};
+            items.left += w + 2;
+        } else {
+            b.rect = {items.right - w, top, items.right, top + h};
+            items.right -= w + 2;
+        }
+    }
+}
+
+int SkinMainMenuBar::buttonAt(core::Point p) const {
+    for (size_t i = 0; i < m_buttons.size(); ++i)
+        if (m_buttons[i].enabled && m_buttons[i].rect.contains(p))
+            return int(i);
+    return -1;
+}
+
+void SkinMainMenuBar::paintButtons(core::FBitmap& bitmap) {
+    for (const Button& b : m_buttons) {
+        const core::Rect& r = b.rect;
+        if (r.isEmpty())
+            continue;
+        if (b.record && b.picture && !b.record->skinRect.isEmpty()) {
+            core::Rect src = b.record->skinRect;
+            if (b.down && b.active && !b.record->downRect.isEmpty())
+                src = b.record->downRect;
+            else if (b.active && !b.record->activeSkinRect.isEmpty())
+                src = b.record->activeSkinRect;
+            copyRect(bitmap, r, *b.picture, src);
+            continue;
+        }
+        // The built-in look of the caption's standard buttons.
+        core::FBitmap face(r.width(), r.height());
+        const bool pressed = b.down && b.active;
+        if (b.active && b.enabled) {
+            face.fill(core::colorToRgb(builtInFrame));
+            face.fillRect({1, 1, r.width() - 1, r.height() - 1},
+                          core::colorToRgb(pressed ? builtInDownFill : builtInHotFill));
+        } else {
+            face.fill(core::colorToRgb(core::clBtnFace));
+        }
+        const CaptionGlyph glyph = b.command == WindowCommand::cmClose      ? CaptionGlyph::Close
+                                   : b.command == WindowCommand::cmMaximize ? CaptionGlyph::Restore
+                                   : b.command == WindowCommand::cmMinimize ? CaptionGlyph::Minimize
+                                                                            : CaptionGlyph::FlatBar;
+        const int32_t x = r.width() / 2 - (pressed ? 4 : 5), y = r.height() / 2 - (pressed ? 3 : 4);
+        drawCaptionGlyph(face, glyph, x, y, b.enabled ? core::clBtnText : core::clBtnShadow);
+        copyRect(bitmap, r, face, face.bounds());
+    }
+}
+
+void SkinMainMenuBar::runButton(int i) {
+    if (i < 0 || i >= buttonCount() || !m_skinForm)
+        return;
+    gui::CustomForm* child = m_skinForm->maximizedChild();
+    SkinForm* childSkin = SkinForm::findSkinForm(child);
+    if (!childSkin)
+        return;
+    switch (m_buttons[size_t(i)].command) {
+    case WindowCommand::cmClose:
+        child->close();
+        break;
+    case WindowCommand::cmMaximize:
+        childSkin->changeWindowState(FormWindowState::Normal);
+        break;
+    case WindowCommand::cmMinimize:
+        childSkin->changeWindowState(FormWindowState::Minimized);
+        break;
+    case WindowCommand::cmSysMenu: {
+        SkinMenu* e = engine();
+        if (!e)
+            break;
+        repaint();
+        gui::MenuItem& items = childSkin->buildSystemMenu();
+        if (e->onMenuOpening)
+            e->onMenuOpening();
+        const core::Point origin = clientOrigin();
+        SkinData* skin = e->defaultSkinData ? e->defaultSkinData() : skinData();
+        e->popup(this, skin, m_popupToUp, items, buttonRect(i).translated(origin.x, origin.y), 0);
+        break;
+    }
+    default:
+        break;
+    }
 }
 
 bool SkinMainMenuBar::isItemShown(int i) const {
@@ -222,14 +416,20 @@ void SkinMainMenuBar::readSkinRecord() {
 void SkinMainMenuBar::skinChanging() {
     // The records and pictures go with the old skin: a layout pass before the new one arrives (the
     // window moves while the form takes the new frame) must not read them.
-    SkinControl::skinChanging();
+    for (Button& b : m_buttons) {
+        b.record = nullptr;
+        b.picture = nullptr;
+    }
     m_record = nullptr;
     m_itemRecord = nullptr;
     m_picture = m_itemPicture = nullptr;
+    SkinControl::skinChanging();
 }
 
 void SkinMainMenuBar::skinChanged() {
     readSkinRecord();
+    if (m_childMaximized)
+        createButtons();
     buildItems();
     if (isSkinned() && m_record && !m_record->skinRect.isEmpty())
         setHeight(m_record->skinRect.height());
@@ -270,6 +470,8 @@ void SkinMainMenuBar::setItemFont(gui::Canvas& canvas) const {
 }
 
 void SkinMainMenuBar::computeLayout() {
+    core::Rect items = itemsRect();
+    placeButtons(items);
     const bool skinnedItems = hasSkinnedItems();
     std::vector<int32_t> widths;
     winbase::OwnedDC dc = winbase::OwnedDC::createCompatible();
@@ -282,8 +484,7 @@ void SkinMainMenuBar::computeLayout() {
                              : caption + 12);
     }
     canvas.setHandle(nullptr);
-    m_layout =
-        layoutMenuBar(itemsRect(), widths, skinnedItems ? m_itemRecord->skinRect.height() : 0, m_scrollMenu);
+    m_layout = layoutMenuBar(items, widths, skinnedItems ? m_itemRecord->skinRect.height() : 0, m_scrollMenu);
 }
 
 void SkinMainMenuBar::paintUnskinned(core::FBitmap& bitmap) {
@@ -306,6 +507,7 @@ void SkinMainMenuBar::paintSkinned(core::FBitmap& bitmap) {
 
 void SkinMainMenuBar::paintItems(core::FBitmap& bitmap) {
     computeLayout();
+    paintButtons(bitmap);
     const bool skinnedItems = hasSkinnedItems();
     struct Caption {
         std::string text;
@@ -443,6 +645,17 @@ void SkinMainMenuBar::setHotItem(int i) {
 
 void SkinMainMenuBar::mouseMove(gui::ShiftState shift, int x, int y) {
     SkinControl::mouseMove(shift, x, y);
+    const int hot = buttonAt({x, y});
+    bool buttonsChanged = false;
+    for (int i = 0; i < buttonCount(); ++i) {
+        Button& b = m_buttons[size_t(i)];
+        if (b.active != (i == hot)) {
+            b.active = i == hot;
+            buttonsChanged = true;
+        }
+    }
+    if (buttonsChanged)
+        invalidate();
     int under = -1;
     for (int i = 0; i < itemCount(); ++i)
         if (isItemShown(i) && m_items[size_t(i)].item->isEnabled() && itemRect(i).contains({x, y}))
@@ -466,6 +679,9 @@ void SkinMainMenuBar::mouseMove(gui::ShiftState shift, int x, int y) {
 
 void SkinMainMenuBar::mouseLeave() {
     SkinControl::mouseLeave();
+    for (Button& b : m_buttons)
+        if (!(b.down && b.command == WindowCommand::cmSysMenu))
+            b.active = b.down = false;
     m_markerActive = false;
     if (!m_menuMode)
         setHotItem(-1);
@@ -476,6 +692,25 @@ void SkinMainMenuBar::mouseDown(gui::MouseButton button, gui::ShiftState shift, 
     SkinControl::mouseDown(button, shift, x, y);
     if (button != gui::MouseButton::mbLeft)
         return;
+    if (const int b = buttonAt({x, y}); b >= 0) {
+        Button& pressed = m_buttons[size_t(b)];
+        if (shift.has(gui::Shift::ssDouble) && pressed.command == WindowCommand::cmSysMenu) {
+            // A double click on the system-menu button closes the child, as on a caption.
+            if (SkinMenu* e = engine())
+                e->closeAll();
+            pressed.down = pressed.active = false;
+            if (gui::CustomForm* child = m_skinForm ? m_skinForm->maximizedChild() : nullptr)
+                child->close();
+            return;
+        }
+        if (pressed.down)
+            return;
+        pressed.down = pressed.active = true;
+        repaint();
+        if (pressed.command == WindowCommand::cmSysMenu)
+            runButton(b);
+        return;
+    }
     for (int i = 0; i < itemCount(); ++i)
         if (isItemShown(i) && m_items[size_t(i)].item->isEnabled() && itemRect(i).contains({x, y})) {
             openItem(i);
@@ -545,7 +780,30 @@ void SkinMainMenuBar::menuClosed() {
     startMorphOrRedraw();
 }
 
+void SkinMainMenuBar::mouseUp(gui::MouseButton button, gui::ShiftState shift, int x, int y) {
+    SkinControl::mouseUp(button, shift, x, y);
+    if (button != gui::MouseButton::mbLeft)
+        return;
+    for (int i = 0; i < buttonCount(); ++i) {
+        Button& b = m_buttons[size_t(i)];
+        if (!b.down || b.command == WindowCommand::cmSysMenu)
+            continue;
+        b.down = false;
+        const bool run = b.enabled && b.rect.contains({x, y});
+        invalidate();
+        if (run)
+            runButton(i); // may close the child and rebuild the buttons: nothing after this
+        return;
+    }
+}
+
 void SkinMainMenuBar::wndProc(gui::Message& m) {
+    if (m.msg == msgSkinMenuClosed)
+        for (Button& b : m_buttons)
+            if (b.down && b.command == WindowCommand::cmSysMenu) {
+                b.down = b.active = false;
+                invalidate();
+            }
     if (m.msg == msgSkinMenuClosed && !m_switching)
         menuClosed();
     SkinControl::wndProc(m);

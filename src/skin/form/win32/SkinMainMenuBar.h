@@ -2,9 +2,13 @@
 // The skinned main-menu bar: the top-level items of a main menu as a bar of skinned items under the
 // caption of a skinned window. Their submenus open through the form's skinned menu engine and follow
 // the mouse along the bar; items that do not fit hide behind a marker whose click lists them; Alt or
-// F10 puts the bar into menu mode, where the arrows walk it with wrap-around.
+// F10 puts the bar into menu mode, where the arrows walk it with wrap-around. On a multi-document
+// parent the bar merges the active child's menu into its own and, while a child is maximised, shows
+// that child's system-menu button at its left end and its close, restore and minimise buttons at its
+// right end.
 #include "gui/Font.h"
 #include "skin/controls/SkinControl.h"
+#include "skin/data/SkinIni.h"
 #include "skin/popup/MenuBarLayout.h"
 
 #include <functional>
@@ -13,6 +17,7 @@
 
 namespace gui {
 class Canvas;
+class CustomForm;
 class Timer;
 class MainMenu;
 class MenuItem;
@@ -21,6 +26,7 @@ class MenuItem;
 namespace skin {
 
 class DataSkinMainMenuBar;
+class DataSkinMainMenuBarButton;
 class DataSkinMainMenuItem;
 class SkinForm;
 class SkinMenu;
@@ -89,6 +95,22 @@ public:
     // The marker's popup of the items that do not fit.
     void openHiddenItems();
 
+    // --- Multi-document parents ----------------------------------------------------------------------
+    // The active child or the maximised state changed: the items are built again.
+    void mdiRefresh();
+    // A child was maximised (its buttons appear) or restored (they go once no child is maximised).
+    void childMaximized();
+    void childRestored();
+    // The bar shows a child's menu merged into the parent's.
+    bool isChildMenuIn() const { return m_childMenuIn; }
+    // The buttons of the maximised child, in list order: system menu, close, maximise, minimise.
+    int buttonCount() const { return int(m_buttons.size()); }
+    WindowCommand buttonCommand(int i) const { return m_buttons[size_t(i)].command; }
+    bool isButtonEnabled(int i) const { return m_buttons[size_t(i)].enabled; }
+    core::Rect buttonRect(int i) const { return m_buttons[size_t(i)].rect; }
+    // Runs button i's command on the maximised child.
+    void runButton(int i);
+
 protected:
     void readSkinRecord() override;
     void skinChanging() override;
@@ -97,12 +119,22 @@ protected:
     void paintSkinned(core::FBitmap& bitmap) override;
     void wndProc(gui::Message& m) override;
     void mouseDown(gui::MouseButton button, gui::ShiftState shift, int x, int y) override;
+    void mouseUp(gui::MouseButton button, gui::ShiftState shift, int x, int y) override;
     void mouseMove(gui::ShiftState shift, int x, int y) override;
     void mouseLeave() override;
     void boundsChanged(bool sizeChanged) override;
     void notification(core::Component* component, core::Operation operation) override;
 
 private:
+    struct Button {
+        WindowCommand command = WindowCommand::cmClose;
+        const DataSkinMainMenuBarButton* record = nullptr;
+        const core::FBitmap* picture = nullptr;
+        bool enabled = true;
+        bool active = false;
+        bool down = false;
+        core::Rect rect;
+    };
     struct Item {
         gui::MenuItem* item = nullptr;
         bool active = false;
@@ -111,6 +143,13 @@ private:
     };
 
     SkinMenu* engine() const;
+    gui::CustomForm* mdiFrame() const;
+    gui::CustomForm* activeChild() const;
+    void createButtons();
+    void applyButtonIcons();
+    void placeButtons(core::Rect& items);
+    void paintButtons(core::FBitmap& bitmap);
+    int buttonAt(core::Point p) const;
     void computeLayout();
     bool hasSkinnedItems() const;
     void setItemFont(gui::Canvas& canvas) const;
@@ -138,6 +177,9 @@ private:
     int32_t m_defaultHeight = 22;
     std::unique_ptr<gui::Timer> m_morphTimer;
     std::vector<Item> m_items;
+    std::vector<Button> m_buttons;
+    bool m_childMaximized = false;
+    bool m_childMenuIn = false;
     MenuBarLayout m_layout;
     bool m_menuMode = false;
     bool m_switching = false;

@@ -34,6 +34,13 @@ inline void mouseButton(DWORD flag) {
     xdotool(std::wstring(down ? L"mousedown " : L"mouseup ") + (right ? L"3" : L"1"));
 }
 
+// Moves to (x, y), rests there, and clicks button 1 (left) or 3 (right), in one xdotool run: separate
+// runs for press and release can lose the press on a busy machine.
+inline void clickAt(int x, int y, int button) {
+    xdotool(L"mousemove " + std::to_wstring(x) + L" " + std::to_wstring(y) + L" sleep 0.15 click " +
+            std::to_wstring(button));
+}
+
 // A key by its X name ("alt", "space", "Escape", "l").
 inline void key(const wchar_t* name, bool up) {
     xdotool(std::wstring(up ? L"keyup " : L"keydown ") + name);
