@@ -17,6 +17,7 @@
 #include "skin/data/SkinData.h"
 #include "skin/form/win32/SkinForm.h"
 #include "skin/form/win32/SkinFormClasses.h"
+#include "skin/form/win32/SkinMDITabsBar.h"
 #include "skin/form/win32/SkinMainMenuBar.h"
 #include "skin/popup/win32/TrayIcon.h"
 
@@ -69,6 +70,10 @@ skin::SkinForm& GalleryWindow::skinForm() const {
 
 skin::SkinMainMenuBar& GalleryWindow::menuBar() const {
     return find<skin::SkinMainMenuBar>("MenuBar1");
+}
+
+skin::SkinMDITabsBar& GalleryWindow::tabsBar() const {
+    return find<skin::SkinMDITabsBar>("TabsBar1");
 }
 
 skin::TrayIcon& GalleryWindow::trayIcon() const {
@@ -186,6 +191,9 @@ gui::Form& GalleryWindow::openDocument() {
     document->setFormStyle(gui::FormStyle::fsMDIChild);
     document->setCaption("Document " + std::to_string(++m_documents));
     document->setBounds(16 * (m_documents % 6), 8 * (m_documents % 6), 280, 110);
+    // Skinned like the gallery; its skinned form keeps the tab bar and the gallery's caption informed.
+    auto* skinned = new skin::SkinForm(document);
+    skinned->setSkinData(&skinData());
     auto* text = new gui::Label(document);
     text->setParent(document);
     text->setAutoSize(false);

@@ -17,6 +17,7 @@ class CompressedStoredSkin;
 class SkinData;
 class SkinForm;
 class SkinMainMenuBar;
+class SkinMDITabsBar;
 class TrayIcon;
 } // namespace skin
 
@@ -58,6 +59,7 @@ public:
     skin::SkinData& skinData() const;
     skin::SkinForm& skinForm() const;
     skin::SkinMainMenuBar& menuBar() const;
+    skin::SkinMDITabsBar& tabsBar() const;
     skin::TrayIcon& trayIcon() const;
     // The text the program paints into the skin's "status" user object.
     std::string statusText() const;

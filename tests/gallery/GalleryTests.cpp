@@ -16,6 +16,7 @@
 #include "skin/data/SkinData.h"
 #include "skin/form/win32/FormSkinObjects.h"
 #include "skin/form/win32/SkinForm.h"
+#include "skin/form/win32/SkinMDITabsBar.h"
 #include "skin/form/win32/SkinMainMenuBar.h"
 #include "skin/popup/win32/SkinHint.h"
 #include "skin/popup/win32/SkinMenu.h"
@@ -311,22 +312,30 @@ TEST_F(GalleryFixture, AHundredSkinSwitchesLeaveHandlesAndWindowsWhereTheyWere) 
     EXPECT_EQ(threadWindowCount(), windows);
 }
 
-TEST_F(GalleryFixture, DocumentsOpenRenameMaximiseAndClose) {
+TEST_F(GalleryFixture, DocumentsAndTheirTabsOpenRenameMaximiseAndClose) {
     gui::Form& document = window->openDocument();
     pumpFor(100);
     EXPECT_EQ(window->mdiChildCount(), 1);
     EXPECT_EQ(window->activeMDIChild(), &document);
     EXPECT_EQ(GetParent(document.handle()), window->clientHandle());
+    skin::SkinMDITabsBar& tabs = window->tabsBar();
+    ASSERT_EQ(tabs.tabCount(), 1);
     const std::string caption = document.caption();
     window->renameActiveDocument();
     EXPECT_EQ(document.caption(), caption + " (renamed)");
+    EXPECT_EQ(tabs.tabCaption(0), caption + " (renamed)");
     // A second document takes the activation; maximised, it fills the client window.
     gui::Form& second = window->openDocument();
     pumpFor(100);
     EXPECT_EQ(window->activeMDIChild(), &second);
-    SendMessageW(window->clientHandle(), WM_MDIMAXIMIZE, WPARAM(second.handle()), 0);
+    skin::SkinForm& secondSkin = *skin::SkinForm::findSkinForm(&second);
+    secondSkin.changeWindowState(skin::FormWindowState::Maximized);
     pumpFor(100);
-    EXPECT_TRUE(IsZoomed(second.handle()));
+    EXPECT_EQ(secondSkin.windowState(), skin::FormWindowState::Maximized);
+    EXPECT_EQ(tabs.tabCount(), 2);
+    EXPECT_EQ(tabs.activeTab(), 1);
+    // The gallery's caption names the maximised document.
+    EXPECT_EQ(window->skinForm().captionText(), window->caption() + " - [" + second.caption() + "]");
     // Skin switches leave the documents alone.
     window->nextSkin();
     EXPECT_EQ(window->mdiChildCount(), 2);
@@ -334,8 +343,11 @@ TEST_F(GalleryFixture, DocumentsOpenRenameMaximiseAndClose) {
     second.close();
     EXPECT_TRUE(pumpUntil([&] { return window->mdiChildCount() == 1; }));
     EXPECT_EQ(window->activeMDIChild(), &document);
+    EXPECT_EQ(tabs.tabCount(), 1);
+    EXPECT_EQ(window->skinForm().captionText(), window->caption());
     document.close();
     EXPECT_TRUE(pumpUntil([&] { return window->mdiChildCount() == 0; }));
+    EXPECT_EQ(tabs.tabCount(), 0);
 }
 
 // The program itself, started with a skin on its command line.
