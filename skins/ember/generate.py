@@ -365,12 +365,7 @@ def build_ini(objects, controls):
         ("fontname", FONT), ("fontheight", 13), ("fontstyle", ""), ("fontcolor", colour_value(INK)),
         ("leftstretch", 1), ("rightstretch", 1), ("topstretch", 1), ("bottomstretch", 1),
     ])
-    ini.section("SKINOBJECTS", [("count", len(objects))] + [(str(i), f"{n}:{k}") for i, (n, k, _) in enumerate(objects)])
-    for name, kind, values in objects:
-        ini.record(name, OBJECT_KEYS[kind], values)
-    ini.section("SKINCONTROLS", [("count", len(controls))] + [(str(i), f"{n}:{k}") for i, (n, k, _) in enumerate(controls)])
-    for name, kind, values in controls:
-        ini.record(name, CONTROL_KEYS[kind], values)
+    ini.record_lists(objects, OBJECT_KEYS, controls, CONTROL_KEYS)
     lines = ini.text().split("\n")
     header = ["; Ember skin for the skin gallery.",
               "; Written by generate.py together with the bitmaps: change the script, not this file."]

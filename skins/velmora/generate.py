@@ -885,6 +885,13 @@ class Ini:
             raise SystemExit(f"[{name}] sets keys its class does not read: {sorted(unknown)}")
         self.section(name, [(k, values.get(k, default_value(k))) for k in keys])
 
+    def record_lists(self, objects, object_keys, controls, control_keys):
+        """[SKINOBJECTS] and [SKINCONTROLS], each followed by a section per record (name, kind, values)."""
+        for list_name, records, keys in (("SKINOBJECTS", objects, object_keys), ("SKINCONTROLS", controls, control_keys)):
+            self.section(list_name, [("count", len(records))] + [(str(i), f"{n}:{k}") for i, (n, k, _) in enumerate(records)])
+            for name, kind, values in records:
+                self.record(name, keys[kind], values)
+
     def text(self):
         out = [
             "; Velmora skin for the setup launcher.",
@@ -1542,12 +1549,7 @@ def build_ini(objects, controls):
         ("fontname", FONT), ("fontheight", 14), ("fontstyle", ""), ("fontcolor", 0),
         ("leftstretch", 1), ("rightstretch", 1), ("topstretch", 1), ("bottomstretch", 1),
     ])
-    ini.section("SKINOBJECTS", [("count", len(objects))] + [(str(i), f"{n}:{k}") for i, (n, k, _) in enumerate(objects)])
-    for name, kind, values in objects:
-        ini.record(name, OBJECT_KEYS[kind], values)
-    ini.section("SKINCONTROLS", [("count", len(controls))] + [(str(i), f"{n}:{k}") for i, (n, k, _) in enumerate(controls)])
-    for name, kind, values in controls:
-        ini.record(name, CONTROL_KEYS[kind], values)
+    ini.record_lists(objects, OBJECT_KEYS, controls, CONTROL_KEYS)
     return ini
 
 
