@@ -225,24 +225,26 @@ def main_inside(x, y):
     return True
 
 
-def draw_main():
-    img = Image.new("RGB", (MAIN_W, MAIN_H), TEAL_DARK)
-    mask = Image.new("1", (MAIN_W, MAIN_H), 1)
-    for y in range(MAIN_H):
-        for x in range(MAIN_W):
-            if not main_inside(x, y):
+def shape_picture(w, h, inside, outline, colour_at):
+    """A w x h picture and its 1-bit mask (black inside) for the shape inside(x, y): the shape's
+    edge pixels and everything outside it take outline, the others colour_at(x, y)."""
+    img = Image.new("RGB", (w, h), outline)
+    mask = Image.new("1", (w, h), 1)
+    for y in range(h):
+        for x in range(w):
+            if not inside(x, y):
                 continue
             mask.putpixel((x, y), 0)
-            edge = any(
-                not main_inside(nx, ny) for nx, ny in ((x - 1, y), (x + 1, y), (x, y - 1), (x, y + 1))
-            )
-            if edge:
-                c = TEAL_DARK
-            elif y == 1 or (y == 2 and (x <= VIS[0] + 2 or x >= VIS[2] - 3)):
-                c = TEAL_HI
-            else:
-                c = TEAL
-            img.putpixel((x, y), c)
+            if all(inside(nx, ny) for nx, ny in ((x - 1, y), (x + 1, y), (x, y - 1), (x, y + 1))):
+                img.putpixel((x, y), colour_at(x, y))
+    return img, mask
+
+
+def draw_main():
+    def colour_at(x, y):
+        return TEAL_HI if y == 1 or (y == 2 and (x <= VIS[0] + 2 or x >= VIS[2] - 3)) else TEAL
+
+    img, mask = shape_picture(MAIN_W, MAIN_H, main_inside, TEAL_DARK, colour_at)
     fill(img, (8, 28, 179, 134), BODY)  # client area, tiled as the window background
     # A hairline where the teal frame meets the light client area softens the step.
     fill(img, (7, 28, 8, 134), mix(TEAL, BODY, 0.25))
@@ -882,6 +884,13 @@ class Ini:
         if unknown:
             raise SystemExit(f"[{name}] sets keys its class does not read: {sorted(unknown)}")
         self.section(name, [(k, values.get(k, default_value(k))) for k in keys])
+
+    def record_lists(self, objects, object_keys, controls, control_keys):
+        """[SKINOBJECTS] and [SKINCONTROLS], each followed by a section per record (name, kind, values)."""
+        for list_name, records, keys in (("SKINOBJECTS", objects, object_keys), ("SKINCONTROLS", controls, control_keys)):
+            self.section(list_name, [("count", len(records))] + [(str(i), f"{n}:{k}") for i, (n, k, _) in enumerate(records)])
+            for name, kind, values in records:
+                self.record(name, keys[kind], values)
 
     def text(self):
         out = [
@@ -1540,12 +1549,7 @@ def build_ini(objects, controls):
         ("fontname", FONT), ("fontheight", 14), ("fontstyle", ""), ("fontcolor", 0),
         ("leftstretch", 1), ("rightstretch", 1), ("topstretch", 1), ("bottomstretch", 1),
     ])
-    ini.section("SKINOBJECTS", [("count", len(objects))] + [(str(i), f"{n}:{k}") for i, (n, k, _) in enumerate(objects)])
-    for name, kind, values in objects:
-        ini.record(name, OBJECT_KEYS[kind], values)
-    ini.section("SKINCONTROLS", [("count", len(controls))] + [(str(i), f"{n}:{k}") for i, (n, k, _) in enumerate(controls)])
-    for name, kind, values in controls:
-        ini.record(name, CONTROL_KEYS[kind], values)
+    ini.record_lists(objects, OBJECT_KEYS, controls, CONTROL_KEYS)
     return ini
 
 
@@ -1646,18 +1650,20 @@ def generate(out):
     return len(objects), len(controls)
 
 
-def verify():
-    """Draws everything into a scratch folder and compares it with the files beside this script."""
+def verify(generate_fn=None, here=HERE):
+    """Draws everything into a scratch folder and compares it with the files beside the script
+    (generate_fn and here: another skin's drawing and folder; Velmora's by default)."""
     import tempfile
 
+    generate_fn = generate_fn or generate
     with tempfile.TemporaryDirectory() as tmp:
-        generate(tmp)
+        generate_fn(tmp)
         differ = []
         for name in sorted(os.listdir(tmp)):
             with open(os.path.join(tmp, name), "rb") as a:
                 fresh = a.read()
             try:
-                with open(os.path.join(HERE, name), "rb") as b:
+                with open(os.path.join(here, name), "rb") as b:
                     kept = b.read()
             except OSError:
                 kept = None
@@ -1670,15 +1676,21 @@ def verify():
     return 0
 
 
-def main():
-    ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    ap.add_argument("--out", default=HERE, help="folder to write into (default: beside this script)")
+def command_line(doc, generate_fn, here):
+    """The drawing scripts' command line: draws into --out (default: here) and returns the folder and
+    generate_fn's result; with --verify only checks the files in here and exits."""
+    ap = argparse.ArgumentParser(description=doc.splitlines()[0])
+    ap.add_argument("--out", default=here, help="folder to write into (default: beside this script)")
     ap.add_argument("--verify", action="store_true", help="only check that the files beside this script are current")
     args = ap.parse_args()
     if args.verify:
-        raise SystemExit(verify())
-    n_objects, n_controls = generate(args.out)
-    print(f"wrote 11 bitmaps and skin.ini ({n_objects} objects, {n_controls} controls) to {args.out}")
+        raise SystemExit(verify(generate_fn, here))
+    return args.out, generate_fn(args.out)
+
+
+def main():
+    out, (n_objects, n_controls) = command_line(__doc__, generate, HERE)
+    print(f"wrote 11 bitmaps and skin.ini ({n_objects} objects, {n_controls} controls) to {out}")
 
 
 if __name__ == "__main__":

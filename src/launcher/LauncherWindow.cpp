@@ -1,6 +1,6 @@
 #include "launcher/LauncherWindow.h"
 
-#include "core/Error.h"
+#include "gui/ResourceText.h"
 #include "layout/LayoutReader.h"
 
 #include <shellapi.h>
@@ -17,13 +17,7 @@ constexpr const wchar_t* applicationInstaller = L"data/kvrsetup.exe";
 } // namespace
 
 std::string layoutResource() {
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC info = FindResourceW(module, L"TFORM1", MAKEINTRESOURCEW(10)); // RT_RCDATA
-    HGLOBAL data = info ? LoadResource(module, info) : nullptr;
-    const void* bytes = data ? LockResource(data) : nullptr;
-    if (!bytes)
-        throw core::Error("Resource TFORM1 not found");
-    return std::string(static_cast<const char*>(bytes), SizeofResource(module, info));
+    return gui::rcDataText("TFORM1");
 }
 
 LauncherWindow::LauncherWindow(core::Component* owner) : LauncherWindow(owner, layoutResource()) {}

@@ -1,6 +1,6 @@
 // The launcher program as a user meets it: started in a folder, buttons clicked with the real
 // mouse, window closed. A stand-in installer in the folder's data directory records each start.
-#include "../skin/form/win32/ScreenPixels.h"
+#include "../skin/form/win32/FrameComparison.h"
 #include "../skin/form/win32/XdoInput.h"
 #include "core/Stream.h"
 #include "core/Utf8.h"
@@ -321,27 +321,12 @@ TEST(LauncherProgram, SkinnedFrameOnTheScreenEqualsTheRenderedSkin) {
         core::readFileBytes(std::string(VELMORA_BINARY_DIR) + "/skins/velmora/velmora.package"));
     skin::SkinData store;
     store.setCompressedStoredSkin(&package);
-    const skin::FramePreviewSkin preview = skin::framePreviewSkin(store);
-    const core::FBitmap render = skin::renderFramePreview(preview, W, H, skin::FrameState::Active);
-    const core::Rect client = skin::computeFrameGeometry(preview.metrics, W, H).clientRect;
     // The caption objects are left out of the comparison (the render draws none): the system-menu
     // button and the caption with its text (x 7 .. 96 + dx), and the button row (x 108 + dx ..
     // 175 + dx), all within rows 3 .. 26 of the top band.
     const int dx = W - 184;
-    const core::Rect objects[] = {{7, 3, 96 + dx, 26}, {108 + dx, 7, 175 + dx, 26}};
-    const std::vector<core::Color> screen = screen_testing::screenPixels(r);
-    int compared = 0, different = 0;
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            if (client.contains({x, y}) || objects[0].contains({x, y}) || objects[1].contains({x, y}))
-                continue;
-            const core::Color want = render.pixel(x, y);
-            if (want == core::rgb(255, 0, 255))
-                continue; // outside the window's region: the desktop shows there
-            ++compared;
-            if (screen[size_t(y) * size_t(W) + size_t(x)] != want && ++different <= 5)
-                ADD_FAILURE() << "pixel " << x << "," << y;
-        }
-    EXPECT_GT(compared, 2 * (W + H));
-    EXPECT_EQ(different, 0);
+    const auto result = screen_testing::compareFrameWithRender(
+        r, skin::framePreviewSkin(store), {{7, 3, 96 + dx, 26}, {108 + dx, 7, 175 + dx, 26}});
+    EXPECT_GT(result.compared, 2 * (W + H));
+    EXPECT_EQ(result.different, 0) << result.firstDifferences;
 }

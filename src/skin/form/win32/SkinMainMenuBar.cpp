@@ -414,11 +414,15 @@ void SkinMainMenuBar::readSkinRecord() {
 }
 
 void SkinMainMenuBar::skinChanging() {
-    // The buttons' records go with the old skin.
+    // The records and pictures go with the old skin: a layout pass before the new one arrives (the
+    // window moves while the form takes the new frame) must not read them.
     for (Button& b : m_buttons) {
         b.record = nullptr;
         b.picture = nullptr;
     }
+    m_record = nullptr;
+    m_itemRecord = nullptr;
+    m_picture = m_itemPicture = nullptr;
     SkinControl::skinChanging();
 }
 

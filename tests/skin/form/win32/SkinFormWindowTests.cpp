@@ -1,5 +1,5 @@
 // The skinned window with real messages to a real window and real input under Wine.
-#include "ScreenPixels.h"
+#include "FrameComparison.h"
 #include "SkinFormTestSupport.h"
 
 #include "core/Error.h"
@@ -104,35 +104,13 @@ TEST(SkinFormWindow, FrameOnTheScreenEqualsTheRenderedSkinOnTheBorderBands) {
     w.resize(W, H);
     w.activate();
     pumpFor(200);
-    const RECT r = w.bounds();
-    const std::vector<core::Color> screen = screen_testing::screenPixels(r);
-    const skin::FramePreviewSkin preview = w.preview();
-    const core::FBitmap expected = skin::renderFramePreview(preview, W, H, skin::FrameState::Active);
-    const skin::FrameGeometry g = skin::computeFrameGeometry(preview.metrics, W, H);
     // The objects (buttons and the caption with its text) are masked out: the render has no objects.
     std::vector<Rect> objects;
     for (const auto& o : w.skinForm->objects())
         objects.push_back(o->objectRect);
-    int compared = 0, different = 0;
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            if (g.clientRect.contains({x, y}))
-                continue;
-            if (std::any_of(objects.begin(), objects.end(), [&](const Rect& o) {
-                    return o.contains({x, y});
-                }))
-                continue;
-            const core::Color want = expected.pixel(x, y);
-            if (want == core::rgb(255, 0, 255))
-                continue; // outside the window region
-            const core::Color got = screen[size_t(y) * size_t(W) + size_t(x)];
-            ++compared;
-            if (got != want && ++different <= 5)
-                ADD_FAILURE() << "pixel " << x << "," << y << " is " << std::hex << got << ", render "
-                              << want;
-        }
-    EXPECT_GT(compared, 2 * (W + H));
-    EXPECT_EQ(different, 0);
+    const auto result = screen_testing::compareFrameWithRender(w.bounds(), w.preview(), objects);
+    EXPECT_GT(result.compared, 2 * (W + H));
+    EXPECT_EQ(result.different, 0) << result.firstDifferences;
 }
 
 TEST(SkinFormWindow, CloseButtonMorphsOnHoverAndClosesOnlyWhenReleasedOverIt) {
