@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and tests one preset at a time (native, win32, win64). A
-# failure in one preset does not stop the others; each ends with one summary line, and the last line
-# adds them up (a preset that does not configure or build, or runs no test, counts as one failure). Where this machine cannot run 32-bit programs, the win32 tests are reported as
-# skipped with the reason (VELMORA_NO_32BIT=1 acts so on any machine).
+# Installs what is missing, then builds and tests each preset (native, win32, win64). A failure in
+# one preset does not stop the others; each ends with one summary line, and the last line adds them
+# up (a preset that does not configure or build, or runs no test, counts as one failure). Where this
+# machine cannot run 32-bit programs, the win32 tests are reported as skipped with the reason
+# (VELMORA_NO_32BIT=1 acts so on any machine).
+# The tests of one preset run while the next preset builds: the Windows tests mostly wait on Wine
+# and the display, so the build takes the processors meanwhile, at a lower priority than the tests.
+# Tests of two presets never run at once, and each preset's test log is printed whole, in order.
 # Usage: test.sh [preset...]
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -21,31 +25,30 @@ if [ "$velmora_can_run_32bit" != 1 ]; then
     echo "test: 32-bit programs cannot run here: $velmora_no_32bit_reason; the win32 tests will be skipped"
 fi
 
-summaries=()
-status=0
-total_passed=0
-total_failed=0
-total_skipped=0
-for preset in "${presets[@]}"; do
+# Configures and builds one preset; a failure leaves its summary line in $logs/$preset.result.
+build_preset() {
+    local preset=$1
     echo "=== $preset: build"
-    start=$SECONDS
     if ! cmake --preset "$preset" >"$logs/$preset.configure" 2>&1; then
         cat "$logs/$preset.configure"
-        summaries+=("$preset: configure FAILED")
-        status=1
-        total_failed=$((total_failed + 1))
-        continue
+        echo "$preset: configure FAILED|0|1|0|1" >"$logs/$preset.result"
+        return 1
     fi
-    if ! cmake --build --preset "$preset" -j "$jobs"; then
-        summaries+=("$preset: build FAILED")
-        status=1
-        total_failed=$((total_failed + 1))
-        continue
+    if ! nice -n 10 cmake --build --preset "$preset" -j "$jobs" >"$logs/$preset.build" 2>&1; then
+        cat "$logs/$preset.build"
+        echo "$preset: build FAILED|0|1|0|1" >"$logs/$preset.result"
+        return 1
     fi
-    echo "=== $preset: test"
-    ctest --preset "$preset" 2>&1 | tee "$logs/$preset.test"
-    ctest_status=${PIPESTATUS[0]}
+    tail -n 1 "$logs/$preset.build"
+}
+
+# Runs one preset's tests and leaves "line|passed|failed|skipped|status" in $logs/$preset.result.
+test_preset() {
+    local preset=$1 start=$2
+    ctest --preset "$preset" >"$logs/$preset.test" 2>&1
+    local ctest_status=$?
     # CTest's counts: "N tests failed out of M" and the "(Skipped)" lines of tests that did not run.
+    local failed total skipped passed line bad=0
     read -r failed total < <(sed -nE 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1 \2/p' "$logs/$preset.test" | tail -n 1)
     failed=${failed:-0}
     total=${total:-0}
@@ -58,12 +61,45 @@ for preset in "${presets[@]}"; do
     if [ "$ctest_status" -ne 0 ] || [ "$total" -eq 0 ]; then
         [ "$total" -eq 0 ] && line+=" (no tests ran)"
         [ "$failed" -gt 0 ] || failed=1
-        status=1
+        bad=1
     fi
+    echo "$line|$passed|$failed|$skipped|$bad" >"$logs/$preset.result"
+}
+
+# Waits for the tests running in the background, if any, and prints their log.
+testing_pid=""
+testing_preset=""
+finish_testing() {
+    [ -n "$testing_pid" ] || return 0
+    wait "$testing_pid"
+    echo "=== $testing_preset: test"
+    cat "$logs/$testing_preset.test"
+    testing_pid=""
+}
+
+for preset in "${presets[@]}"; do
+    start=$SECONDS
+    if build_preset "$preset"; then
+        finish_testing
+        test_preset "$preset" "$start" &
+        testing_pid=$!
+        testing_preset=$preset
+    fi
+done
+finish_testing
+
+summaries=()
+status=0
+total_passed=0
+total_failed=0
+total_skipped=0
+for preset in "${presets[@]}"; do
+    IFS='|' read -r line passed failed skipped bad <"$logs/$preset.result"
     summaries+=("$line")
     total_passed=$((total_passed + passed))
     total_failed=$((total_failed + failed))
     total_skipped=$((total_skipped + skipped))
+    [ "$bad" -eq 0 ] || status=1
 done
 
 echo "=== summary"
