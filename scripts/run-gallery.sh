@@ -26,19 +26,9 @@ while [ $# -gt 0 ]; do
     esac
 done
 
-bash "$root/scripts/setup.sh"
-velmora_probe_32bit
-if [ "$velmora_can_run_32bit" = 1 ]; then
-    preset=win32
-    echo "run-gallery: starting the i686 gallery"
-else
-    preset=win64
-    echo "run-gallery: starting the x86_64 gallery: $velmora_no_32bit_reason"
-fi
-build=${VELMORA_BUILD_DIR:-$root/build/$preset}
+velmora_build_for_show run-gallery gallery skingallery
+build=$velmora_show_build
 shot=${shot:-$build/gallery-screenshot.png}
-cmake --preset "$preset" -B "$build" >/dev/null
-cmake --build "$build" --target skingallery -j "$(nproc)"
 
 # Wine turns a host path into a Z: path only when asked: hand the gallery a Windows path.
 for i in "${!args[@]}"; do

@@ -10,19 +10,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/lib/wine.sh"
 . "$root/scripts/lib/show-program.sh"
 
-bash "$root/scripts/setup.sh"
-velmora_probe_32bit
-if [ "$velmora_can_run_32bit" = 1 ]; then
-    preset=win32
-    echo "run-launcher: starting the i686 launcher (the shipped build)"
-else
-    preset=win64
-    echo "run-launcher: starting the x86_64 launcher: $velmora_no_32bit_reason"
-fi
-build=${VELMORA_BUILD_DIR:-$root/build/$preset}
+velmora_build_for_show run-launcher launcher Project1 "(the shipped build)"
+build=$velmora_show_build
 shot=${1:-$build/launcher-screenshot.png}
-cmake --preset "$preset" -B "$build" >/dev/null
-cmake --build "$build" --target Project1 -j "$(nproc)"
 exe="$build/src/launcher/Project1.exe"
 
 velmora_show_program run-launcher "$exe" "^Velmora" "$shot"

@@ -4,6 +4,27 @@
 #   TITLE_REGEX) is painted, saves the screenshot and ends the program again; with a display it leaves
 #   the program running and still saves a screenshot. NAME prefixes the messages. The program starts
 #   in the folder it lies in.
+# velmora_build_for_show NAME NOUN TARGET [I686_NOTE]
+#   Installs what is missing, picks the i686 build where 32-bit programs run (else x86_64, saying
+#   why), builds TARGET in it and leaves the build folder in velmora_show_build.
+velmora_build_for_show() {
+    local name=$1 noun=$2 target=$3 note=${4:-}
+    local root preset
+    root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+    bash "$root/scripts/setup.sh"
+    velmora_probe_32bit
+    if [ "$velmora_can_run_32bit" = 1 ]; then
+        preset=win32
+        echo "$name: starting the i686 $noun${note:+ $note}"
+    else
+        preset=win64
+        echo "$name: starting the x86_64 $noun: $velmora_no_32bit_reason"
+    fi
+    velmora_show_build=${VELMORA_BUILD_DIR:-$root/build/$preset}
+    cmake --preset "$preset" -B "$velmora_show_build" >/dev/null
+    cmake --build "$velmora_show_build" --target "$target" -j "$(nproc)"
+}
+
 velmora_show_program() {
     local name=$1 exe=$2 title=$3 shot=$4
     shift 4
