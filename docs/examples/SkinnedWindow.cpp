@@ -7,6 +7,7 @@
 //     --quit-after <ms>                              closes the window after that long (tests)
 #include "core/Error.h"
 #include "core/Stream.h"
+#include "core/Utf8.h"
 #include "gui/Application.h"
 #include "gui/Form.h"
 #include "gui/GraphicsClasses.h"
@@ -172,9 +173,7 @@ private:
         ofn.Flags = OFN_FILEMUSTEXIST;
         if (!GetOpenFileNameW(&ofn))
             return;
-        char utf8[MAX_PATH * 4];
-        WideCharToMultiByte(CP_UTF8, 0, name, -1, utf8, sizeof utf8, nullptr, nullptr);
-        loadSkin(utf8);
+        loadSkin(core::wideToUtf8(name));
     }
 
     skin::SkinPopupMenu* popupMenu = nullptr;
