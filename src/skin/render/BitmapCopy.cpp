@@ -6,7 +6,12 @@
 #include <bit>
 #include <cstring>
 #include <limits>
+#include <numeric>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace skin {
 
@@ -14,6 +19,32 @@ using core::FBitmap;
 using core::Rect;
 
 namespace {
+
+// Copies n bytes (n <= 32) as two overlapping words or pairs of them.
+inline void copyShort(uint8_t* d, const uint8_t* s, size_t n) {
+    if (n >= 16) {
+        uint8_t head[16], tail[16];
+        std::memcpy(head, s, 16);
+        std::memcpy(tail, s + n - 16, 16);
+        std::memcpy(d, head, 16);
+        std::memcpy(d + n - 16, tail, 16);
+    } else if (n >= 8) {
+        uint64_t head, tail;
+        std::memcpy(&head, s, 8);
+        std::memcpy(&tail, s + n - 8, 8);
+        std::memcpy(d, &head, 8);
+        std::memcpy(d + n - 8, &tail, 8);
+    } else if (n >= 4) {
+        uint32_t head, tail;
+        std::memcpy(&head, s, 4);
+        std::memcpy(&tail, s + n - 4, 4);
+        std::memcpy(d, &head, 4);
+        std::memcpy(d + n - 4, &tail, 4);
+    } else {
+        for (size_t i = 0; i < n; ++i)
+            d[i] = s[i];
+    }
+}
 
 // Source index of destination offset i for a scaled span (nearest neighbour, floor).
 int32_t scaledIndex(int64_t i, int32_t srcSpan, int32_t dstSpan) {
@@ -57,32 +88,92 @@ std::vector<ColumnRun> columnRuns(int32_t x0, int32_t x1, int32_t dstLeft, int32
     return runs;
 }
 
-// One destination row of a scaled copy whose columns all lie in the source row. Each source pixel is
-// read once per run; a long run is stored eight pixels (three 64-bit words) at a time, a short one
-// four bytes per pixel, the fourth overwritten by the next pixel. The row's last pixel is stored as
-// three bytes, so nothing past the row is touched.
+// Sixteen copies of a pixel (48 bytes, the same phase again after them), held in registers: a
+// pattern built in memory and read back at once would stall every read on the stores just made.
+class PixelPattern {
+public:
+    explicit PixelPattern(uint64_t p)
+        : m_w0(p | p << 24 | p << 48), m_w1(p >> 16 | p << 8 | p << 32 | p << 56),
+          m_w2(p >> 8 | p << 16 | p << 40) {
+#if defined(__SSE2__)
+        m_v0 = _mm_set_epi64x(int64_t(m_w1), int64_t(m_w0));
+        m_v1 = _mm_set_epi64x(int64_t(m_w0), int64_t(m_w2));
+        m_v2 = _mm_set_epi64x(int64_t(m_w2), int64_t(m_w1));
+#endif
+    }
+    // The 48 bytes at d.
+    void store48(uint8_t* d) const {
+#if defined(__SSE2__)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d), m_v0);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d + 16), m_v1);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d + 32), m_v2);
+#else
+        store24(d);
+        store24(d + 24);
+#endif
+    }
+    // The first n bytes (n < 48) at d.
+    void storeFirst(uint8_t* d, size_t n) const {
+        for (; n >= 24; n -= 24, d += 24)
+            store24(d);
+        const uint64_t w[3] = {m_w0, m_w1, m_w2};
+        std::memcpy(d, w, n);
+    }
+
+private:
+    void store24(uint8_t* d) const {
+        std::memcpy(d, &m_w0, 8);
+        std::memcpy(d + 8, &m_w1, 8);
+        std::memcpy(d + 16, &m_w2, 8);
+    }
+    uint64_t m_w0, m_w1, m_w2; // eight pixels as three little-endian words
+#if defined(__SSE2__)
+    __m128i m_v0, m_v1, m_v2;
+#endif
+};
+
+// Writes `count` copies of the pixel whose bytes are the low three of p at d. A copy may store up to
+// 47 bytes past its end, but never past `limit`: the stores of one run that spill over are
+// overwritten by the next one.
+void fillPixel(uint8_t* d, const uint8_t* limit, uint64_t p, size_t count) {
+    const PixelPattern pattern(p);
+    const size_t bytes = 3 * count;
+    if (bytes >= 192) {
+        // A long run (a flat caption row is one) is doubled from itself by the library's copy.
+        pattern.store48(d);
+        for (size_t done = 48; done < bytes; done *= 2)
+            std::memcpy(d + done, d, std::min(done, bytes - done));
+        return;
+    }
+    size_t i = 0;
+    for (; i + 48 <= bytes; i += 48)
+        pattern.store48(d + i);
+    if (i == bytes)
+        return;
+    if (d + i + 48 <= limit)
+        pattern.store48(d + i);
+    else
+        pattern.storeFirst(d + i, bytes - i);
+}
+
+// One destination row of a scaled copy whose columns all lie in the source row: each run of equal
+// pixels (neighbouring source columns of one colour merge into one run) is filled at once. Nothing
+// past the row's last pixel is touched.
 void widenRow(uint8_t* drow, const uint8_t* srow, const std::vector<ColumnRun>& runs) {
-    for (size_t r = 0; r < runs.size(); ++r) {
-        const uint8_t* sp = srow + 3 * size_t(runs[r].column);
-        const uint64_t p = uint64_t(sp[0]) | uint64_t(sp[1]) << 8 | uint64_t(sp[2]) << 16;
-        int32_t count = runs[r].count;
-        if (count >= 8) {
-            // The pixel repeated over 24 bytes, as three little-endian words.
-            const uint64_t w0 = p | p << 24 | p << 48;
-            const uint64_t w1 = p >> 16 | p << 8 | p << 32 | p << 56;
-            const uint64_t w2 = p >> 8 | p << 16 | p << 40;
-            for (; count >= 8; count -= 8, drow += 24) {
-                std::memcpy(drow, &w0, 8);
-                std::memcpy(drow + 8, &w1, 8);
-                std::memcpy(drow + 16, &w2, 8);
-            }
-        }
-        const bool lastRun = r + 1 == runs.size();
-        const uint32_t value = uint32_t(p);
-        for (; count > (lastRun ? 1 : 0); --count, drow += 3)
-            std::memcpy(drow, &value, 4);
-        if (lastRun && count == 1)
-            std::memcpy(drow, sp, 3);
+    const uint8_t* const limit =
+        drow + 3 * std::accumulate(runs.begin(), runs.end(), size_t(0),
+                                   [](size_t n, const ColumnRun& r) { return n + size_t(r.count); });
+    auto pixel = [srow](int32_t column) {
+        const uint8_t* sp = srow + 3 * size_t(column);
+        return uint64_t(sp[0]) | uint64_t(sp[1]) << 8 | uint64_t(sp[2]) << 16;
+    };
+    for (size_t r = 0; r < runs.size();) {
+        const uint64_t p = pixel(runs[r].column);
+        size_t count = size_t(runs[r].count);
+        for (++r; r < runs.size() && pixel(runs[r].column) == p; ++r)
+            count += size_t(runs[r].count);
+        fillPixel(drow, limit, p, count);
+        drow += 3 * count;
     }
 }
 
@@ -117,10 +208,18 @@ void copyRect(FBitmap& dst, const Rect& dstRect, const FBitmap& src, const Rect&
         if (left >= right || top >= bottom)
             return;
         const size_t bytes = size_t(3) * size_t(right - left);
-        for (int32_t y = top; y < bottom; ++y) {
-            const int32_t sy = srcRect.top + (y - dstRect.top);
-            std::memcpy(dst.pixelAt(left, y), src.pixelAt(srcRect.left + (left - dstRect.left), sy), bytes);
+        const size_t dstStride = size_t(dst.stride()), srcStride = size_t(src.stride());
+        uint8_t* d = dst.pixelAt(left, top);
+        const uint8_t* s =
+            src.pixelAt(srcRect.left + (left - dstRect.left), srcRect.top + (top - dstRect.top));
+        if (bytes <= 32) {
+            // The narrow rows of side pieces: a library call per row would cost more than the copy.
+            for (int32_t y = top; y < bottom; ++y, d += dstStride, s += srcStride)
+                copyShort(d, s, bytes);
+            return;
         }
+        for (int32_t y = top; y < bottom; ++y, d += dstStride, s += srcStride)
+            std::memcpy(d, s, bytes);
         return;
     }
 

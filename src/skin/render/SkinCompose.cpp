@@ -57,6 +57,47 @@ void clearOutside(FBitmap& dest, const Rect& keep) {
     std::memset(dest.row(keep.bottom - 1) + stride, 0, stride * size_t(dest.height() - keep.bottom));
 }
 
+// Copies row `from` of the strip over rows from + 1..to, in blocks that double in size.
+void repeatRowDown(FBitmap& strip, int32_t from, int32_t to) {
+    const size_t stride = size_t(strip.stride());
+    uint8_t* base = strip.row(from);
+    const size_t total = size_t(to - from);
+    for (size_t done = 1; done < total;) {
+        const size_t n = std::min(done, total - done);
+        std::memcpy(base + done * stride, base, n * stride);
+        done += n;
+    }
+}
+
+// Draws a top or bottom strip, whose row y is made from picture row srcTop + y alone (columns
+// left..right), by calling drawRows(y0, y1) only for rows whose picture row differs from the one above
+// it; the others are copied from the strip row just drawn. A caption's flat rows are drawn once.
+template <typename DrawRows>
+void drawBandRows(FBitmap& strip, const FBitmap& picture, int32_t left, int32_t right, int32_t srcTop,
+                  DrawRows&& drawRows) {
+    const int32_t n = strip.height();
+    const bool comparable = left >= 0 && right <= picture.width() && left < right;
+    const size_t bytes = size_t(3) * size_t(std::max(right - left, 0));
+    auto repeats = [&](int32_t y) {
+        const int64_t sy = int64_t(srcTop) + y;
+        return comparable && y > 0 && sy > 0 && sy < picture.height() &&
+               std::memcmp(picture.pixelAt(left, int32_t(sy)), picture.pixelAt(left, int32_t(sy) - 1),
+                           bytes) == 0;
+    };
+    for (int32_t y = 0; y < n;) {
+        int32_t drawn = y + 1;
+        while (drawn < n && !repeats(drawn))
+            ++drawn;
+        drawRows(y, drawn);
+        int32_t copied = drawn;
+        while (copied < n && repeats(copied))
+            ++copied;
+        if (copied > drawn)
+            repeatRowDown(strip, drawn - 1, copied);
+        y = copied;
+    }
+}
+
 } // namespace
 
 void composeSkinImage(const SkinFrame& s, const SkinFrame& t, FBitmap& dest, const FBitmap& picture,
@@ -230,13 +271,16 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
         top.resize(W, std::min(nc.top, H),
                    covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         const int32_t d = rt.x - lt.x;
-        if (stretch.top)
-            stretchPiece(top, {nlt.x, 0, nrt.x, nc.top}, picture,
-                         {r.left + lt.x, r.top, r.left + rt.x, r.top + nc.top});
-        else
-            tileColumns(top, picture, r.left + lt.x, r.top, r.top + nc.top, d, 0, W, 0, nc.top);
-        copyRect(top, {0, 0, nlt.x, nc.top}, picture, {r.left, r.top, r.left + lt.x, r.top + nc.top});
-        copyRect(top, {nrt.x, 0, W, nc.top}, picture, {r.left + rt.x, r.top, r.right, r.top + nc.top});
+        // Row y of every piece comes from picture row r.top + y.
+        drawBandRows(top, picture, r.left, r.right, r.top, [&](int32_t y0, int32_t y1) {
+            if (stretch.top)
+                stretchPiece(top, {nlt.x, y0, nrt.x, y1}, picture,
+                             {r.left + lt.x, r.top + y0, r.left + rt.x, r.top + y1});
+            else
+                tileColumns(top, picture, r.left + lt.x, r.top + y0, r.top + y1, d, 0, W, y0, y1);
+            copyRect(top, {0, y0, nlt.x, y1}, picture, {r.left, r.top + y0, r.left + lt.x, r.top + y1});
+            copyRect(top, {nrt.x, y0, W, y1}, picture, {r.left + rt.x, r.top + y0, r.right, r.top + y1});
+        });
     } else {
         top.setSize(0, 0);
     }
@@ -251,13 +295,16 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
                                         copiesWhole(picture, {r.left, sTop, r.left + lb.x, r.bottom}),
                                         copiesWhole(picture, {r.left + rb.x, sTop, r.right, r.bottom}));
         bottom.resize(W, b, covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
-        if (stretch.bottom)
-            stretchPiece(bottom, {nlb.x, 0, nrb.x, b}, picture,
-                         {r.left + lb.x, sTop, r.left + rb.x, r.bottom});
-        else
-            tileColumns(bottom, picture, r.left + lb.x, sTop, r.bottom, d, 0, W, 0, b);
-        copyRect(bottom, {0, 0, nlb.x, b}, picture, {r.left, sTop, r.left + lb.x, r.bottom});
-        copyRect(bottom, {nrb.x, 0, W, b}, picture, {r.left + rb.x, sTop, r.right, r.bottom});
+        // Row y of every piece comes from picture row sTop + y.
+        drawBandRows(bottom, picture, r.left, r.right, sTop, [&](int32_t y0, int32_t y1) {
+            if (stretch.bottom)
+                stretchPiece(bottom, {nlb.x, y0, nrb.x, y1}, picture,
+                             {r.left + lb.x, sTop + y0, r.left + rb.x, sTop + y1});
+            else
+                tileColumns(bottom, picture, r.left + lb.x, sTop + y0, sTop + y1, d, 0, W, y0, y1);
+            copyRect(bottom, {0, y0, nlb.x, y1}, picture, {r.left, sTop + y0, r.left + lb.x, sTop + y1});
+            copyRect(bottom, {nrb.x, y0, W, y1}, picture, {r.left + rb.x, sTop + y0, r.right, sTop + y1});
+        });
     } else {
         bottom.setSize(0, 0);
     }

@@ -574,6 +574,37 @@ TEST(CopyRect, WidenedRowsOfEveryRunLengthKeepNearestNeighbourPixels) {
     }
 }
 
+// Neighbouring source pixels of one colour are widened as one run (long ones doubled from
+// themselves, short ones in whole blocks that the next run overwrites); the pixels must be the same,
+// and the blocks must never reach past the rectangle, wherever it ends in the row.
+TEST(CopyRect, WidenedRunsOfOneColourStayInsideTheRectangle) {
+    FBitmap picture(24, 1);
+    for (int x = 0; x < 24; ++x) // groups of 1, 2, 3, ... equal pixels
+        picture.setPixel(x, 0,
+                         core::rgb(uint8_t(x < 1    ? 1
+                                           : x < 3  ? 2
+                                           : x < 6  ? 3
+                                           : x < 10 ? 4
+                                           : x < 15 ? 5
+                                                    : 6),
+                                   9, 9));
+    for (int sw : {1, 3, 6, 15, 24})
+        for (int dw : {sw + 1, 17, 47, 50, 100, 401}) {
+            if (dw <= sw)
+                continue;
+            for (int after : {0, 1, 20}) {
+                FBitmap dest(2 + dw + after, 1);
+                dest.fill(core::rgb(200, 201, 202));
+                copyRect(dest, {2, 0, 2 + dw, 1}, picture, {24 - sw, 0, 24, 1});
+                for (int x = 0; x < dest.width(); ++x) {
+                    const Color want = x < 2 || x >= 2 + dw ? core::rgb(200, 201, 202)
+                                                            : picture.pixel(24 - sw + (x - 2) * sw / dw, 0);
+                    ASSERT_EQ(dest.pixel(x, 0), want) << sw << " -> " << dw << " at " << x;
+                }
+            }
+        }
+}
+
 // Reused strips are cleared in place only where the pieces would not write every pixel (a skin
 // rectangle reaching past the picture); either way they must show the fresh strips' pixels.
 TEST(ComposeFormBorderImages, ReusedStripsGiveTheFreshStripsPixels) {
