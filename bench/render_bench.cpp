@@ -3,14 +3,16 @@
 //   maskruns    the region runs of a 184 x 141 mask with round corners
 //   crossfade   a cross-fade of two 200 x 100 bitmaps
 //   resize      what a skinned window redoes on every resize, at 1920 x 1080 with the Velmora skin:
-//               the frame geometry, the four border strips and the window region from the mask
-//               strips (its region data block included), against copying the border strips' bytes
+//               the frame geometry, the four border strips and the window region laid out from the
+//               mask's pieces (its region data block included), against copying the border strips'
+//               bytes; the mask's runs are prepared once, as the window does when its skin changes
 // Each is followed by its memcpy baseline; the ratios are printed at the end.
 #include "core/Stream.h"
 #include "skin/data/CompressedStoredSkin.h"
 #include "skin/data/SkinData.h"
 #include "skin/render/EffectBmp.h"
 #include "skin/render/MaskRegion.h"
+#include "skin/render/MaskShape.h"
 #include "skin/render/SkinCompose.h"
 #include "skin/render/preview/StorePreview.h"
 
@@ -113,14 +115,13 @@ void resizeBench(benchmark::State& state) {
     const FramePreviewSkin skin = framePreviewSkin(velmoraSkin());
     const FBitmap& picture = *skin.picture;
     FormBorderImages strips;
-    MaskStrips maskStrips;
+    MaskShape shape(skin.metrics.maskFrame(), *skin.mask);
     for (auto _ : state) {
         const FrameGeometry g = computeFrameGeometry(skin.metrics, kResizeWidth, kResizeHeight);
         composeFormBorderImages(skin.metrics.frame(), g.frame(), strips, picture, picture.bounds(),
                                 kResizeWidth, kResizeHeight, skin.stretch);
-        splitMaskBorders(skin.metrics.maskFrame(), g.maskFrame(), *skin.mask, kResizeWidth, kResizeHeight,
-                         maskStrips);
-        const Region region = regionFromMaskStrips(maskStrips, g.maskArea);
+        shape.layout(g.maskFrame(), kResizeWidth, kResizeHeight);
+        const Region region = shape.region();
         std::vector<uint8_t> block = makeRegionData(region.rects(), region.bounds());
         benchmark::DoNotOptimize(strips.top.bits());
         benchmark::DoNotOptimize(block.data());

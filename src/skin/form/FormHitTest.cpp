@@ -6,33 +6,14 @@ namespace skin {
 
 namespace {
 
-bool blackAt(const core::FBitmap& strip, int32_t x, int32_t y) {
-    if (x < 0 || y < 0 || x >= strip.width() || y >= strip.height())
-        return false;
-    return isMaskPixelInside(strip.pixelAt(x, y));
-}
-
 bool inAny(std::span<const Rect> rects, Point p) {
     return std::any_of(rects.begin(), rects.end(), [p](const Rect& r) { return r.contains(p); });
 }
 
 } // namespace
 
-bool maskShapeContains(const MaskStrips& strips, const Rect& m, Point p) {
-    if (m.contains(p))
-        return true;
-    if (p.y <= m.top)
-        return blackAt(strips.top, p.x, p.y);
-    if (p.y < m.bottom) {
-        if (p.x > m.left)
-            return blackAt(strips.right, p.x - m.right, p.y - m.top);
-        return blackAt(strips.left, p.x, p.y - m.top);
-    }
-    return blackAt(strips.bottom, p.x, p.y - m.bottom);
-}
-
 HitCode skinnedHitTest(const FrameGeometry& g, int32_t b, const FrameHitState& state,
-                       std::span<const Rect> captionRects, const MaskStrips* strips, Point p) {
+                       std::span<const Rect> captionRects, const MaskShape* shape, Point p) {
     const Rect& client = g.clientRect;
     const int32_t x = p.x, y = p.y, W = state.width, H = state.height;
     if (!state.rolledUpOrMinimized) {
@@ -42,13 +23,13 @@ HitCode skinnedHitTest(const FrameGeometry& g, int32_t b, const FrameHitState& s
             const Point probes[] = {{x - b, y}, {x, y - b}, {x + b, y}, {x, y + b}};
             const Rect window{0, 0, W, H};
             bool nearEdge;
-            if (!strips)
+            if (!shape)
                 nearEdge = std::any_of(std::begin(probes), std::end(probes),
                                        [&](Point q) { return !window.contains(q); });
             else
                 nearEdge = !g.maskArea.contains(p) &&
                            std::any_of(std::begin(probes), std::end(probes),
-                                       [&](Point q) { return !maskShapeContains(*strips, g.maskArea, q); });
+                                       [&](Point q) { return !shape->contains(g.maskArea, q); });
             if (!nearEdge) {
                 if (client.contains(p))
                     return HitCode::Client;

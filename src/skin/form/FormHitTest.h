@@ -3,7 +3,7 @@
 // which part of the frame a window point is (sizing border, corner, caption, client or a caption
 // object), with the skin's hit-test points and border width, optionally cut by the mask's shape.
 #include "skin/render/FrameGeometry.h"
-#include "skin/render/MaskRegion.h"
+#include "skin/render/MaskShape.h"
 
 #include <span>
 
@@ -36,14 +36,10 @@ struct FrameHitState {
     bool inSizeMove = false;
 };
 
-// Whether window point p lies inside the mask's shape: in the target mask area, or on a black pixel
-// of the strip the point falls in (pixels outside a strip are not black).
-bool maskShapeContains(const MaskStrips& strips, const Rect& maskArea, Point p);
-
-// The skinned frame's hit test. captionRects are the caption objects' rects; strips, when given (the
-// skin has a mask), shape the sizing edges.
+// The skinned frame's hit test. captionRects are the caption objects' rects; the mask's shape, when
+// given (the skin has a mask), shapes the sizing edges.
 HitCode skinnedHitTest(const FrameGeometry& g, int32_t borderWidth, const FrameHitState& state,
-                       std::span<const Rect> captionRects, const MaskStrips* strips, Point p);
+                       std::span<const Rect> captionRects, const MaskShape* shape, Point p);
 
 // The built-in frame's hit test (no skin): a 2-pixel sizing edge, the caption rect and the client.
 HitCode builtInHitTest(const Rect& captionRect, int32_t captionHeight, const FrameHitState& state, Point p);

@@ -327,6 +327,8 @@ void tileRows(FBitmap& dst, const FBitmap& src, int32_t srcLeft, int32_t srcRigh
               int32_t from, int32_t to, int32_t dstLeft, int32_t dstRight) {
     if (d <= 0)
         return; // a zero-size middle would divide by zero; skins must not give one, so draw nothing
+    if (dst.isEmpty())
+        return; // a strip of no width (a window of no width) has no rows to copy between
     // Every visible pixel of a tile comes from the source when rows are whole, unscaled and the piece
     // lies inside the source; then a tile equals the rows of the whole tile above it.
     const bool repeatBlocks = &dst != &src && dstLeft <= 0 && dstRight >= dst.width() &&

@@ -2,7 +2,7 @@
 
 #include "skin/render/BitmapCopy.h"
 #include "skin/render/EffectBmp.h"
-#include "skin/render/MaskRegion.h"
+#include "skin/render/MaskShape.h"
 #include "skin/render/SkinCompose.h"
 
 #include <algorithm>
@@ -95,9 +95,9 @@ FBitmap renderFramePreview(const FramePreviewSkin& skin, int32_t width, int32_t 
 
     // The window region from the mask, recomposed for the size.
     if (skin.mask && !skin.mask->isEmpty()) {
-        MaskStrips maskStrips;
-        splitMaskBorders(skin.metrics.maskFrame(), g.maskFrame(), *skin.mask, width, height, maskStrips);
-        paintOutside(window, regionFromMaskStrips(maskStrips, g.maskArea), core::colorToRgb(outside));
+        MaskShape shape(skin.metrics.maskFrame(), *skin.mask);
+        shape.layout(g.maskFrame(), width, height);
+        paintOutside(window, shape.region(), core::colorToRgb(outside));
     }
     return window;
 }

@@ -1,6 +1,7 @@
 #include "skin/render/MaskRegion.h"
 
 #include "skin/render/BitmapCopy.h"
+#include "skin/render/MaskShape.h"
 
 #include <algorithm>
 #include <cstring>
@@ -198,6 +199,29 @@ void splitMaskBorders(const SkinFrame& s, const SkinFrame& t, const FBitmap& mas
     }
 }
 
+namespace {
+
+bool blackAt(const FBitmap& strip, int32_t x, int32_t y) {
+    if (x < 0 || y < 0 || x >= strip.width() || y >= strip.height())
+        return false;
+    return isMaskPixelInside(strip.pixelAt(x, y));
+}
+
+} // namespace
+
+bool maskShapeContains(const MaskStrips& strips, const Rect& m, Point p) {
+    if (m.contains(p))
+        return true;
+    if (p.y <= m.top)
+        return blackAt(strips.top, p.x, p.y);
+    if (p.y < m.bottom) {
+        if (p.x > m.left)
+            return blackAt(strips.right, p.x - m.right, p.y - m.top);
+        return blackAt(strips.left, p.x, p.y - m.top);
+    }
+    return blackAt(strips.bottom, p.x, p.y - m.bottom);
+}
+
 Region regionFromMaskStrips(const MaskStrips& strips, const Rect& nm) {
     // Row by row over the window: each strip's runs at its place, and the mask area. A row whose
     // strips show the same pixels as the row above (the tiled middles, mostly) repeats its spans.
@@ -279,9 +303,9 @@ std::optional<Region> composeMaskRegion(const SkinFrame& source, const SkinFrame
                                         int32_t width, int32_t height) {
     if (target.rightTop.x < target.leftTop.x || target.leftBottom.y < target.leftTop.y)
         return std::nullopt;
-    MaskStrips strips;
-    splitMaskBorders(source, target, mask, width, height, strips);
-    return regionFromMaskStrips(strips, target.client);
+    MaskShape shape(source, mask);
+    shape.layout(target, width, height);
+    return shape.region();
 }
 
 } // namespace skin

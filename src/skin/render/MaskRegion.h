@@ -40,6 +40,9 @@ struct MaskStrips {
 // reaches lie outside the window. The height only bounds the strips.
 void splitMaskBorders(const SkinFrame& source, const SkinFrame& target, const core::FBitmap& mask,
                       int32_t width, int32_t height, MaskStrips& strips);
+// Whether window point p lies inside the mask's shape: in the target mask area, or on a black pixel
+// of the strip the point falls in (pixels outside a strip are not black).
+bool maskShapeContains(const MaskStrips& strips, const core::Rect& maskArea, Point p);
 // The window region made of the target mask area and the four strips at their places.
 Region regionFromMaskStrips(const MaskStrips& strips, const core::Rect& targetArea);
 // The region of a width x height window; none when the target corner points are crossed

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 using namespace skin;
+using core::FBitmap;
 
 namespace {
 
@@ -74,29 +75,31 @@ TEST(FormHitTest, SkinnedFrameAnswersBordersCornersCaptionClientAndObjects) {
 }
 
 TEST(FormHitTest, MaskShapesTheSizingEdge) {
-    // A mask whose left band is cut away above row 50: points there are outside the window, and a
-    // point of the band is near the edge only when a probe falls outside the shape.
-    MaskStrips strips;
-    strips.left.setSize(4, 72);
-    strips.left.fill(core::clBlack);
-    strips.left.fillRect({0, 0, 4, 20}, core::clWhite);
-    const Rect area{4, 4, 196, 116};
-    EXPECT_FALSE(maskShapeContains(strips, area, {1, 10}));
-    EXPECT_TRUE(maskShapeContains(strips, area, {1, 40}));
-    EXPECT_TRUE(maskShapeContains(strips, area, {50, 50}));  // the mask area itself
-    EXPECT_FALSE(maskShapeContains(strips, area, {50, 2}));  // no top strip: nothing is black
-    EXPECT_FALSE(maskShapeContains(strips, area, {-1, 40})); // outside every strip
-
+    // A mask whose left band is cut away above row 24 and whose top band is cut away: points there are
+    // outside the window, and a point of the band is near the edge only when a probe falls outside.
     FormFrameMetrics m = metrics();
     m.hitTestRightTopPoint = {90, 10};
     m.hitTestLeftBottomPoint = {10, 70};
     m.hitTestRightBottomPoint = {90, 70};
     const FrameGeometry g = computeFrameGeometry(m, 200, 120);
+    FBitmap mask(200, 120);
+    mask.fillRect({0, 0, 200, 4}, core::clWhite);
+    mask.fillRect({0, 4, 4, 24}, core::clWhite);
+    MaskShape shape(g.maskFrame(), mask); // the window is the mask's own size
+    shape.layout(g.maskFrame(), 200, 120);
+    const Rect area = g.maskArea;
+    ASSERT_EQ(area, (Rect{4, 4, 196, 116}));
+    EXPECT_FALSE(shape.contains(area, {1, 10}));
+    EXPECT_TRUE(shape.contains(area, {1, 40}));
+    EXPECT_TRUE(shape.contains(area, {50, 50}));  // the mask area itself
+    EXPECT_FALSE(shape.contains(area, {50, 2}));  // the cut top band
+    EXPECT_FALSE(shape.contains(area, {-1, 40})); // outside every strip
+
     FrameHitState st{200, 120};
     // (2, 40): probes (-1, 40) outside the strip -> near the edge -> left border.
-    EXPECT_EQ(skinnedHitTest(g, 3, st, {}, &strips, {2, 40}), HitCode::Left);
+    EXPECT_EQ(skinnedHitTest(g, 3, st, {}, &shape, {2, 40}), HitCode::Left);
     // Inside the mask area no probe counts.
-    EXPECT_EQ(skinnedHitTest(g, 3, st, {}, &strips, {5, 40}), HitCode::Object);
+    EXPECT_EQ(skinnedHitTest(g, 3, st, {}, &shape, {5, 40}), HitCode::Object);
 }
 
 TEST(FormHitTest, BuiltInFrameAndTheFormCursorRule) {

@@ -635,6 +635,8 @@ void SkinForm::skinChanged(WPARAM store) {
 
 void SkinForm::applySkin() {
     m_activeObject = m_previousActiveObject = m_captureObject = -1;
+    m_maskShape = MaskShape{}; // the mask or its frame may have changed
+    m_maskShapeReady = false;
     m_skinned = m_skinData && !m_skinData->isSkinEmpty();
     if (m_skinned) {
         buildSkinObjects();

@@ -433,7 +433,9 @@ private:
 
     std::vector<std::unique_ptr<FormSkinObject>> m_objects;
     FrameGeometry m_geometry;
-    MaskStrips m_maskStrips;
+    // The mask's shape, prepared once per skin (m_maskShapeReady) and laid out per window size.
+    MaskShape m_maskShape;
+    bool m_maskShapeReady = false;
     FormBorderImages m_borderImages; // the last composed frame, for drawing single objects over it
     std::unique_ptr<gui::Timer> m_mouseTimer;
     std::unique_ptr<gui::Timer> m_morphTimer;

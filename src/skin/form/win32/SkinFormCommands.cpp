@@ -109,7 +109,7 @@ int SkinForm::hitTest(core::Point screen) {
                 captions.push_back(o->objectRect);
         const bool masked = !m_skinData->maskPicture().isEmpty() && m_regionSet;
         code = skinnedHitTest(m_geometry, m_skinData->formInfo().borderWidth, state, captions,
-                              masked ? &m_maskStrips : nullptr, p);
+                              masked ? &m_maskShape : nullptr, p);
     } else {
         m_frameWidth = state.width;
         m_frameHeight = state.height;

@@ -102,7 +102,8 @@ void SkinForm::removeWindowRegion() {
         SetWindowRgn(window(), nullptr, TRUE);
     m_regionSet = false;
     m_regionSize = {-1, -1};
-    m_maskStrips = MaskStrips{};
+    m_maskShape = MaskShape{};
+    m_maskShapeReady = false;
 }
 
 void SkinForm::updateWindowRegion(bool recompose) {
@@ -125,9 +126,12 @@ void SkinForm::updateWindowRegion(bool recompose) {
     if (m_regionSet && size == m_regionSize)
         return;
     const FormFrameMetrics metrics = formFrameMetrics(*m_skinData);
-    splitMaskBorders(metrics.maskFrame(), m_geometry.maskFrame(), mask, m_frameWidth, m_frameHeight,
-                     m_maskStrips);
-    RegionHandle region = createRegion(regionFromMaskStrips(m_maskStrips, m_geometry.maskArea));
+    if (!m_maskShapeReady) {
+        m_maskShape = MaskShape(metrics.maskFrame(), mask);
+        m_maskShapeReady = true;
+    }
+    m_maskShape.layout(m_geometry.maskFrame(), m_frameWidth, m_frameHeight);
+    RegionHandle region = createRegion(m_maskShape.region());
     if (region && SetWindowRgn(window(), region.get(), TRUE)) {
         (void)region.release();
         m_regionSet = true;
