@@ -1,6 +1,7 @@
 // Arbitrary masks and frame points through the region builders: the run scan, the region data block,
 // the border split and the union must stay inside their bitmaps and agree with each other.
 #include "skin/render/MaskRegion.h"
+#include "skin/render/MaskShape.h"
 
 #include <climits>
 #include <cstdint>
@@ -68,5 +69,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (composed && !rectIsEmpty(target.client) &&
         !composed->contains({target.client.left, target.client.top}))
         std::abort();
+
+    // The shape read from the mask's pieces must be the one the composed strips give.
+    MaskStrips strips;
+    splitMaskBorders(source, target, mask, width, height, strips);
+    MaskShape shape(source, mask);
+    shape.layout(target, width, height);
+    if (shape.region() != regionFromMaskStrips(strips, target.client))
+        std::abort();
+    for (int32_t y = -1; y <= height; ++y)
+        for (int32_t x = -1; x <= width; ++x)
+            if (shape.contains(target.client, {x, y}) != maskShapeContains(strips, target.client, {x, y}))
+                std::abort();
     return 0;
 }

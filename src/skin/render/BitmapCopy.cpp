@@ -66,10 +66,21 @@ std::vector<ColumnRun> columnRuns(int32_t x0, int32_t x1, int32_t dstLeft, int32
     std::vector<ColumnRun> runs;
     const int64_t i0 = x0 - dstLeft, i1 = x1 - dstLeft;
     if (sw < dw) {
-        for (int64_t i = i0, j = i0 * sw / dw; i < i1; ++j) {
-            const int64_t end = std::min(((j + 1) * dw + sw - 1) / sw, i1);
+        // n = (j + 1) * dw kept as quotient and remainder by sw, so that no run divides.
+        const int64_t j0 = i0 * sw / dw;
+        runs.reserve(size_t((i1 - i0) * sw / dw + 2));
+        int64_t q = (j0 + 1) * dw / sw, rem = (j0 + 1) * dw % sw;
+        const int64_t whole = dw / sw, part = dw % sw;
+        for (int64_t i = i0, j = j0; i < i1; ++j) {
+            const int64_t end = std::min(q + (rem > 0 ? 1 : 0), i1);
             runs.push_back({srcLeft + int32_t(j), int32_t(end - i)});
             i = end;
+            q += whole;
+            rem += part;
+            if (rem >= sw) {
+                rem -= sw;
+                ++q;
+            }
         }
         return runs;
     }

@@ -592,14 +592,17 @@ TEST(CopyRect, WidenedRunsOfOneColourStayInsideTheRectangle) {
         for (int dw : {sw + 1, 17, 47, 50, 100, 401}) {
             if (dw <= sw)
                 continue;
-            for (int after : {0, 1, 20}) {
-                FBitmap dest(2 + dw + after, 1);
+            // The rectangle starts inside the row or left of it (its first columns cut off).
+            for (auto [left, after] : {std::pair{2, 0}, {2, 1}, {2, 20}, {-7, 3}, {-dw / 2, 0}}) {
+                FBitmap dest(std::max(left + dw + after, 1), 1);
                 dest.fill(core::rgb(200, 201, 202));
-                copyRect(dest, {2, 0, 2 + dw, 1}, picture, {24 - sw, 0, 24, 1});
+                copyRect(dest, {left, 0, left + dw, 1}, picture, {24 - sw, 0, 24, 1});
                 for (int x = 0; x < dest.width(); ++x) {
-                    const Color want = x < 2 || x >= 2 + dw ? core::rgb(200, 201, 202)
-                                                            : picture.pixel(24 - sw + (x - 2) * sw / dw, 0);
-                    ASSERT_EQ(dest.pixel(x, 0), want) << sw << " -> " << dw << " at " << x;
+                    const Color want = x < left || x >= left + dw
+                                           ? core::rgb(200, 201, 202)
+                                           : picture.pixel(24 - sw + (x - left) * sw / dw, 0);
+                    ASSERT_EQ(dest.pixel(x, 0), want)
+                        << sw << " -> " << dw << " from " << left << " at " << x;
                 }
             }
         }
