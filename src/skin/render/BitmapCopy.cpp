@@ -6,7 +6,6 @@
 #include <bit>
 #include <cstring>
 #include <limits>
-#include <numeric>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -75,12 +74,11 @@ std::vector<ColumnRun> columnRuns(int32_t x0, int32_t x1, int32_t dstLeft, int32
             const int64_t end = std::min(q + (rem > 0 ? 1 : 0), i1);
             runs.push_back({srcLeft + int32_t(j), int32_t(end - i)});
             i = end;
-            q += whole;
+            // Without a branch: the carry follows no pattern a predictor could learn.
             rem += part;
-            if (rem >= sw) {
-                rem -= sw;
-                ++q;
-            }
+            const int64_t carry = rem >= sw ? 1 : 0;
+            rem -= carry * sw;
+            q += whole + carry;
         }
         return runs;
     }
@@ -89,12 +87,10 @@ std::vector<ColumnRun> columnRuns(int32_t x0, int32_t x1, int32_t dstLeft, int32
     const int32_t whole = sw / dw, part = sw % dw;
     for (int64_t i = i0; i < i1; ++i) {
         runs.push_back({srcLeft + int32_t(q), 1});
-        q += whole;
         rem += part;
-        if (rem >= dw) {
-            rem -= dw;
-            ++q;
-        }
+        const int64_t carry = rem >= dw ? 1 : 0;
+        rem -= carry * dw;
+        q += whole + carry;
     }
     return runs;
 }
@@ -170,14 +166,22 @@ void fillPixel(uint8_t* d, const uint8_t* limit, uint64_t p, size_t count) {
 // One destination row of a scaled copy whose columns all lie in the source row: each run of equal
 // pixels (neighbouring source columns of one colour merge into one run) is filled at once. Nothing
 // past the row's last pixel is touched.
-void widenRow(uint8_t* drow, const uint8_t* srow, const std::vector<ColumnRun>& runs) {
-    const uint8_t* const limit =
-        drow + 3 * std::accumulate(runs.begin(), runs.end(), size_t(0),
-                                   [](size_t n, const ColumnRun& r) { return n + size_t(r.count); });
+template <typename Columns>
+void widenRow(uint8_t* drow, size_t pixels, const uint8_t* srow, int32_t firstColumn, int32_t lastColumn,
+              Columns&& columns) {
+    const uint8_t* const limit = drow + 3 * pixels;
     auto pixel = [srow](int32_t column) {
         const uint8_t* sp = srow + 3 * size_t(column);
         return uint64_t(sp[0]) | uint64_t(sp[1]) << 8 | uint64_t(sp[2]) << 16;
     };
+    // When every column from the first to the last shows one colour (a flat caption row), the row is
+    // one run.
+    const uint8_t* first = srow + 3 * size_t(firstColumn);
+    if (std::memcmp(first, first + 3, 3 * size_t(lastColumn - firstColumn)) == 0) {
+        fillPixel(drow, limit, pixel(firstColumn), pixels);
+        return;
+    }
+    const std::vector<ColumnRun>& runs = columns();
     for (size_t r = 0; r < runs.size();) {
         const uint64_t p = pixel(runs[r].column);
         size_t count = size_t(runs[r].count);
@@ -234,17 +238,23 @@ void copyRect(FBitmap& dst, const Rect& dstRect, const FBitmap& src, const Rect&
         return;
     }
 
-    // Scaled copy: the source column of every visible destination column, worked out once.
-    const std::vector<ColumnRun> runs = columnRuns(x0, x1, dstRect.left, srcRect.left, sw, dw);
-    // Columns only grow (or shrink) from one end to the other, so the two ends bound them all.
-    const int32_t firstColumn = std::min(runs.front().column, runs.back().column);
-    const int32_t lastColumn = std::max(runs.front().column, runs.back().column);
+    // Scaled copy. Columns only grow from one end to the other, so the two ends bound them all; the
+    // source column of every visible destination column is worked out once, when a row first needs
+    // it (a row of one colour needs only the ends).
+    const int32_t firstColumn = srcRect.left + scaledIndex(x0 - dstRect.left, sw, dw);
+    const int32_t lastColumn = srcRect.left + scaledIndex(x1 - 1 - dstRect.left, sw, dw);
+    std::vector<ColumnRun> runs;
+    auto columns = [&]() -> const std::vector<ColumnRun>& {
+        if (runs.empty())
+            runs = columnRuns(x0, x1, dstRect.left, srcRect.left, sw, dw);
+        return runs;
+    };
     const bool allColumnsInside = firstColumn >= 0 && lastColumn < src.width();
     const size_t rowBytes = size_t(3) * size_t(x1 - x0);
     const size_t spanBytes = size_t(3) * size_t(lastColumn - firstColumn + 1);
     int32_t previousY = -1, previousSy = -1;
     for (int32_t y = y0; y < y1; ++y) {
-        const int32_t sy = srcRect.top + scaledIndex(y - dstRect.top, sh, dh);
+        const int32_t sy = srcRect.top + (sh == dh ? y - dstRect.top : scaledIndex(y - dstRect.top, sh, dh));
         if (sy < 0 || sy >= src.height())
             continue;
         uint8_t* drow = dst.pixelAt(x0, y);
@@ -262,11 +272,11 @@ void copyRect(FBitmap& dst, const Rect& dstRect, const FBitmap& src, const Rect&
         const uint8_t* srow = src.row(sy);
         if constexpr (std::endian::native == std::endian::little) {
             if (allColumnsInside) {
-                widenRow(drow, srow, runs);
+                widenRow(drow, size_t(x1 - x0), srow, firstColumn, lastColumn, columns);
                 continue;
             }
         }
-        for (const ColumnRun& run : runs) {
+        for (const ColumnRun& run : columns()) {
             if (run.column < 0 || run.column >= src.width()) {
                 drow += 3 * size_t(run.count);
                 continue;

@@ -69,6 +69,40 @@ void repeatRowDown(FBitmap& strip, int32_t from, int32_t to) {
     }
 }
 
+// Whether picture rows lo..hi show the same pixels in columns left..right (all inside the picture).
+// A side strip whose pieces read only such rows is one row repeated: a plain vertical border.
+bool rowsAlike(const FBitmap& picture, int32_t left, int32_t right, int32_t lo, int32_t hi) {
+    if (left < 0 || right > picture.width() || left >= right || lo < 0 || hi > picture.height() || lo >= hi)
+        return false;
+    const size_t n = size_t(3) * size_t(right - left);
+    const uint8_t* first = picture.pixelAt(left, lo);
+    if (n > 32) {
+        for (int32_t y = lo + 1; y < hi; ++y)
+            if (std::memcmp(picture.pixelAt(left, y), first, n) != 0)
+                return false;
+        return true;
+    }
+    // Narrow rows (3 to 32 bytes): four words that may overlap, compared in registers without a call
+    // per row.
+    auto words = [n](const uint8_t* p, uint64_t(&w)[4]) {
+        if (n >= 8) {
+            for (size_t k = 0; k < 4; ++k)
+                std::memcpy(&w[k], p + std::min(8 * k, n - 8), 8);
+        } else {
+            w[0] = w[1] = w[2] = w[3] = 0;
+            std::memcpy(&w[0], p, n);
+        }
+    };
+    uint64_t a[4], b[4];
+    words(first, a);
+    for (int32_t y = lo + 1; y < hi; ++y) {
+        words(picture.pixelAt(left, y), b);
+        if (((a[0] ^ b[0]) | (a[1] ^ b[1]) | (a[2] ^ b[2]) | (a[3] ^ b[3])) != 0)
+            return false;
+    }
+    return true;
+}
+
 // Draws a top or bottom strip, whose row y is made from picture row srcTop + y alone (columns
 // left..right), by calling drawRows(y0, y1) only for rows whose picture row differs from the one above
 // it; the others are copied from the strip row just drawn. A caption's flat rows are drawn once.
@@ -322,17 +356,23 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
                        copiesWhole(picture, {r.left, r.top + lb.y, sRight, r.top + c.bottom}));
         left.resize(std::min(nc.left, W), h,
                     covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
-        if (stretch.left)
-            stretchPiece(left, {0, lt.y - c.top, nc.left, h + lb.y - c.bottom}, picture,
-                         {r.left, r.top + lt.y, sRight, r.top + lb.y});
-        else
-            tileRows(left, picture, r.left, sRight, r.top + lt.y, d, 0, h, 0, nc.left);
-        if (lt.y - c.top > 0)
-            copyRect(left, {0, 0, nc.left, lt.y - c.top}, picture,
-                     {r.left, r.top + c.top, sRight, r.top + lt.y});
-        if (c.bottom - lb.y > 0)
-            copyRect(left, {0, h - (c.bottom - lb.y), nc.left, h}, picture,
-                     {r.left, r.top + lb.y, sRight, r.top + c.bottom});
+        const int32_t lo = r.top + std::min(c.top, lt.y), hi = r.top + std::max(c.bottom, lb.y);
+        if (covered && rowsAlike(picture, r.left, sRight, lo, hi)) {
+            copyRect(left, {0, 0, nc.left, 1}, picture, {r.left, lo, sRight, lo + 1});
+            repeatRowDown(left, 0, h);
+        } else {
+            if (stretch.left)
+                stretchPiece(left, {0, lt.y - c.top, nc.left, h + lb.y - c.bottom}, picture,
+                             {r.left, r.top + lt.y, sRight, r.top + lb.y});
+            else
+                tileRows(left, picture, r.left, sRight, r.top + lt.y, d, 0, h, 0, nc.left);
+            if (lt.y - c.top > 0)
+                copyRect(left, {0, 0, nc.left, lt.y - c.top}, picture,
+                         {r.left, r.top + c.top, sRight, r.top + lt.y});
+            if (c.bottom - lb.y > 0)
+                copyRect(left, {0, h - (c.bottom - lb.y), nc.left, h}, picture,
+                         {r.left, r.top + lb.y, sRight, r.top + c.bottom});
+        }
     } else {
         left.setSize(0, 0);
     }
@@ -348,16 +388,23 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
                        copiesWhole(picture, {sLeft, r.top + c.top, r.right, r.top + rt.y}),
                        copiesWhole(picture, {sLeft, r.top + rb.y, r.right, r.top + c.bottom}));
         right.resize(w, h, covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
-        if (stretch.right)
-            stretchPiece(right, {0, rt.y - c.top, w, h + rb.y - c.bottom}, picture,
-                         {sLeft, r.top + rt.y, r.right, r.top + rb.y});
-        else
-            tileRows(right, picture, sLeft, r.right, r.top + rt.y, d, 0, h, 0, w);
-        if (rt.y - c.top > 0)
-            copyRect(right, {0, 0, w, rt.y - c.top}, picture, {sLeft, r.top + c.top, r.right, r.top + rt.y});
-        if (c.bottom - rb.y > 0)
-            copyRect(right, {0, h - (c.bottom - rb.y), w, h}, picture,
-                     {sLeft, r.top + rb.y, r.right, r.top + c.bottom});
+        const int32_t lo = r.top + std::min(c.top, rt.y), hi = r.top + std::max(c.bottom, rb.y);
+        if (covered && rowsAlike(picture, sLeft, r.right, lo, hi)) {
+            copyRect(right, {0, 0, w, 1}, picture, {sLeft, lo, r.right, lo + 1});
+            repeatRowDown(right, 0, h);
+        } else {
+            if (stretch.right)
+                stretchPiece(right, {0, rt.y - c.top, w, h + rb.y - c.bottom}, picture,
+                             {sLeft, r.top + rt.y, r.right, r.top + rb.y});
+            else
+                tileRows(right, picture, sLeft, r.right, r.top + rt.y, d, 0, h, 0, w);
+            if (rt.y - c.top > 0)
+                copyRect(right, {0, 0, w, rt.y - c.top}, picture,
+                         {sLeft, r.top + c.top, r.right, r.top + rt.y});
+            if (c.bottom - rb.y > 0)
+                copyRect(right, {0, h - (c.bottom - rb.y), w, h}, picture,
+                         {sLeft, r.top + rb.y, r.right, r.top + c.bottom});
+        }
     } else {
         right.setSize(0, 0);
     }
