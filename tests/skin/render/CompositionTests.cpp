@@ -639,6 +639,29 @@ TEST(ComposeFormBorderImages, ReusedStripsGiveTheFreshStripsPixels) {
     }
 }
 
+// A side band whose rows are all alike (a plain vertical border) is drawn as one row repeated down the
+// strip; every row of a reused strip must then show that row, tiled or stretched, at any height.
+TEST(ComposeFormBorderImages, PlainSideBandsFillTheirWholeStrips) {
+    FBitmap picture = coordinateBitmap(40, 30);
+    const Rect c = kFrame.client;
+    for (int y = kSkinRect.top + c.top; y < kSkinRect.top + c.bottom; ++y)
+        for (int x : {5, 6, 7, 8, 31, 32, 33, 34}) // the side bands' columns
+            picture.setPixel(x, y, sourceColor(x, 0));
+    FormBorderImages strips;
+    for (auto [w, h] : {std::pair{97, 88}, {97, 300}, {50, 30}}) {
+        for (BandStretch stretch : {BandStretch{}, BandStretch{true, true, true, true}}) {
+            for (FBitmap* b : {&strips.left, &strips.right})
+                if (!b->isEmpty())
+                    std::memset(b->bits(), 0x5a, b->byteSize());
+            composeFormBorderImages(kFrame, targetFrame(kFrame, kSkinW, kSkinH, w, h), strips, picture,
+                                    kSkinRect, w, h, stretch);
+            ASSERT_EQ(strips.left.height(), h - strips.top.height() - strips.bottom.height());
+            expectPixels(strips.left, [](int x, int) { return Point{kSkinRect.left + x, 0}; });
+            expectPixels(strips.right, [c](int x, int) { return Point{kSkinRect.left + c.right + x, 0}; });
+        }
+    }
+}
+
 // A source row with the same pixels as the one before it is not widened again but copied from the
 // row just written; a row that differs only outside the copied columns counts as the same.
 TEST(CopyRect, SourceRowsWithEqualPixelsGiveEqualRowsAndOthersTheirOwn) {
