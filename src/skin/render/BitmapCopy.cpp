@@ -295,6 +295,23 @@ void stretchDraw(FBitmap& dst, const Rect& dstRect, const FBitmap& src) {
     copyRect(dst, dstRect, src, src.bounds());
 }
 
+int32_t repeatedRows(const FBitmap& bitmap, int32_t row, int32_t limit) {
+    const size_t stride = size_t(bitmap.stride());
+    int32_t same = 0, step = 1;
+    while (same < limit) {
+        const int32_t n = std::min(step, limit - same);
+        if (std::memcmp(bitmap.row(row + same - 1), bitmap.row(row + same), stride * size_t(n)) == 0) {
+            same += n;
+            step *= 2;
+        } else if (n == 1) {
+            break;
+        } else {
+            step = n / 2;
+        }
+    }
+    return same;
+}
+
 bool copiesWhole(const FBitmap& src, const Rect& srcRect) {
     return srcRect.left >= 0 && srcRect.top >= 0 && srcRect.right <= src.width() &&
            srcRect.bottom <= src.height() && srcRect.left < srcRect.right && srcRect.top < srcRect.bottom;

@@ -19,6 +19,10 @@ void copyRect(core::FBitmap& dst, const core::Rect& dstRect, const core::FBitmap
               const core::Rect& srcRect);
 void stretchDraw(core::FBitmap& dst, const core::Rect& dstRect, const core::FBitmap& src);
 
+// The number of rows from `row` on (row > 0, at most `limit`) that each equal the row above them
+// (whole rows, padding included), found by comparing ever larger blocks of rows.
+int32_t repeatedRows(const core::FBitmap& bitmap, int32_t row, int32_t limit);
+
 // Whether a copy from srcRect of src writes every pixel of its destination: srcRect lies inside src
 // and is not empty (copyRect leaves the pixels whose source lies outside as they were).
 bool copiesWhole(const core::FBitmap& src, const core::Rect& srcRect);

@@ -41,26 +41,6 @@ bool sameBytes(const uint8_t* a, const uint8_t* b, size_t n) {
     return a0 == b0 && a1 == b1;
 }
 
-// The number of rows from row on (row > 0) that each equal the row above them, found by comparing
-// ever larger blocks of rows.
-int32_t repeatedRows(const FBitmap& strip, int32_t row) {
-    const size_t stride = size_t(strip.stride());
-    const int32_t limit = strip.height() - row;
-    int32_t same = 0, step = 1;
-    while (same < limit) {
-        const int32_t n = std::min(step, limit - same);
-        if (std::memcmp(strip.row(row + same - 1), strip.row(row + same), stride * size_t(n)) == 0) {
-            same += n;
-            step *= 2;
-        } else if (n == 1) {
-            break;
-        } else {
-            step = n / 2;
-        }
-    }
-    return same;
-}
-
 // Calls f(left, right) for each run of inside pixels of a w-pixel row, left to right.
 template <typename F> void forEachRunInRow(const uint8_t* row, int32_t w, F&& f) {
     for (int32_t x = runEnd(row, 0, w, false); x < w;) {
@@ -277,7 +257,8 @@ Region regionFromMaskStrips(const MaskStrips& strips, const Rect& nm) {
                 edge(placed[i].y);
                 edge(int64_t(placed[i].y) + strip.height());
                 if (covers[i])
-                    next = std::min(next, int64_t(y) + repeatedRows(strip, y - placed[i].y));
+                    next = std::min(next, int64_t(y) + repeatedRows(strip, y - placed[i].y,
+                                                                    strip.height() - (y - placed[i].y)));
             }
             y = int32_t(std::max(next, int64_t(y) + 1) - 1);
             builder.repeatRow(y);

@@ -111,24 +111,30 @@ void drawBandRows(FBitmap& strip, const FBitmap& picture, int32_t left, int32_t 
                   DrawRows&& drawRows) {
     const int32_t n = strip.height();
     const bool comparable = left >= 0 && right <= picture.width() && left < right;
+    const bool wholeRows = left == 0 && right == picture.width();
     const size_t bytes = size_t(3) * size_t(std::max(right - left, 0));
-    auto repeats = [&](int32_t y) {
+    // The number of strip rows from y on whose picture rows each repeat the one above them.
+    auto repeatedFrom = [&](int32_t y) -> int32_t {
         const int64_t sy = int64_t(srcTop) + y;
-        return comparable && y > 0 && sy > 0 && sy < picture.height() &&
-               std::memcmp(picture.pixelAt(left, int32_t(sy)), picture.pixelAt(left, int32_t(sy) - 1),
-                           bytes) == 0;
+        if (!comparable || y <= 0 || sy <= 0 || sy >= picture.height())
+            return 0;
+        const int32_t limit = int32_t(std::min<int64_t>(n - y, picture.height() - sy));
+        if (wholeRows) // rows lie end to end: blocks of them are compared at once
+            return repeatedRows(picture, int32_t(sy), limit);
+        int32_t same = 0;
+        while (same < limit && std::memcmp(picture.pixelAt(left, int32_t(sy) + same),
+                                           picture.pixelAt(left, int32_t(sy) + same - 1), bytes) == 0)
+            ++same;
+        return same;
     };
     for (int32_t y = 0; y < n;) {
-        int32_t drawn = y + 1;
-        while (drawn < n && !repeats(drawn))
+        int32_t drawn = y + 1, same = 0;
+        while (drawn < n && (same = repeatedFrom(drawn)) == 0)
             ++drawn;
         drawRows(y, drawn);
-        int32_t copied = drawn;
-        while (copied < n && repeats(copied))
-            ++copied;
-        if (copied > drawn)
-            repeatRowDown(strip, drawn - 1, copied);
-        y = copied;
+        if (same > 0)
+            repeatRowDown(strip, drawn - 1, drawn + same);
+        y = drawn + same;
     }
 }
 
