@@ -5,7 +5,8 @@
 //   resize      what a skinned window redoes on every resize, at 1920 x 1080 with the Velmora skin:
 //               the frame geometry, the four border strips and the window region laid out from the
 //               mask's pieces (its region data block included), against copying the border strips'
-//               bytes; the mask's runs are prepared once, as the window does when its skin changes
+//               bytes; the picture's repeated rows and the mask's runs are worked out once, as the
+//               window does when its skin changes
 // Each is followed by its memcpy baseline; the ratios are printed at the end.
 #include "core/Stream.h"
 #include "skin/data/CompressedStoredSkin.h"
@@ -115,11 +116,12 @@ void resizeBench(benchmark::State& state) {
     const FramePreviewSkin skin = framePreviewSkin(velmoraSkin());
     const FBitmap& picture = *skin.picture;
     FormBorderImages strips;
+    const FormBorderPlan plan(skin.metrics.frame(), picture, picture.bounds());
     MaskShape shape(skin.metrics.maskFrame(), *skin.mask);
     for (auto _ : state) {
         const FrameGeometry g = computeFrameGeometry(skin.metrics, kResizeWidth, kResizeHeight);
         composeFormBorderImages(skin.metrics.frame(), g.frame(), strips, picture, picture.bounds(),
-                                kResizeWidth, kResizeHeight, skin.stretch);
+                                kResizeWidth, kResizeHeight, skin.stretch, &plan);
         shape.layout(g.maskFrame(), kResizeWidth, kResizeHeight);
         const Region region = shape.region();
         std::vector<uint8_t> block = makeRegionData(region.rects(), region.bounds());

@@ -1,6 +1,7 @@
 #include "skin/render/SkinCompose.h"
 
 #include "skin/render/BitmapCopy.h"
+#include "skin/render/FormBorderPlan.h"
 
 #include <algorithm>
 #include <cstring>
@@ -108,7 +109,7 @@ bool rowsAlike(const FBitmap& picture, int32_t left, int32_t right, int32_t lo, 
 // it; the others are copied from the strip row just drawn. A caption's flat rows are drawn once.
 template <typename DrawRows>
 void drawBandRows(FBitmap& strip, const FBitmap& picture, int32_t left, int32_t right, int32_t srcTop,
-                  DrawRows&& drawRows) {
+                  const FormBorderPlan* plan, DrawRows&& drawRows) {
     const int32_t n = strip.height();
     const bool comparable = left >= 0 && right <= picture.width() && left < right;
     const bool wholeRows = left == 0 && right == picture.width();
@@ -119,6 +120,8 @@ void drawBandRows(FBitmap& strip, const FBitmap& picture, int32_t left, int32_t 
         if (!comparable || y <= 0 || sy <= 0 || sy >= picture.height())
             return 0;
         const int32_t limit = int32_t(std::min<int64_t>(n - y, picture.height() - sy));
+        if (plan)
+            return plan->repeatedRows(FormBorderPlan::Columns::Whole, int32_t(sy), limit);
         if (wholeRows) // rows lie end to end: blocks of them are compared at once
             return repeatedRows(picture, int32_t(sy), limit);
         int32_t same = 0;
@@ -282,7 +285,9 @@ void composeVerticalSkinImage(int32_t topHeight, int32_t bottomHeight, FBitmap& 
 
 void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderImages& images,
                              const FBitmap& picture, const Rect& r, int32_t width, int32_t height,
-                             BandStretch stretch) {
+                             BandStretch stretch, const FormBorderPlan* plan) {
+    if (plan && !plan->fits(s, picture, r))
+        plan = nullptr;
     if (!inSkinRange(s) || !inSkinRange(t) || !inSkinRange(r) || !inSkinRange(width) ||
         !inSkinRange(height)) {
         for (FBitmap* strip : {&images.top, &images.bottom, &images.left, &images.right})
@@ -312,7 +317,7 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
                    covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         const int32_t d = rt.x - lt.x;
         // Row y of every piece comes from picture row r.top + y.
-        drawBandRows(top, picture, r.left, r.right, r.top, [&](int32_t y0, int32_t y1) {
+        drawBandRows(top, picture, r.left, r.right, r.top, plan, [&](int32_t y0, int32_t y1) {
             if (stretch.top)
                 stretchPiece(top, {nlt.x, y0, nrt.x, y1}, picture,
                              {r.left + lt.x, r.top + y0, r.left + rt.x, r.top + y1});
@@ -336,7 +341,7 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
                                         copiesWhole(picture, {r.left + rb.x, sTop, r.right, r.bottom}));
         bottom.resize(W, b, covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         // Row y of every piece comes from picture row sTop + y.
-        drawBandRows(bottom, picture, r.left, r.right, sTop, [&](int32_t y0, int32_t y1) {
+        drawBandRows(bottom, picture, r.left, r.right, sTop, plan, [&](int32_t y0, int32_t y1) {
             if (stretch.bottom)
                 stretchPiece(bottom, {nlb.x, y0, nrb.x, y1}, picture,
                              {r.left + lb.x, sTop + y0, r.left + rb.x, sTop + y1});
@@ -363,7 +368,10 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
         left.resize(std::min(nc.left, W), h,
                     covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         const int32_t lo = r.top + std::min(c.top, lt.y), hi = r.top + std::max(c.bottom, lb.y);
-        if (covered && rowsAlike(picture, r.left, sRight, lo, hi)) {
+        const bool alike = plan && nc.left == c.left
+                               ? plan->rowsAlike(FormBorderPlan::Columns::LeftBand, lo, hi)
+                               : rowsAlike(picture, r.left, sRight, lo, hi);
+        if (covered && alike) {
             copyRect(left, {0, 0, nc.left, 1}, picture, {r.left, lo, sRight, lo + 1});
             repeatRowDown(left, 0, h);
         } else {
@@ -395,7 +403,9 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
                        copiesWhole(picture, {sLeft, r.top + rb.y, r.right, r.top + c.bottom}));
         right.resize(w, h, covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         const int32_t lo = r.top + std::min(c.top, rt.y), hi = r.top + std::max(c.bottom, rb.y);
-        if (covered && rowsAlike(picture, sLeft, r.right, lo, hi)) {
+        const bool alike = plan ? plan->rowsAlike(FormBorderPlan::Columns::RightBand, lo, hi)
+                                : rowsAlike(picture, sLeft, r.right, lo, hi);
+        if (covered && alike) {
             copyRect(right, {0, 0, w, 1}, picture, {sLeft, lo, r.right, lo + 1});
             repeatRowDown(right, 0, h);
         } else {

@@ -6,6 +6,7 @@
 // the same items for the image being made (see targetFrame()). Tiles are always copied unscaled, the
 // last one of a run cut at the end of its span; only stretched bands are scaled, once each.
 #include "core/FBitmap.h"
+#include "skin/render/FormBorderPlan.h"
 #include "skin/render/SkinGeometry.h"
 
 namespace skin {
@@ -41,8 +42,10 @@ struct FormBorderImages {
     core::FBitmap left;
     core::FBitmap right;
 };
+// A plan made for the picture (see FormBorderPlan) spares comparing its rows; one that does not fit the
+// frame, rectangle or picture size is not used.
 void composeFormBorderImages(const SkinFrame& source, const SkinFrame& target, FormBorderImages& images,
                              const core::FBitmap& picture, const core::Rect& r, int32_t width, int32_t height,
-                             BandStretch stretch);
+                             BandStretch stretch, const FormBorderPlan* plan = nullptr);
 
 } // namespace skin

@@ -635,8 +635,9 @@ void SkinForm::skinChanged(WPARAM store) {
 
 void SkinForm::applySkin() {
     m_activeObject = m_previousActiveObject = m_captureObject = -1;
-    m_maskShape = MaskShape{}; // the mask or its frame may have changed
+    m_maskShape = MaskShape{}; // the mask, the pictures or their frames may have changed
     m_maskShapeReady = false;
+    m_borderPlanReady[0] = m_borderPlanReady[1] = false;
     m_skinned = m_skinData && !m_skinData->isSkinEmpty();
     if (m_skinned) {
         buildSkinObjects();

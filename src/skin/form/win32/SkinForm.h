@@ -437,6 +437,9 @@ private:
     MaskShape m_maskShape;
     bool m_maskShapeReady = false;
     FormBorderImages m_borderImages; // the last composed frame, for drawing single objects over it
+    // The active and inactive pictures' repeated rows, worked out once per skin (when ready).
+    FormBorderPlan m_borderPlans[2];
+    bool m_borderPlanReady[2] = {};
     std::unique_ptr<gui::Timer> m_mouseTimer;
     std::unique_ptr<gui::Timer> m_morphTimer;
     std::unique_ptr<gui::Timer> m_animateTimer;

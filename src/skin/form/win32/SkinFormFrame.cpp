@@ -182,9 +182,15 @@ void SkinForm::paintSkinnedFrame(HDC dc) {
     const bool useInactive = !m_formActive && !m_skinData->inactiveMainPicture().isEmpty();
     const core::FBitmap& source = useInactive ? m_skinData->inactiveMainPicture() : m_skinData->mainPicture();
     const int32_t W = m_frameWidth, H = m_frameHeight;
-    composeFormBorderImages(formFrameMetrics(*m_skinData).frame(), m_geometry.frame(), m_borderImages, source,
-                            source.bounds(), W, H,
-                            {info.leftStretch, info.topStretch, info.rightStretch, info.bottomStretch});
+    const SkinFrame frame = formFrameMetrics(*m_skinData).frame();
+    const size_t which = useInactive ? 1 : 0;
+    if (!m_borderPlanReady[which]) {
+        m_borderPlans[which] = FormBorderPlan(frame, source, source.bounds());
+        m_borderPlanReady[which] = true;
+    }
+    composeFormBorderImages(frame, m_geometry.frame(), m_borderImages, source, source.bounds(), W, H,
+                            {info.leftStretch, info.topStretch, info.rightStretch, info.bottomStretch},
+                            &m_borderPlans[which]);
     const Rect& client = m_geometry.clientRect;
     for (const std::unique_ptr<FormSkinObject>& o : m_objects) {
         if (!o->visible)
