@@ -8,8 +8,18 @@
 #include <random>
 #include <vector>
 
+// The builds assume no more than SSE2; the cross-fade's wider paths are chosen at run time. AVX2 stays
+// out of 64-bit Windows builds: the compiler cannot align the stack there for the 32-byte values it
+// may spill.
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#if defined(__GNUC__)
+#include <immintrin.h>
+#define VELMORA_CROSSFADE_SSSE3 1
+#if !(defined(_WIN32) && defined(__x86_64__))
+#define VELMORA_CROSSFADE_AVX2 1
+#endif
+#endif
 #endif
 
 namespace skin {
@@ -67,20 +77,39 @@ uint8_t crossFadeChannel(uint8_t a, uint8_t b, double k) {
     return roundChannel((1 - k) * a + k * b);
 }
 
+namespace {
+
+// Whether share x d, for some difference d of two channels, lies within margin of a half of `unit` (a
+// power of two). A difference and its negation lie equally far from a half, and 0 on a whole step.
+bool anyNearHalf(int32_t share, int32_t margin, int32_t unit) {
+    uint32_t near = 0;
+    for (uint32_t d = 1, v = uint32_t(share); d <= 255; ++d, v += uint32_t(share))
+        near |= ((v + uint32_t(unit / 2 + margin)) & uint32_t(unit - 1)) <= uint32_t(2 * margin);
+    return near != 0;
+}
+
+// How close to a half a fixed-point sum must lie to need the formula, for a share `exact` units of
+// 1/unit rounded to `fixed`: each of up to 255 steps of difference is off by |fixed - exact|, and a unit
+// more covers the formula's own rounding.
+int32_t marginFor(int32_t fixed, double exact) {
+    return int32_t(std::ceil(255 * std::fabs(fixed - exact))) + 1;
+}
+
+} // namespace
+
 // With base the image of weight >= 1/2 and S = share x one rounded, the fixed-point sum
-// base x one + S (other - base) is off the formula's value by |other - base| x |S - share x one| units at
-// most. Sums farther than that (and a unit more for the formula's own rounding) from a half round as
-// the formula does; nearer ones go through the formula. Whether a sum is near a half depends only on
-// the difference of the two channels, so the 511 differences tell once whether any channel can be.
+// base x one + S (other - base) is off the formula's value by at most the margin. Sums farther than
+// that from a half round as the formula does; nearer ones go through the formula. Whether a sum is near
+// a half depends only on the difference of the two channels, so the 511 differences tell once whether
+// any channel can be.
 CrossFadeWeights::CrossFadeWeights(double k) : m_k(k), m_fromB(k > 0.5) {
     const double share = m_fromB ? 1 - k : k;
     m_share = std::min(int32_t(std::lround(share * one)), int32_t(INT16_MAX));
-    m_margin = int32_t(std::ceil(255 * std::fabs(m_share - share * one))) + 1;
-    // A difference and its negation lie equally far from a half; a difference of 0 lies on a whole step.
-    uint32_t near = 0;
-    for (uint32_t d = 1, v = uint32_t(m_share); d <= 255; ++d, v += uint32_t(m_share))
-        near |= ((v + uint32_t(half + m_margin)) & uint32_t(one - 1)) <= uint32_t(2 * m_margin);
-    m_anyNearHalf = near != 0;
+    m_margin = marginFor(m_share, share * one);
+    m_anyNearHalf = anyNearHalf(m_share, m_margin, one);
+    constexpr int32_t unit15 = one / 2;
+    m_share15 = int16_t(std::lround(share * unit15)); // at most unit15 / 2
+    m_anyNearHalf15 = anyNearHalf(m_share15, marginFor(m_share15, share * unit15), unit15);
 }
 
 uint8_t CrossFadeWeights::mixChannel(uint8_t a, uint8_t b) const {
@@ -96,12 +125,104 @@ void CrossFadeWeights::mixRowPortable(const uint8_t* a, const uint8_t* b, uint8_
         out[i] = mixChannel(a[i], b[i]);
 }
 
-void CrossFadeWeights::mixRow(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) const {
+bool CrossFadeWeights::available(Path path) {
+    static const std::array<bool, 4> paths = [] {
+        std::array<bool, 4> can{true, false, false, false};
+#if defined(__SSE2__)
+        can[size_t(Path::Sse2)] = true;
+#endif
+#if defined(VELMORA_CROSSFADE_SSSE3)
+        __builtin_cpu_init();
+        can[size_t(Path::Ssse3)] = __builtin_cpu_supports("ssse3");
+#endif
+#if defined(VELMORA_CROSSFADE_AVX2)
+        can[size_t(Path::Avx2)] = __builtin_cpu_supports("avx2");
+#endif
+        return can;
+    }();
+    return size_t(path) < paths.size() && paths[size_t(path)];
+}
+
+CrossFadeWeights::Path CrossFadeWeights::fastestPath() {
+    static const Path fastest = [] {
+        for (Path p : {Path::Avx2, Path::Ssse3, Path::Sse2})
+            if (available(p))
+                return p;
+        return Path::Portable;
+    }();
+    return fastest;
+}
+
+namespace {
+
+#if defined(VELMORA_CROSSFADE_SSSE3)
+// base + (share15 x (other - base) + half) >> 15 for each channel, with the rounding multiply; returns
+// how many channels it did (whole blocks only).
+__attribute__((target("ssse3"))) size_t mixBlocksSsse3(const uint8_t* base, const uint8_t* other,
+                                                       uint8_t* out, size_t n, int16_t share15) {
+    const __m128i share = _mm_set1_epi16(share15), zero = _mm_setzero_si128();
+    size_t i = 0;
+    for (; i + 16 <= n; i += 16) {
+        const __m128i vb = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + i));
+        const __m128i vo = _mm_loadu_si128(reinterpret_cast<const __m128i*>(other + i));
+        const __m128i b0 = _mm_unpacklo_epi8(vb, zero), b1 = _mm_unpackhi_epi8(vb, zero);
+        const __m128i d0 = _mm_sub_epi16(_mm_unpacklo_epi8(vo, zero), b0);
+        const __m128i d1 = _mm_sub_epi16(_mm_unpackhi_epi8(vo, zero), b1);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
+                         _mm_packus_epi16(_mm_add_epi16(b0, _mm_mulhrs_epi16(d0, share)),
+                                          _mm_add_epi16(b1, _mm_mulhrs_epi16(d1, share))));
+    }
+    return i;
+}
+#endif
+
+#if defined(VELMORA_CROSSFADE_AVX2)
+// The same 32 channels at a time (unpacking and packing keep to 16-byte halves, so the order holds).
+__attribute__((target("avx2"))) size_t mixBlocksAvx2(const uint8_t* base, const uint8_t* other, uint8_t* out,
+                                                     size_t n, int16_t share15) {
+    const __m256i share = _mm256_set1_epi16(share15), zero = _mm256_setzero_si256();
+    size_t i = 0;
+    for (; i + 32 <= n; i += 32) {
+        const __m256i vb = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(base + i));
+        const __m256i vo = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(other + i));
+        const __m256i b0 = _mm256_unpacklo_epi8(vb, zero), b1 = _mm256_unpackhi_epi8(vb, zero);
+        const __m256i d0 = _mm256_sub_epi16(_mm256_unpacklo_epi8(vo, zero), b0);
+        const __m256i d1 = _mm256_sub_epi16(_mm256_unpackhi_epi8(vo, zero), b1);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i),
+                            _mm256_packus_epi16(_mm256_add_epi16(b0, _mm256_mulhrs_epi16(d0, share)),
+                                                _mm256_add_epi16(b1, _mm256_mulhrs_epi16(d1, share))));
+    }
+    return i;
+}
+#endif
+
+} // namespace
+
+void CrossFadeWeights::mixRow(Path path, const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) const {
     // A share this small moves no channel by as much as half a step.
     if (m_share == 0) {
         std::memmove(out, m_fromB ? b : a, n);
         return;
     }
+    const uint8_t* base = m_fromB ? b : a;
+    const uint8_t* other = m_fromB ? a : b;
+    size_t i = 0;
+    if (!m_anyNearHalf15 && path != Path::Portable && path != Path::Sse2 && available(path)) {
+#if defined(VELMORA_CROSSFADE_AVX2)
+        if (path == Path::Avx2)
+            i = mixBlocksAvx2(base, other, out, n, m_share15);
+#endif
+#if defined(VELMORA_CROSSFADE_SSSE3)
+        i += mixBlocksSsse3(base + i, other + i, out + i, n - i, m_share15);
+#endif
+        return mixRowPortable(a + i, b + i, out + i, n - i);
+    }
+    if (path == Path::Portable)
+        return mixRowPortable(a, b, out, n);
+    mixRowSse2(a, b, out, n);
+}
+
+void CrossFadeWeights::mixRowSse2(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) const {
     size_t i = 0;
 #if defined(__SSE2__)
     // Sixteen channels at a time in 16-bit lanes, with v = share x (other - base) as in mixChannel.
@@ -109,12 +230,13 @@ void CrossFadeWeights::mixRow(const uint8_t* a, const uint8_t* b, uint8_t* out, 
     const uint8_t* other = m_fromB ? a : b;
     const __m128i share = _mm_set1_epi16(int16_t(m_share)), zero = _mm_setzero_si128();
     auto load = [](const uint8_t* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); };
-    // (v + half) >> shift is (q + 1) >> 1 with q = (2 x v) >> shift, the high half of one multiply.
-    const __m128i unit = _mm_set1_epi16(1);
+    // base + (v + half) >> shift is base + (q + 1) >> 1 with q = (2 x v) >> shift, the high half of one
+    // multiply; that is the unsigned average of q + base and base (q + base is never negative: the
+    // share is below a half).
     auto mixed = [&](__m128i from, __m128i to) {
         const __m128i d = _mm_sub_epi16(to, from);
         const __m128i q = _mm_mulhi_epi16(_mm_add_epi16(d, d), share);
-        return _mm_add_epi16(from, _mm_srai_epi16(_mm_add_epi16(q, unit), 1));
+        return _mm_avg_epu16(_mm_add_epi16(q, from), from);
     };
     if (!m_anyNearHalf) {
         for (; i + 16 <= n; i += 16) {

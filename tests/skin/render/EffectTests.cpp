@@ -274,14 +274,16 @@ TEST(SelectionTables, MorphKindsAndInactiveEffects) {
     EXPECT_EQ(filterForInactiveEffect(-1), Filter::Grayscale);
 }
 
-// The fixed-point rows against the double formula for every pair of channels, at factors whose sums
-// land exactly on halves (k = 1/2, 1/4, 1/8 ...), near them, and at arbitrary ones.
-TEST(CrossFade, RowsMatchTheFormulaForEveryPair) {
-    std::vector<double> factors = {0, 1, 0.5, 0.25, 0.75, 0.125, 0.375, 1.0 / 3, 0.1, 0.4, 0.6, 0.9};
+// The fixed-point rows of every path this machine has against the double formula, for every pair of
+// channels, at factors whose sums land exactly on halves (k = 1/2, 1/4, 1/8 ...), near them at
+// distances on both sides of what each path's precision resolves, and at arbitrary ones.
+TEST(CrossFade, RowsMatchTheFormulaForEveryPairOnEveryPath) {
+    std::vector<double> factors = {0,       1,   0.5, 0.25, 0.75, 0.125,    0.375,
+                                   1.0 / 3, 0.1, 0.4, 0.6,  0.9,  1.0 / 510};
     for (int i = 1; i < 64; ++i)
         factors.push_back(i / 64.0);
-    for (double k : {0.5, 0.25, 1.0 / 1024})
-        for (double d : {1e-9, 1e-7, 2e-6})
+    for (double k : {0.5, 0.25, 1.0 / 1024, 0.1})
+        for (double d : {1e-9, 1e-7, 2e-6, 1e-5, 1e-4, 1e-3})
             for (double s : {-1.0, 1.0})
                 factors.push_back(k + s * d);
     uint32_t seed = 12345;
@@ -289,6 +291,13 @@ TEST(CrossFade, RowsMatchTheFormulaForEveryPair) {
         seed = seed * 1664525u + 1013904223u;
         factors.push_back(seed / 4294967296.0);
     }
+    using Path = CrossFadeWeights::Path;
+    std::vector<Path> paths;
+    for (Path path : {Path::Portable, Path::Sse2, Path::Ssse3, Path::Avx2})
+        if (CrossFadeWeights::available(path))
+            paths.push_back(path);
+    EXPECT_TRUE(CrossFadeWeights::available(CrossFadeWeights::fastestPath()));
+
     std::vector<uint8_t> a(256 * 256), b(256 * 256), out(256 * 256);
     for (size_t i = 0; i < a.size(); ++i) {
         a[i] = uint8_t(i >> 8);
@@ -299,16 +308,19 @@ TEST(CrossFade, RowsMatchTheFormulaForEveryPair) {
         for (size_t i = 0; i < out.size(); ++i)
             expected[i] = roundChannel((1 - k) * a[i] + k * b[i]);
         const CrossFadeWeights weights(k);
-        weights.mixRow(a.data(), b.data(), out.data(), out.size());
-        EXPECT_EQ(out, expected) << "vector rows, k = " << k;
         weights.mixRowPortable(a.data(), b.data(), out.data(), out.size());
         EXPECT_EQ(out, expected) << "portable rows, k = " << k;
-        // Into its own first image, from an odd start so that blocks and the row's tail fall elsewhere.
-        inPlace = a;
-        weights.mixRow(inPlace.data() + 1, b.data() + 1, inPlace.data() + 1, out.size() - 1);
-        EXPECT_EQ(inPlace[0], a[0]);
-        EXPECT_TRUE(std::equal(inPlace.begin() + 1, inPlace.end(), expected.begin() + 1))
-            << "in place, k = " << k;
+        for (Path path : paths) {
+            weights.mixRow(path, a.data(), b.data(), out.data(), out.size());
+            EXPECT_EQ(out, expected) << "path " << int(path) << ", k = " << k;
+            // Into its own first image, from an odd start so that blocks and the row's tail fall
+            // elsewhere.
+            inPlace = a;
+            weights.mixRow(path, inPlace.data() + 1, b.data() + 1, inPlace.data() + 1, out.size() - 1);
+            EXPECT_EQ(inPlace[0], a[0]);
+            EXPECT_TRUE(std::equal(inPlace.begin() + 1, inPlace.end(), expected.begin() + 1))
+                << "in place, path " << int(path) << ", k = " << k;
+        }
     }
 }
 
