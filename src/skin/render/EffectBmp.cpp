@@ -204,19 +204,19 @@ void CrossFadeWeights::mixRow(Path path, const uint8_t* a, const uint8_t* b, uin
         std::memmove(out, m_fromB ? b : a, n);
         return;
     }
-    const uint8_t* base = m_fromB ? b : a;
-    const uint8_t* other = m_fromB ? a : b;
-    size_t i = 0;
-    if (!m_anyNearHalf15 && path != Path::Portable && path != Path::Sse2 && available(path)) {
+#if defined(VELMORA_CROSSFADE_SSSE3)
+    if (!m_anyNearHalf15 && (path == Path::Ssse3 || path == Path::Avx2) && available(path)) {
+        const uint8_t* base = m_fromB ? b : a;
+        const uint8_t* other = m_fromB ? a : b;
+        size_t i = 0;
 #if defined(VELMORA_CROSSFADE_AVX2)
         if (path == Path::Avx2)
             i = mixBlocksAvx2(base, other, out, n, m_share15);
 #endif
-#if defined(VELMORA_CROSSFADE_SSSE3)
         i += mixBlocksSsse3(base + i, other + i, out + i, n - i, m_share15);
-#endif
         return mixRowPortable(a + i, b + i, out + i, n - i);
     }
+#endif
     if (path == Path::Portable)
         return mixRowPortable(a, b, out, n);
     mixRowSse2(a, b, out, n);
