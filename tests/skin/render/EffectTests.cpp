@@ -286,6 +286,11 @@ TEST(CrossFade, RowsMatchTheFormulaForEveryPairOnEveryPath) {
         for (double d : {1e-9, 1e-7, 2e-6, 1e-5, 1e-4, 1e-3})
             for (double s : {-1.0, 1.0})
                 factors.push_back(k + s * d);
+    // The factors a morph steps through, up from 0 and down from 1 by fifths.
+    for (double up = 0, down = 1; up < 1; up += 0.2, down -= 0.2) {
+        factors.push_back(up);
+        factors.push_back(down);
+    }
     uint32_t seed = 12345;
     for (int i = 0; i < 20; ++i) {
         seed = seed * 1664525u + 1013904223u;
