@@ -3,6 +3,7 @@
 #include "core/Rounding.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <random>
@@ -263,8 +264,8 @@ void CrossFadeWeights::mixRowSse2(const uint8_t* a, const uint8_t* b, uint8_t* o
             _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(first, second));
         }
     }
-    // Otherwise a block with a sum near a half is redone one channel at a time: the low half of v (a
-    // second multiply) is near a half when (low + half + margin) mod one <= 2 x margin.
+    // Otherwise the channels of a block whose sums lie near a half are redone by the formula: the low
+    // half of v (a second multiply) is near a half when (low + half + margin) mod one <= 2 x margin.
     const __m128i offset = _mm_set1_epi16(int16_t(uint16_t(half + m_margin)));
     const __m128i span = _mm_set1_epi16(int16_t(2 * m_margin));
     auto isNear = [&](__m128i from, __m128i to) {
@@ -275,11 +276,20 @@ void CrossFadeWeights::mixRowSse2(const uint8_t* a, const uint8_t* b, uint8_t* o
         const __m128i vb = load(base + i), vo = load(other + i);
         const __m128i b0 = _mm_unpacklo_epi8(vb, zero), o0 = _mm_unpacklo_epi8(vo, zero);
         const __m128i b1 = _mm_unpackhi_epi8(vb, zero), o1 = _mm_unpackhi_epi8(vo, zero);
-        if (_mm_movemask_epi8(_mm_or_si128(isNear(b0, o0), isNear(b1, o1))))
-            mixRowPortable(a + i, b + i, out + i, 16);
-        else
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
-                             _mm_packus_epi16(mixed(b0, o0), mixed(b1, o1)));
+        const __m128i mix = _mm_packus_epi16(mixed(b0, o0), mixed(b1, o1));
+        auto nearBits = unsigned(_mm_movemask_epi8(_mm_packs_epi16(isNear(b0, o0), isNear(b1, o1))));
+        if (nearBits == 0) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), mix);
+            continue;
+        }
+        // Mixed aside first: out may be a or b, whose channels the formula still reads.
+        alignas(16) uint8_t block[16];
+        _mm_store_si128(reinterpret_cast<__m128i*>(block), mix);
+        for (; nearBits != 0; nearBits &= nearBits - 1) {
+            const int j = std::countr_zero(nearBits);
+            block[j] = crossFadeChannel(a[i + j], b[i + j], m_k);
+        }
+        std::memcpy(out + i, block, 16);
     }
 #endif
     mixRowPortable(a + i, b + i, out + i, n - i);
