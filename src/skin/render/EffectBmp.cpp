@@ -9,15 +9,15 @@
 #include <random>
 #include <vector>
 
-// The builds assume no more than SSE2; the cross-fade's wider paths are chosen at run time. AVX2 stays
-// out of 64-bit Windows builds: the compiler cannot align the stack there for the 32-byte values it
-// may spill.
+// The builds assume no more than SSE2; the cross-fade's wider paths are chosen at run time. On 64-bit
+// Windows the stack is only 16-byte aligned and GCC before 12 could spill 32-byte values with aligned
+// moves there, so AVX2 needs GCC 12 (which spills them unaligned) or clang.
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #if defined(__GNUC__)
 #include <immintrin.h>
 #define VELMORA_CROSSFADE_SSSE3 1
-#if !(defined(_WIN32) && defined(__x86_64__))
+#if !(defined(_WIN32) && defined(__x86_64__)) || defined(__clang__) || __GNUC__ >= 12
 #define VELMORA_CROSSFADE_AVX2 1
 #endif
 #endif
