@@ -128,6 +128,9 @@ CrossFadeWeights::CrossFadeWeights(double k) : m_k(k), m_fromB(k > 0.5) {
     constexpr int32_t unit15 = one / 2;
     m_share15 = int16_t(std::lround(share * unit15)); // at most unit15 / 2
     m_anyNearHalf15 = anyNearHalf(m_share15, marginFor(m_share15, share * unit15), unit15);
+    const double weight256 = k * 256;
+    m_weight256 =
+        weight256 > 0 && weight256 < 256 && weight256 == std::floor(weight256) ? uint16_t(weight256) : 0;
 }
 
 uint8_t CrossFadeWeights::mixChannel(uint8_t a, uint8_t b) const {
@@ -256,6 +259,24 @@ void CrossFadeWeights::mixRowSse2(const uint8_t* a, const uint8_t* b, uint8_t* o
         const __m128i q = _mm_mulhi_epi16(_mm_add_epi16(d, d), share);
         return _mm_avg_epu16(_mm_add_epi16(q, from), from);
     };
+    if (m_weight256 != 0) {
+        // t / 256 with t = a (256 - m) + b m, rounded with ties to even: it rounds up when the remainder
+        // plus 127, and 1 more for an odd quotient, carries into the quotient.
+        const __m128i weightA = _mm_set1_epi16(int16_t(256 - m_weight256));
+        const __m128i weightB = _mm_set1_epi16(int16_t(m_weight256));
+        const __m128i roundDown = _mm_set1_epi16(127), unit = _mm_set1_epi16(1);
+        auto blended = [&](__m128i va, __m128i vb) {
+            const __m128i t = _mm_add_epi16(_mm_mullo_epi16(va, weightA), _mm_mullo_epi16(vb, weightB));
+            const __m128i odd = _mm_and_si128(_mm_srli_epi16(t, 8), unit);
+            return _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(t, roundDown), odd), 8);
+        };
+        for (; i + 16 <= n; i += 16) {
+            const __m128i va = load(a + i), vb = load(b + i);
+            const __m128i first = blended(_mm_unpacklo_epi8(va, zero), _mm_unpacklo_epi8(vb, zero));
+            const __m128i second = blended(_mm_unpackhi_epi8(va, zero), _mm_unpackhi_epi8(vb, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(first, second));
+        }
+    }
     if (!m_anyNearHalf) {
         for (; i + 16 <= n; i += 16) {
             const __m128i vb = load(base + i), vo = load(other + i);

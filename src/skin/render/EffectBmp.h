@@ -67,6 +67,9 @@ private:
     // any difference lands near a half at that precision (those paths then mix as Sse2 does).
     int16_t m_share15;
     bool m_anyNearHalf15;
+    // m when k is exactly m / 256 (0 < m < 256), else 0. The formula's sum is then exact in doubles, and
+    // so is its integer counterpart, ties and all, in 16 bits.
+    uint16_t m_weight256;
 };
 
 class EffectBmp {

@@ -282,6 +282,8 @@ TEST(CrossFade, RowsMatchTheFormulaForEveryPairOnEveryPath) {
                                    1.0 / 3, 0.1, 0.4, 0.6,  0.9,  1.0 / 510};
     for (int i = 1; i < 64; ++i)
         factors.push_back(i / 64.0);
+    for (int i : {1, 3, 127, 129, 255})
+        factors.push_back(i / 256.0);
     for (double k : {0.5, 0.25, 1.0 / 1024, 0.1})
         for (double d : {1e-9, 1e-7, 2e-6, 1e-5, 1e-4, 1e-3})
             for (double s : {-1.0, 1.0})
