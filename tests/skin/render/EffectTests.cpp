@@ -332,29 +332,32 @@ TEST(CrossFade, RowsMatchTheFormulaForEveryPairOnEveryPath) {
 }
 
 // Bitmaps whose rows lie end to end mix as one run; padded rows mix row by row and keep their padding.
+// Rows of 69 bytes and more reach the widest blocks; the factors take the rounding multiply (0.4), the
+// near-half checks (0.3) and whole 256ths (0.5).
 TEST(CrossFade, WholeBitmapsMatchTheFormulaWithAndWithoutRowPadding) {
-    for (int w : {8, 7}) {
-        EffectBmp own(w, 5), target(w, 5);
-        for (int y = 0; y < 5; ++y)
-            for (int x = 0; x < w; ++x) {
-                own.setPixel(x, y, {uint8_t(x * 37), uint8_t(y * 51), uint8_t(255 - x * y)});
-                target.setPixel(x, y, {uint8_t(y * 61), uint8_t(x * 29 + 3), uint8_t(x ^ y)});
-            }
-        const EffectBmp before(own.bitmap());
-        const uint8_t padding = 0xA5;
-        if (own.bitmap().stride() > 3 * w)
+    for (int w : {8, 7, 24, 23})
+        for (double k : {0.3, 0.4, 0.5}) {
+            EffectBmp own(w, 5), target(w, 5);
             for (int y = 0; y < 5; ++y)
-                own.rowAddress(y)[3 * w] = padding;
-        own.crossFade(target, 0.3);
-        for (int y = 0; y < 5; ++y) {
-            for (int x = 0; x < w; ++x)
-                for (int c = 0; c < 3; ++c)
-                    EXPECT_EQ(own.pixel(x, y)[c],
-                              crossFadeChannel(before.pixel(x, y)[c], target.pixel(x, y)[c], 0.3))
-                        << "width " << w << " pixel " << x << "," << y;
-            if (own.bitmap().stride() > 3 * w) {
-                EXPECT_EQ(own.rowAddress(y)[3 * w], padding);
+                for (int x = 0; x < w; ++x) {
+                    own.setPixel(x, y, {uint8_t(x * 37), uint8_t(y * 51), uint8_t(255 - x * y)});
+                    target.setPixel(x, y, {uint8_t(y * 61), uint8_t(x * 29 + 3), uint8_t(x ^ y)});
+                }
+            const EffectBmp before(own.bitmap());
+            const uint8_t padding = 0xA5;
+            if (own.bitmap().stride() > 3 * w)
+                for (int y = 0; y < 5; ++y)
+                    own.rowAddress(y)[3 * w] = padding;
+            own.crossFade(target, k);
+            for (int y = 0; y < 5; ++y) {
+                for (int x = 0; x < w; ++x)
+                    for (int c = 0; c < 3; ++c)
+                        EXPECT_EQ(own.pixel(x, y)[c],
+                                  crossFadeChannel(before.pixel(x, y)[c], target.pixel(x, y)[c], k))
+                            << "width " << w << " k " << k << " pixel " << x << "," << y;
+                if (own.bitmap().stride() > 3 * w) {
+                    EXPECT_EQ(own.rowAddress(y)[3 * w], padding);
+                }
             }
         }
-    }
 }
