@@ -3,13 +3,24 @@
 #include "core/Rounding.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <random>
 #include <vector>
 
+// The builds assume no more than SSE2; the cross-fade's wider paths are chosen at run time. On 64-bit
+// Windows the stack is only 16-byte aligned and GCC before 12 could spill 32-byte values with aligned
+// moves there, so AVX2 needs GCC 12 (which spills them unaligned) or clang.
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#if defined(__GNUC__)
+#include <immintrin.h>
+#define VELMORA_CROSSFADE_SSSE3 1
+#if !(defined(_WIN32) && defined(__x86_64__)) || defined(__clang__) || __GNUC__ >= 12
+#define VELMORA_CROSSFADE_AVX2 1
+#endif
+#endif
 #endif
 
 namespace skin {
@@ -67,20 +78,59 @@ uint8_t crossFadeChannel(uint8_t a, uint8_t b, double k) {
     return roundChannel((1 - k) * a + k * b);
 }
 
+namespace {
+
+// Whether share x d, for some difference d of two channels, lies within margin of a half of `unit` (a
+// power of two up to 65536). A difference and its negation lie equally far from a half, and 0 on a whole
+// step. Every cross-fade asks this, so the vector unit takes eight differences at a time: the test needs
+// share x d modulo unit only, which 16-bit lanes keep.
+bool anyNearHalf(int32_t share, int32_t margin, int32_t unit) {
+#if defined(__SSE2__)
+    const auto s = int16_t(uint16_t(share));
+    __m128i v = _mm_mullo_epi16(_mm_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7), _mm_set1_epi16(s));
+    const __m128i step = _mm_set1_epi16(int16_t(uint16_t(8 * share)));
+    const __m128i offset = _mm_set1_epi16(int16_t(uint16_t(unit / 2 + margin)));
+    const __m128i mask = _mm_set1_epi16(int16_t(uint16_t(unit - 1)));
+    const __m128i span = _mm_set1_epi16(int16_t(2 * margin)), zero = _mm_setzero_si128();
+    __m128i near = zero;
+    for (int d = 0; d < 256; d += 8, v = _mm_add_epi16(v, step)) {
+        const __m128i x = _mm_and_si128(_mm_add_epi16(v, offset), mask);
+        near = _mm_or_si128(near, _mm_cmpeq_epi16(_mm_subs_epu16(x, span), zero));
+    }
+    return _mm_movemask_epi8(near) != 0;
+#else
+    uint32_t near = 0;
+    for (uint32_t d = 1, v = uint32_t(share); d <= 255; ++d, v += uint32_t(share))
+        near |= ((v + uint32_t(unit / 2 + margin)) & uint32_t(unit - 1)) <= uint32_t(2 * margin);
+    return near != 0;
+#endif
+}
+
+// How close to a half a fixed-point sum must lie to need the formula, for a share `exact` units of
+// 1/unit rounded to `fixed`: each of up to 255 steps of difference is off by |fixed - exact|, and a unit
+// more covers the formula's own rounding.
+int32_t marginFor(int32_t fixed, double exact) {
+    return int32_t(std::ceil(255 * std::fabs(fixed - exact))) + 1;
+}
+
+} // namespace
+
 // With base the image of weight >= 1/2 and S = share x one rounded, the fixed-point sum
-// base x one + S (other - base) is off the formula's value by |other - base| x |S - share x one| units at
-// most. Sums farther than that (and a unit more for the formula's own rounding) from a half round as
-// the formula does; nearer ones go through the formula. Whether a sum is near a half depends only on
-// the difference of the two channels, so the 511 differences tell once whether any channel can be.
+// base x one + S (other - base) is off the formula's value by at most the margin. Sums farther than
+// that from a half round as the formula does; nearer ones go through the formula. Whether a sum is near
+// a half depends only on the difference of the two channels, so the 511 differences tell once whether
+// any channel can be.
 CrossFadeWeights::CrossFadeWeights(double k) : m_k(k), m_fromB(k > 0.5) {
     const double share = m_fromB ? 1 - k : k;
     m_share = std::min(int32_t(std::lround(share * one)), int32_t(INT16_MAX));
-    m_margin = int32_t(std::ceil(255 * std::fabs(m_share - share * one))) + 1;
-    // A difference and its negation lie equally far from a half; a difference of 0 lies on a whole step.
-    uint32_t near = 0;
-    for (uint32_t d = 1, v = uint32_t(m_share); d <= 255; ++d, v += uint32_t(m_share))
-        near |= ((v + uint32_t(half + m_margin)) & uint32_t(one - 1)) <= uint32_t(2 * m_margin);
-    m_anyNearHalf = near != 0;
+    m_margin = marginFor(m_share, share * one);
+    m_anyNearHalf = anyNearHalf(m_share, m_margin, one);
+    constexpr int32_t unit15 = one / 2;
+    m_share15 = int16_t(std::lround(share * unit15)); // at most unit15 / 2
+    m_anyNearHalf15 = anyNearHalf(m_share15, marginFor(m_share15, share * unit15), unit15);
+    const double weight256 = k * 256;
+    m_weight256 =
+        weight256 > 0 && weight256 < 256 && weight256 == std::floor(weight256) ? uint16_t(weight256) : 0;
 }
 
 uint8_t CrossFadeWeights::mixChannel(uint8_t a, uint8_t b) const {
@@ -96,12 +146,123 @@ void CrossFadeWeights::mixRowPortable(const uint8_t* a, const uint8_t* b, uint8_
         out[i] = mixChannel(a[i], b[i]);
 }
 
-void CrossFadeWeights::mixRow(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) const {
+bool CrossFadeWeights::available(Path path) {
+    static const std::array<bool, 4> paths = [] {
+        std::array<bool, 4> can{true, false, false, false};
+#if defined(__SSE2__)
+        can[size_t(Path::Sse2)] = true;
+#endif
+#if defined(VELMORA_CROSSFADE_SSSE3)
+        __builtin_cpu_init();
+        can[size_t(Path::Ssse3)] = __builtin_cpu_supports("ssse3");
+#endif
+#if defined(VELMORA_CROSSFADE_AVX2)
+        can[size_t(Path::Avx2)] = __builtin_cpu_supports("avx2");
+#endif
+        return can;
+    }();
+    return size_t(path) < paths.size() && paths[size_t(path)];
+}
+
+CrossFadeWeights::Path CrossFadeWeights::fastestPath() {
+    static const Path fastest = [] {
+        for (Path p : {Path::Avx2, Path::Ssse3, Path::Sse2})
+            if (available(p))
+                return p;
+        return Path::Portable;
+    }();
+    return fastest;
+}
+
+namespace {
+
+#if defined(VELMORA_CROSSFADE_SSSE3)
+// Sixteen channels: base + (share15 x (other - base) + half) >> 15 each, with the rounding multiply.
+__attribute__((target("ssse3"), always_inline)) inline void
+mixBlockSsse3(const uint8_t* base, const uint8_t* other, uint8_t* out, __m128i share) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i vb = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base));
+    const __m128i vo = _mm_loadu_si128(reinterpret_cast<const __m128i*>(other));
+    const __m128i b0 = _mm_unpacklo_epi8(vb, zero), b1 = _mm_unpackhi_epi8(vb, zero);
+    const __m128i d0 = _mm_sub_epi16(_mm_unpacklo_epi8(vo, zero), b0);
+    const __m128i d1 = _mm_sub_epi16(_mm_unpackhi_epi8(vo, zero), b1);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out),
+                     _mm_packus_epi16(_mm_add_epi16(b0, _mm_mulhrs_epi16(d0, share)),
+                                      _mm_add_epi16(b1, _mm_mulhrs_epi16(d1, share))));
+}
+
+// Whole blocks, two a turn (one a turn ran up to half slower depending on where the loop's code landed);
+// returns how many channels it did.
+__attribute__((target("ssse3"))) size_t mixBlocksSsse3(const uint8_t* base, const uint8_t* other,
+                                                       uint8_t* out, size_t n, int16_t share15) {
+    const __m128i share = _mm_set1_epi16(share15);
+    size_t i = 0;
+    for (; i + 32 <= n; i += 32) {
+        mixBlockSsse3(base + i, other + i, out + i, share);
+        mixBlockSsse3(base + i + 16, other + i + 16, out + i + 16, share);
+    }
+    for (; i + 16 <= n; i += 16)
+        mixBlockSsse3(base + i, other + i, out + i, share);
+    return i;
+}
+#endif
+
+#if defined(VELMORA_CROSSFADE_AVX2)
+// The same for 32 channels (unpacking and packing keep to 16-byte halves, so the order holds).
+__attribute__((target("avx2"), always_inline)) inline void
+mixBlockAvx2(const uint8_t* base, const uint8_t* other, uint8_t* out, __m256i share) {
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i vb = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(base));
+    const __m256i vo = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(other));
+    const __m256i b0 = _mm256_unpacklo_epi8(vb, zero), b1 = _mm256_unpackhi_epi8(vb, zero);
+    const __m256i d0 = _mm256_sub_epi16(_mm256_unpacklo_epi8(vo, zero), b0);
+    const __m256i d1 = _mm256_sub_epi16(_mm256_unpackhi_epi8(vo, zero), b1);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out),
+                        _mm256_packus_epi16(_mm256_add_epi16(b0, _mm256_mulhrs_epi16(d0, share)),
+                                            _mm256_add_epi16(b1, _mm256_mulhrs_epi16(d1, share))));
+}
+
+__attribute__((target("avx2"))) size_t mixBlocksAvx2(const uint8_t* base, const uint8_t* other, uint8_t* out,
+                                                     size_t n, int16_t share15) {
+    const __m256i share = _mm256_set1_epi16(share15);
+    size_t i = 0;
+    for (; i + 64 <= n; i += 64) {
+        mixBlockAvx2(base + i, other + i, out + i, share);
+        mixBlockAvx2(base + i + 32, other + i + 32, out + i + 32, share);
+    }
+    for (; i + 32 <= n; i += 32)
+        mixBlockAvx2(base + i, other + i, out + i, share);
+    return i;
+}
+#endif
+
+} // namespace
+
+void CrossFadeWeights::mixRow(Path path, const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) const {
     // A share this small moves no channel by as much as half a step.
     if (m_share == 0) {
         std::memmove(out, m_fromB ? b : a, n);
         return;
     }
+#if defined(VELMORA_CROSSFADE_SSSE3)
+    if (!m_anyNearHalf15 && (path == Path::Ssse3 || path == Path::Avx2) && available(path)) {
+        const uint8_t* base = m_fromB ? b : a;
+        const uint8_t* other = m_fromB ? a : b;
+        size_t i = 0;
+#if defined(VELMORA_CROSSFADE_AVX2)
+        if (path == Path::Avx2)
+            i = mixBlocksAvx2(base, other, out, n, m_share15);
+#endif
+        i += mixBlocksSsse3(base + i, other + i, out + i, n - i, m_share15);
+        return mixRowPortable(a + i, b + i, out + i, n - i);
+    }
+#endif
+    if (path == Path::Portable)
+        return mixRowPortable(a, b, out, n);
+    mixRowSse2(a, b, out, n);
+}
+
+void CrossFadeWeights::mixRowSse2(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) const {
     size_t i = 0;
 #if defined(__SSE2__)
     // Sixteen channels at a time in 16-bit lanes, with v = share x (other - base) as in mixChannel.
@@ -109,13 +270,32 @@ void CrossFadeWeights::mixRow(const uint8_t* a, const uint8_t* b, uint8_t* out, 
     const uint8_t* other = m_fromB ? a : b;
     const __m128i share = _mm_set1_epi16(int16_t(m_share)), zero = _mm_setzero_si128();
     auto load = [](const uint8_t* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); };
-    // (v + half) >> shift is (q + 1) >> 1 with q = (2 x v) >> shift, the high half of one multiply.
-    const __m128i unit = _mm_set1_epi16(1);
+    // base + (v + half) >> shift is base + (q + 1) >> 1 with q = (2 x v) >> shift, the high half of one
+    // multiply; that is the unsigned average of q + base and base (q + base is never negative: the
+    // share is below a half).
     auto mixed = [&](__m128i from, __m128i to) {
         const __m128i d = _mm_sub_epi16(to, from);
         const __m128i q = _mm_mulhi_epi16(_mm_add_epi16(d, d), share);
-        return _mm_add_epi16(from, _mm_srai_epi16(_mm_add_epi16(q, unit), 1));
+        return _mm_avg_epu16(_mm_add_epi16(q, from), from);
     };
+    if (m_weight256 != 0) {
+        // t / 256 with t = a (256 - m) + b m, rounded with ties to even: it rounds up when the remainder
+        // plus 127, and 1 more for an odd quotient, carries into the quotient.
+        const __m128i weightA = _mm_set1_epi16(int16_t(256 - m_weight256));
+        const __m128i weightB = _mm_set1_epi16(int16_t(m_weight256));
+        const __m128i roundDown = _mm_set1_epi16(127), unit = _mm_set1_epi16(1);
+        auto blended = [&](__m128i va, __m128i vb) {
+            const __m128i t = _mm_add_epi16(_mm_mullo_epi16(va, weightA), _mm_mullo_epi16(vb, weightB));
+            const __m128i odd = _mm_and_si128(_mm_srli_epi16(t, 8), unit);
+            return _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(t, roundDown), odd), 8);
+        };
+        for (; i + 16 <= n; i += 16) {
+            const __m128i va = load(a + i), vb = load(b + i);
+            const __m128i first = blended(_mm_unpacklo_epi8(va, zero), _mm_unpacklo_epi8(vb, zero));
+            const __m128i second = blended(_mm_unpackhi_epi8(va, zero), _mm_unpackhi_epi8(vb, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(first, second));
+        }
+    }
     if (!m_anyNearHalf) {
         for (; i + 16 <= n; i += 16) {
             const __m128i vb = load(base + i), vo = load(other + i);
@@ -124,8 +304,8 @@ void CrossFadeWeights::mixRow(const uint8_t* a, const uint8_t* b, uint8_t* out, 
             _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(first, second));
         }
     }
-    // Otherwise a block with a sum near a half is redone one channel at a time: the low half of v (a
-    // second multiply) is near a half when (low + half + margin) mod one <= 2 x margin.
+    // Otherwise the channels of a block whose sums lie near a half are redone by the formula: the low
+    // half of v (a second multiply) is near a half when (low + half + margin) mod one <= 2 x margin.
     const __m128i offset = _mm_set1_epi16(int16_t(uint16_t(half + m_margin)));
     const __m128i span = _mm_set1_epi16(int16_t(2 * m_margin));
     auto isNear = [&](__m128i from, __m128i to) {
@@ -136,11 +316,20 @@ void CrossFadeWeights::mixRow(const uint8_t* a, const uint8_t* b, uint8_t* out, 
         const __m128i vb = load(base + i), vo = load(other + i);
         const __m128i b0 = _mm_unpacklo_epi8(vb, zero), o0 = _mm_unpacklo_epi8(vo, zero);
         const __m128i b1 = _mm_unpackhi_epi8(vb, zero), o1 = _mm_unpackhi_epi8(vo, zero);
-        if (_mm_movemask_epi8(_mm_or_si128(isNear(b0, o0), isNear(b1, o1))))
-            mixRowPortable(a + i, b + i, out + i, 16);
-        else
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i),
-                             _mm_packus_epi16(mixed(b0, o0), mixed(b1, o1)));
+        const __m128i mix = _mm_packus_epi16(mixed(b0, o0), mixed(b1, o1));
+        auto nearBits = unsigned(_mm_movemask_epi8(_mm_packs_epi16(isNear(b0, o0), isNear(b1, o1))));
+        if (nearBits == 0) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), mix);
+            continue;
+        }
+        // Mixed aside first: out may be a or b, whose channels the formula still reads.
+        alignas(16) uint8_t block[16];
+        _mm_store_si128(reinterpret_cast<__m128i*>(block), mix);
+        for (; nearBits != 0; nearBits &= nearBits - 1) {
+            const int j = std::countr_zero(nearBits);
+            block[j] = crossFadeChannel(a[i + j], b[i + j], m_k);
+        }
+        std::memcpy(out + i, block, 16);
     }
 #endif
     mixRowPortable(a + i, b + i, out + i, n - i);

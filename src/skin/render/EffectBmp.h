@@ -32,9 +32,20 @@ uint8_t crossFadeChannel(uint8_t a, uint8_t b, double k);
 // so every byte is the one the formula gives, ties included.
 class CrossFadeWeights {
 public:
+    // The ways of mixing a row, from the plainest to the widest vector unit. All give the same bytes.
+    enum class Path { Portable, Sse2, Ssse3, Avx2 };
+    // Whether this build and processor can take the path.
+    static bool available(Path path);
+    // The widest available path: what mixRow takes.
+    static Path fastestPath();
+
     explicit CrossFadeWeights(double k); // k in 0..1
     // out[i] = crossFadeChannel(a[i], b[i], k) for i < n; out may be a or b.
-    void mixRow(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) const;
+    void mixRow(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) const {
+        mixRow(fastestPath(), a, b, out, n);
+    }
+    // The same through a given path (one that is not available falls back to a plainer one).
+    void mixRow(Path path, const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) const;
     // The same bytes one channel at a time, without the vector unit (what mixRow does on machines
     // without one, and for the last channels of a row).
     void mixRowPortable(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) const;
@@ -43,6 +54,7 @@ private:
     static constexpr int shift = 16;
     static constexpr int32_t one = int32_t(1) << shift, half = one / 2;
     uint8_t mixChannel(uint8_t a, uint8_t b) const;
+    void mixRowSse2(const uint8_t* a, const uint8_t* b, uint8_t* out, size_t n) const;
 
     double m_k;
     // The base is the image with the larger weight, so that the other's share fits a signed 16-bit
@@ -51,6 +63,13 @@ private:
     int32_t m_share;    // 0..32767: the other image's weight in units of 1/one
     int32_t m_margin;   // fixed-point sums this close to a half take the formula
     bool m_anyNearHalf; // some difference of two channels lands within the margin of a half
+    // The same share in units of 1/(one / 2), for the rounding multiply of the wider paths, and whether
+    // any difference lands near a half at that precision (those paths then mix as Sse2 does).
+    int16_t m_share15;
+    bool m_anyNearHalf15;
+    // m when k is exactly m / 256 (0 < m < 256), else 0. The formula's sum is then exact in doubles, and
+    // so is its integer counterpart, ties and all, in 16 bits.
+    uint16_t m_weight256;
 };
 
 class EffectBmp {

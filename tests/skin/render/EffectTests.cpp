@@ -274,21 +274,37 @@ TEST(SelectionTables, MorphKindsAndInactiveEffects) {
     EXPECT_EQ(filterForInactiveEffect(-1), Filter::Grayscale);
 }
 
-// The fixed-point rows against the double formula for every pair of channels, at factors whose sums
-// land exactly on halves (k = 1/2, 1/4, 1/8 ...), near them, and at arbitrary ones.
-TEST(CrossFade, RowsMatchTheFormulaForEveryPair) {
-    std::vector<double> factors = {0, 1, 0.5, 0.25, 0.75, 0.125, 0.375, 1.0 / 3, 0.1, 0.4, 0.6, 0.9};
+// The fixed-point rows of every path this machine has against the double formula, for every pair of
+// channels, at factors whose sums land exactly on halves (k = 1/2, 1/4, 1/8 ...), near them at
+// distances on both sides of what each path's precision resolves, and at arbitrary ones.
+TEST(CrossFade, RowsMatchTheFormulaForEveryPairOnEveryPath) {
+    std::vector<double> factors = {0,       1,   0.5, 0.25, 0.75, 0.125,    0.375,
+                                   1.0 / 3, 0.1, 0.4, 0.6,  0.9,  1.0 / 510};
     for (int i = 1; i < 64; ++i)
         factors.push_back(i / 64.0);
-    for (double k : {0.5, 0.25, 1.0 / 1024})
-        for (double d : {1e-9, 1e-7, 2e-6})
+    for (int i : {1, 3, 127, 129, 255})
+        factors.push_back(i / 256.0);
+    for (double k : {0.5, 0.25, 1.0 / 1024, 0.1})
+        for (double d : {1e-9, 1e-7, 2e-6, 1e-5, 1e-4, 1e-3})
             for (double s : {-1.0, 1.0})
                 factors.push_back(k + s * d);
+    // The factors a morph steps through, up from 0 and down from 1 by fifths.
+    for (double up = 0, down = 1; up < 1; up += 0.2, down -= 0.2) {
+        factors.push_back(up);
+        factors.push_back(down);
+    }
     uint32_t seed = 12345;
     for (int i = 0; i < 20; ++i) {
         seed = seed * 1664525u + 1013904223u;
         factors.push_back(seed / 4294967296.0);
     }
+    using Path = CrossFadeWeights::Path;
+    std::vector<Path> paths;
+    for (Path path : {Path::Portable, Path::Sse2, Path::Ssse3, Path::Avx2})
+        if (CrossFadeWeights::available(path))
+            paths.push_back(path);
+    EXPECT_TRUE(CrossFadeWeights::available(CrossFadeWeights::fastestPath()));
+
     std::vector<uint8_t> a(256 * 256), b(256 * 256), out(256 * 256);
     for (size_t i = 0; i < a.size(); ++i) {
         a[i] = uint8_t(i >> 8);
@@ -299,43 +315,49 @@ TEST(CrossFade, RowsMatchTheFormulaForEveryPair) {
         for (size_t i = 0; i < out.size(); ++i)
             expected[i] = roundChannel((1 - k) * a[i] + k * b[i]);
         const CrossFadeWeights weights(k);
-        weights.mixRow(a.data(), b.data(), out.data(), out.size());
-        EXPECT_EQ(out, expected) << "vector rows, k = " << k;
         weights.mixRowPortable(a.data(), b.data(), out.data(), out.size());
         EXPECT_EQ(out, expected) << "portable rows, k = " << k;
-        // Into its own first image, from an odd start so that blocks and the row's tail fall elsewhere.
-        inPlace = a;
-        weights.mixRow(inPlace.data() + 1, b.data() + 1, inPlace.data() + 1, out.size() - 1);
-        EXPECT_EQ(inPlace[0], a[0]);
-        EXPECT_TRUE(std::equal(inPlace.begin() + 1, inPlace.end(), expected.begin() + 1))
-            << "in place, k = " << k;
+        for (Path path : paths) {
+            weights.mixRow(path, a.data(), b.data(), out.data(), out.size());
+            EXPECT_EQ(out, expected) << "path " << int(path) << ", k = " << k;
+            // Into its own first image, from an odd start so that blocks and the row's tail fall
+            // elsewhere.
+            inPlace = a;
+            weights.mixRow(path, inPlace.data() + 1, b.data() + 1, inPlace.data() + 1, out.size() - 1);
+            EXPECT_EQ(inPlace[0], a[0]);
+            EXPECT_TRUE(std::equal(inPlace.begin() + 1, inPlace.end(), expected.begin() + 1))
+                << "in place, path " << int(path) << ", k = " << k;
+        }
     }
 }
 
 // Bitmaps whose rows lie end to end mix as one run; padded rows mix row by row and keep their padding.
+// Rows of 69 bytes and more reach the widest blocks; the factors take the rounding multiply (0.4), the
+// near-half checks (0.3) and whole 256ths (0.5).
 TEST(CrossFade, WholeBitmapsMatchTheFormulaWithAndWithoutRowPadding) {
-    for (int w : {8, 7}) {
-        EffectBmp own(w, 5), target(w, 5);
-        for (int y = 0; y < 5; ++y)
-            for (int x = 0; x < w; ++x) {
-                own.setPixel(x, y, {uint8_t(x * 37), uint8_t(y * 51), uint8_t(255 - x * y)});
-                target.setPixel(x, y, {uint8_t(y * 61), uint8_t(x * 29 + 3), uint8_t(x ^ y)});
-            }
-        const EffectBmp before(own.bitmap());
-        const uint8_t padding = 0xA5;
-        if (own.bitmap().stride() > 3 * w)
+    for (int w : {8, 7, 24, 23})
+        for (double k : {0.3, 0.4, 0.5}) {
+            EffectBmp own(w, 5), target(w, 5);
             for (int y = 0; y < 5; ++y)
-                own.rowAddress(y)[3 * w] = padding;
-        own.crossFade(target, 0.3);
-        for (int y = 0; y < 5; ++y) {
-            for (int x = 0; x < w; ++x)
-                for (int c = 0; c < 3; ++c)
-                    EXPECT_EQ(own.pixel(x, y)[c],
-                              crossFadeChannel(before.pixel(x, y)[c], target.pixel(x, y)[c], 0.3))
-                        << "width " << w << " pixel " << x << "," << y;
-            if (own.bitmap().stride() > 3 * w) {
-                EXPECT_EQ(own.rowAddress(y)[3 * w], padding);
+                for (int x = 0; x < w; ++x) {
+                    own.setPixel(x, y, {uint8_t(x * 37), uint8_t(y * 51), uint8_t(255 - x * y)});
+                    target.setPixel(x, y, {uint8_t(y * 61), uint8_t(x * 29 + 3), uint8_t(x ^ y)});
+                }
+            const EffectBmp before(own.bitmap());
+            const uint8_t padding = 0xA5;
+            if (own.bitmap().stride() > 3 * w)
+                for (int y = 0; y < 5; ++y)
+                    own.rowAddress(y)[3 * w] = padding;
+            own.crossFade(target, k);
+            for (int y = 0; y < 5; ++y) {
+                for (int x = 0; x < w; ++x)
+                    for (int c = 0; c < 3; ++c)
+                        EXPECT_EQ(own.pixel(x, y)[c],
+                                  crossFadeChannel(before.pixel(x, y)[c], target.pixel(x, y)[c], k))
+                            << "width " << w << " k " << k << " pixel " << x << "," << y;
+                if (own.bitmap().stride() > 3 * w) {
+                    EXPECT_EQ(own.rowAddress(y)[3 * w], padding);
+                }
             }
         }
-    }
 }
