@@ -181,10 +181,11 @@ void splitMaskBorders(const SkinFrame& s, const SkinFrame& t, const FBitmap& mas
 
 namespace {
 
-bool blackAt(const FBitmap& strip, int32_t x, int32_t y) {
+// Strip coordinates in 64 bits: a damaged frame's mask area may lie anywhere.
+bool blackAt(const FBitmap& strip, int64_t x, int64_t y) {
     if (x < 0 || y < 0 || x >= strip.width() || y >= strip.height())
         return false;
-    return isMaskPixelInside(strip.pixelAt(x, y));
+    return isMaskPixelInside(strip.pixelAt(int32_t(x), int32_t(y)));
 }
 
 } // namespace
@@ -196,10 +197,10 @@ bool maskShapeContains(const MaskStrips& strips, const Rect& m, Point p) {
         return blackAt(strips.top, p.x, p.y);
     if (p.y < m.bottom) {
         if (p.x > m.left)
-            return blackAt(strips.right, p.x - m.right, p.y - m.top);
-        return blackAt(strips.left, p.x, p.y - m.top);
+            return blackAt(strips.right, int64_t(p.x) - m.right, int64_t(p.y) - m.top);
+        return blackAt(strips.left, p.x, int64_t(p.y) - m.top);
     }
-    return blackAt(strips.bottom, p.x, p.y - m.bottom);
+    return blackAt(strips.bottom, p.x, int64_t(p.y) - m.bottom);
 }
 
 Region regionFromMaskStrips(const MaskStrips& strips, const Rect& nm) {
@@ -231,11 +232,12 @@ Region regionFromMaskStrips(const MaskStrips& strips, const Rect& nm) {
         bool repeats = y > first && covers[4] == previous[4];
         for (size_t i = 0; i < 4; ++i) {
             const FBitmap& strip = placed[i].strip;
-            const int32_t row = y - placed[i].y;
+            const int64_t row = int64_t(y) - placed[i].y; // strips may lie far off in damaged frames
             covers[i] = !strip.isEmpty() && row >= 0 && row < strip.height();
-            repeats = repeats && covers[i] == previous[i] &&
-                      (!covers[i] || (row > 0 && sameBytes(strip.row(row), strip.row(row - 1),
-                                                           size_t(3) * size_t(strip.width()))));
+            repeats =
+                repeats && covers[i] == previous[i] &&
+                (!covers[i] || (row > 0 && sameBytes(strip.row(int32_t(row)), strip.row(int32_t(row) - 1),
+                                                     size_t(3) * size_t(strip.width()))));
         }
         std::copy(std::begin(covers), std::end(covers), std::begin(previous));
         if (repeats) {

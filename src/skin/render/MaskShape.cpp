@@ -285,9 +285,10 @@ Region MaskShape::region() const {
     return builder.take();
 }
 
-bool MaskShape::bandInside(const Band& band, int32_t x, int32_t i) const {
-    if (!band.present || x < 0 || x >= band.width || i < 0 || i >= band.height)
+bool MaskShape::bandInside(const Band& band, int64_t x64, int64_t i64) const {
+    if (!band.present || x64 < 0 || x64 >= band.width || i64 < 0 || i64 >= band.height)
         return false;
+    const int32_t x = int32_t(x64), i = int32_t(i64);
     const int32_t row = band.srcTop + i;
     if (x >= band.rightStart && x < band.rightEnd)
         return inside(x - band.rightShift, row);
@@ -298,9 +299,10 @@ bool MaskShape::bandInside(const Band& band, int32_t x, int32_t i) const {
     return false;
 }
 
-bool MaskShape::sideInside(const Side& side, int32_t x, int32_t i) const {
-    if (!side.present || x < 0 || x >= side.width || i < 0 || i >= side.height)
+bool MaskShape::sideInside(const Side& side, int64_t x64, int64_t i64) const {
+    if (!side.present || x64 < 0 || x64 >= side.width || i64 < 0 || i64 >= side.height)
         return false;
+    const int32_t x = int32_t(x64), i = int32_t(i64);
     int32_t same;
     const int32_t row = sideRow(side, i, &same);
     return row >= 0 && inside(side.col0 + x, row);
@@ -316,10 +318,10 @@ bool MaskShape::contains(const Rect& maskArea, Point p) const {
         return bandInside(m_top, p.x, p.y);
     if (p.y < maskArea.bottom) {
         if (p.x > maskArea.left)
-            return sideInside(m_right, p.x - maskArea.right, p.y - maskArea.top);
-        return sideInside(m_left, p.x, p.y - maskArea.top);
+            return sideInside(m_right, int64_t(p.x) - maskArea.right, int64_t(p.y) - maskArea.top);
+        return sideInside(m_left, p.x, int64_t(p.y) - maskArea.top);
     }
-    return bandInside(m_bottom, p.x, p.y - maskArea.bottom);
+    return bandInside(m_bottom, p.x, int64_t(p.y) - maskArea.bottom);
 }
 
 } // namespace skin

@@ -70,8 +70,9 @@ private:
     int32_t sideRow(const Side& side, int32_t i, int32_t* sameRows) const;
     void bandSpans(const Band& band, int32_t i, std::vector<Span>& spans) const;
     void sideSpans(const Side& side, int32_t i, std::vector<Span>& spans) const;
-    bool bandInside(const Band& band, int32_t x, int32_t i) const;
-    bool sideInside(const Side& side, int32_t x, int32_t i) const;
+    // Strip coordinates in 64 bits: a caller's mask area may lie anywhere.
+    bool bandInside(const Band& band, int64_t x, int64_t i) const;
+    bool sideInside(const Side& side, int64_t x, int64_t i) const;
     bool inside(int32_t column, int32_t row) const {
         return m_inside[size_t(row) * size_t(m_width) + size_t(column)] != 0;
     }
