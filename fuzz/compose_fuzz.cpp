@@ -47,9 +47,11 @@ private:
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Input in(data, size);
     core::FBitmap picture(in.byte() % 48, in.byte() % 48);
+    // Rows that repeat in runs (a divisor of 1 gives none) and, now and then, whole rows alike.
+    const int32_t rowRun = 1 + in.byte() % 8;
     for (int32_t y = 0; y < picture.height(); ++y)
         for (int32_t x = 0; x < picture.width(); ++x)
-            picture.setPixel(x, y, core::rgb(uint8_t(x), uint8_t(y), in.byte() & 1 ? 0 : 255));
+            picture.setPixel(x, y, core::rgb(uint8_t(x), uint8_t(y / rowRun), in.byte() & 1 ? 0 : 255));
 
     const SkinFrame source{in.point(), in.point(), in.point(), in.point(), in.rect()};
     const Rect r = in.rect();
@@ -63,8 +65,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     core::FBitmap dest;
     composeSkinImage(source, target, dest, picture, r, width, height, DrawClient::Yes, stretch);
-    FormBorderImages strips;
+    FormBorderImages strips, planned;
     composeFormBorderImages(source, target, strips, picture, r, width, height, stretch);
+    // Knowing the picture's repeated rows in advance must not change a pixel.
+    const FormBorderPlan plan(source, picture, r);
+    composeFormBorderImages(source, target, planned, picture, r, width, height, stretch, &plan);
+    if (!(strips.top == planned.top && strips.bottom == planned.bottom && strips.left == planned.left &&
+          strips.right == planned.right))
+        std::abort();
     composeHorizontalSkinImage(in.coordinate(), in.coordinate(), dest, picture, r, width);
     composeVerticalSkinImage(in.coordinate(), in.coordinate(), dest, picture, r, height);
 

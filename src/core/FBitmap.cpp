@@ -110,6 +110,8 @@ void FBitmap::fillRect(Rect r, Color c) {
 bool FBitmap::operator==(const FBitmap& other) const {
     if (m_width != other.m_width || m_height != other.m_height)
         return false;
+    if (isEmpty())
+        return true; // no pixels (and perhaps no storage) to compare
     for (int32_t y = 0; y < m_height; ++y)
         if (std::memcmp(row(y), other.row(y), size_t(3 * m_width)) != 0)
             return false;
