@@ -62,6 +62,12 @@ MemIniFile MemIniFile::fromBytes(const std::vector<uint8_t>& bytes) {
     return ini;
 }
 
+MemIniFile MemIniFile::fromOwnedBytes(std::string&& bytes) {
+    MemIniFile ini;
+    ini.loadOwnText(decodeSkinIniText(std::move(bytes)));
+    return ini;
+}
+
 MemIniFile MemIniFile::fromText(std::string_view utf8) {
     MemIniFile ini;
     ini.loadFromText(utf8);
@@ -89,40 +95,43 @@ void MemIniFile::loadOwnText(std::string&& text) {
     m_text = std::move(text);
     const std::string_view utf8 = m_text;
     auto offset = [&](std::string_view piece) { return uint32_t(piece.data() - utf8.data()); };
-    // The lines that count first, so that each section gets room for all its lines at once.
-    std::vector<std::string_view> kept;
-    kept.reserve(utf8.size() / 16);
-    size_t sections = 0;
+    // Every line that counts is parsed first, so that each section then gets room for all its lines
+    // and keys at once.
+    struct Header {
+        std::string_view name;
+        size_t firstLine;
+    };
+    std::vector<Header> headers;
+    std::vector<Line> lines;
+    lines.reserve(utf8.size() / 16);
     forEachLine(utf8, [&](std::string_view raw) {
         const std::string_view line = trimmed(raw);
-        if (!line.empty() && line.front() != ';') {
-            kept.push_back(line);
-            sections += isSectionHeader(line);
-        }
-    });
-    m_sections.reserve(sections);
-    Section* current = nullptr;
-    for (size_t i = 0; i < kept.size(); ++i) {
-        const std::string_view line = kept[i];
+        if (line.empty() || line.front() == ';')
+            return;
         if (isSectionHeader(line)) {
-            appendSection(std::string(trimmed(line.substr(1, line.size() - 2))));
-            current = &m_sections.back();
-            size_t count = 0;
-            while (i + 1 + count < kept.size() && !isSectionHeader(kept[i + 1 + count]))
-                ++count;
-            current->lines.reserve(count);
-            current->keyIndex.reserve(count);
-        } else if (current) {
+            headers.push_back({trimmed(line.substr(1, line.size() - 2)), lines.size()});
+        } else if (!headers.empty()) { // lines before the first section belong to none
             const size_t eq = line.find('=');
             if (eq == std::string_view::npos) {
-                appendLine(*current, Line{offset(line), uint32_t(line.size()), 0, 0, false});
+                lines.push_back(Line{offset(line), uint32_t(line.size()), 0, 0, false});
             } else {
                 const std::string_view key = trimmed(line.substr(0, eq)),
                                        value = trimmed(line.substr(eq + 1));
-                appendLine(*current, Line{offset(key), uint32_t(key.size()), offset(value),
-                                          uint32_t(value.size()), true});
+                lines.push_back(
+                    Line{offset(key), uint32_t(key.size()), offset(value), uint32_t(value.size()), true});
             }
         }
+    });
+    m_sections.reserve(headers.size());
+    for (size_t h = 0; h < headers.size(); ++h) {
+        const size_t first = headers[h].firstLine;
+        const size_t end = h + 1 < headers.size() ? headers[h + 1].firstLine : lines.size();
+        appendSection(std::string(headers[h].name));
+        Section& section = m_sections.back();
+        section.lines.reserve(end - first);
+        section.keyIndex.reserve(end - first);
+        for (size_t i = first; i < end; ++i)
+            appendLine(section, lines[i]);
     }
 }
 
@@ -220,8 +229,13 @@ const MemIniFile::Line* MemIniFile::findLine(std::string_view section, std::stri
 
 std::string MemIniFile::readString(std::string_view section, std::string_view key,
                                    std::string_view def) const {
+    return std::string(readView(section, key, def));
+}
+
+std::string_view MemIniFile::readView(std::string_view section, std::string_view key,
+                                      std::string_view def) const {
     const Line* line = findLine(section, key);
-    return std::string(line ? valueOf(*line) : def);
+    return line ? valueOf(*line) : def;
 }
 
 int32_t MemIniFile::readInteger(std::string_view section, std::string_view key, int32_t def) const {

@@ -19,6 +19,8 @@ public:
     // Skin ini text as stored: UTF-8 (with or without BOM) when valid, else the system's 8-bit code
     // page (Latin-1 off Windows).
     static MemIniFile fromBytes(const std::vector<uint8_t>& bytes);
+    // fromBytes, taking the bytes over: the text is parsed where it lies.
+    static MemIniFile fromOwnedBytes(std::string&& bytes);
     static MemIniFile fromText(std::string_view utf8);
 
     void loadFromBytes(const std::vector<uint8_t>& bytes);
@@ -35,6 +37,8 @@ public:
     // The value of the key in the last section of that name, or def when either is absent. A key
     // present with an empty value gives "".
     std::string readString(std::string_view section, std::string_view key, std::string_view def) const;
+    // readString without the copy, for readers that only parse the value: valid until the ini changes.
+    std::string_view readView(std::string_view section, std::string_view key, std::string_view def) const;
     // readString, then "0x"/"0X" treated as "$"; decimal or "$" hexadecimal; anything that does not
     // convert yields def.
     int32_t readInteger(std::string_view section, std::string_view key, int32_t def) const;

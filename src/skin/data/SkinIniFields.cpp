@@ -4,7 +4,7 @@ namespace skin {
 
 void SkinIniFields::text(std::string_view key, std::string& value, std::string_view def) {
     if (isReading())
-        value = m_in->readString(m_section, key, def);
+        value.assign(m_in->readView(m_section, key, def));
     else
         m_out->writeString(m_section, key, value);
 }
