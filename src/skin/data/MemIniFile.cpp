@@ -4,6 +4,7 @@
 #include "skin/data/SkinIniText.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace skin {
@@ -21,33 +22,55 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(begin, end - begin);
 }
 
-// Position of the first CR or LF at or after i, or the text's size. Eight bytes at a time: a byte of x
-// is zero where the text has that character.
-size_t lineEnd(std::string_view text, size_t i) {
+// Where a line ends (its first CR or LF at or after i, or the text's end) and where its first "=" is
+// (npos for none).
+struct LineSpan {
+    size_t end;
+    size_t equals;
+};
+
+// Eight bytes at a time: a byte of w ^ (ones * c) is zero where the text has c. The lowest byte that
+// zeroBytes flags is always a true one (false flags only come above it), and on a little-endian
+// machine the lowest byte is the first in the text.
+LineSpan scanLine(std::string_view text, size_t i) {
     constexpr uint64_t ones = 0x0101010101010101u, highBits = 0x8080808080808080u;
-    auto hasZero = [](uint64_t x) { return (x - ones) & ~x & highBits; };
-    for (; i + 8 <= text.size(); i += 8) {
-        uint64_t w;
-        std::memcpy(&w, text.data() + i, 8);
-        if (hasZero(w ^ (ones * '\r')) | hasZero(w ^ (ones * '\n')))
-            break;
+    auto zeroBytes = [](uint64_t x) { return (x - ones) & ~x & highBits; };
+    size_t equals = std::string_view::npos;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; i + 8 <= text.size(); i += 8) {
+            uint64_t w;
+            std::memcpy(&w, text.data() + i, 8);
+            const uint64_t ends = zeroBytes(w ^ (ones * '\r')) | zeroBytes(w ^ (ones * '\n'));
+            if (equals == std::string_view::npos) {
+                // Only an "=" before the line's end counts (with no end here, every one does).
+                const uint64_t eq = zeroBytes(w ^ (ones * '=')) & ((ends & (~ends + 1)) - 1);
+                if (eq)
+                    equals = i + size_t(std::countr_zero(eq)) / 8;
+            }
+            if (ends)
+                return {i + size_t(std::countr_zero(ends)) / 8, equals};
+        }
     }
-    while (i < text.size() && text[i] != '\r' && text[i] != '\n')
-        ++i;
-    return i;
+    for (; i < text.size() && text[i] != '\r' && text[i] != '\n'; ++i)
+        if (text[i] == '=' && equals == std::string_view::npos)
+            equals = i;
+    return {i, equals};
 }
 
-// Calls f for each line of text cut at CR LF, LF or CR.
+// Calls f(line, equals) for each line of text cut at CR LF, LF or CR, with the position of the line's
+// first "=" in it (npos for none).
 template <typename F> void forEachLine(std::string_view text, F&& f) {
     size_t start = 0;
-    for (size_t i = lineEnd(text, 0); i < text.size(); i = lineEnd(text, start)) {
-        f(text.substr(start, i - start));
+    auto relative = [&](size_t at) { return at == std::string_view::npos ? at : at - start; };
+    for (LineSpan span = scanLine(text, 0); span.end < text.size(); span = scanLine(text, start)) {
+        f(text.substr(start, span.end - start), relative(span.equals));
+        size_t i = span.end;
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
             ++i;
         start = i + 1;
     }
     if (start < text.size())
-        f(text.substr(start));
+        f(text.substr(start), relative(scanLine(text, start).equals));
 }
 
 bool isSectionHeader(std::string_view line) {
@@ -104,14 +127,17 @@ void MemIniFile::loadOwnText(std::string&& text) {
     std::vector<Header> headers;
     std::vector<Line> lines;
     lines.reserve(utf8.size() / 16);
-    forEachLine(utf8, [&](std::string_view raw) {
+    forEachLine(utf8, [&](std::string_view raw, size_t rawEquals) {
         const std::string_view line = trimmed(raw);
         if (line.empty() || line.front() == ';')
             return;
         if (isSectionHeader(line)) {
             headers.push_back({trimmed(line.substr(1, line.size() - 2)), lines.size()});
         } else if (!headers.empty()) { // lines before the first section belong to none
-            const size_t eq = line.find('=');
+            // Blanks are trimmed, never an "=": the line holds its raw line's first one.
+            const size_t eq = rawEquals == std::string_view::npos
+                                  ? rawEquals
+                                  : rawEquals - size_t(line.data() - raw.data());
             if (eq == std::string_view::npos) {
                 lines.push_back(Line{offset(line), uint32_t(line.size()), 0, 0, false});
             } else {
