@@ -318,6 +318,11 @@ void MemIniFile::writeInteger(std::string_view section, std::string_view key, in
     writeString(section, key, std::to_string(value));
 }
 
+const std::string* MemIniFile::storedSectionName(std::string_view section) const {
+    const Section* s = findSection(section);
+    return s ? &s->name : nullptr;
+}
+
 std::vector<std::string> MemIniFile::sectionNames() const {
     if (!m_sectionIndexValid)
         rebuildSectionIndex();

@@ -52,6 +52,11 @@ public:
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInteger(std::string_view section, std::string_view key, int32_t value);
 
+    // The stored name of the section that lookups of this name find, or nullptr for none. Readers of
+    // many keys of one section pass it back as the section: it is then recognised without comparing
+    // names (until the ini changes).
+    const std::string* storedSectionName(std::string_view section) const;
+
     // Names of the sections as found by lookups (the last of duplicates), in file order.
     std::vector<std::string> sectionNames() const;
     // Keys of the section's key lines as found by lookups (the last of duplicates), in line order.
@@ -85,9 +90,13 @@ private:
     void appendLine(Section& section, const Line& line);
     void rebuildSectionIndex() const;
     uint32_t findSectionIndex(std::string_view name) const {
-        // While a record reads its keys, the section the last lookup found is asked for again.
-        if (m_lastFound != NameIndex::npos && NameIndex::sameName(m_sections[m_lastFound].name, name))
-            return m_lastFound;
+        // While a record reads its keys, the section the last lookup found is asked for again, often
+        // through a view of its stored name (the same bytes: no comparison needed).
+        if (m_lastFound != NameIndex::npos) {
+            const std::string& last = m_sections[m_lastFound].name;
+            if ((name.data() == last.data() && name.size() == last.size()) || NameIndex::sameName(last, name))
+                return m_lastFound;
+        }
         return lookUpSection(name);
     }
     uint32_t lookUpSection(std::string_view name) const;

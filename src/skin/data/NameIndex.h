@@ -33,6 +33,8 @@ public:
             return sameNameBeyondAscii(a, b); // equal only if letters beyond ASCII change length
         for (size_t at = 0; at < a.size(); at += 8) {
             const uint64_t x = word(a, at), y = word(b, at);
+            if (x == y)
+                continue; // the same bytes, whatever their case or script
             if ((x | y) & highBits)
                 return sameNameBeyondAscii(a, b);
             if (asciiUpper(x) != asciiUpper(y))

@@ -67,6 +67,15 @@ TEST(MemIniFile, LastDuplicateSectionAndLastDuplicateKeyWin) {
     EXPECT_EQ(ini.readString("s", "onlyfirst", "-"), "-");
     EXPECT_EQ(ini.sectionNames(), (std::vector<std::string>{"t", "S"}));
     EXPECT_EQ(ini.sectionKeys("s"), std::vector<std::string>{"K"});
+    // The stored name that record readers pass back is the last duplicate's, and reads through it
+    // agree with reads by name, also after another section was looked up in between.
+    const std::string* stored = ini.storedSectionName("S");
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(*stored, "S");
+    EXPECT_EQ(ini.readString("t", "x", "-"), "1");
+    EXPECT_EQ(ini.readString(*stored, "k", "-"), "3");
+    EXPECT_EQ(ini.readString(*stored, "k", "-"), "3");
+    EXPECT_EQ(ini.storedSectionName("missing"), nullptr);
 }
 
 TEST(MemIniFile, LinesWithoutEqualsCountForExistenceButNeverMatchAKey) {
