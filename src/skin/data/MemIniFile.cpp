@@ -60,17 +60,14 @@ LineSpan scanLine(std::string_view text, size_t i) {
 // Calls f(line, equals) for each line of text cut at CR LF, LF or CR, with the position of the line's
 // first "=" in it (npos for none).
 template <typename F> void forEachLine(std::string_view text, F&& f) {
-    size_t start = 0;
-    auto relative = [&](size_t at) { return at == std::string_view::npos ? at : at - start; };
-    for (LineSpan span = scanLine(text, 0); span.end < text.size(); span = scanLine(text, start)) {
-        f(text.substr(start, span.end - start), relative(span.equals));
-        size_t i = span.end;
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
+    // One call of scanLine and f, so that both are inlined into the loop.
+    for (size_t start = 0; start < text.size();) {
+        const LineSpan span = scanLine(text, start);
+        f(text.substr(start, span.end - start),
+          span.equals == std::string_view::npos ? span.equals : span.equals - start);
+        const bool crlf = span.end + 1 < text.size() && text[span.end] == '\r' && text[span.end + 1] == '\n';
+        start = span.end + (crlf ? 2 : 1);
     }
-    if (start < text.size())
-        f(text.substr(start), relative(scanLine(text, start).equals));
 }
 
 bool isSectionHeader(std::string_view line) {
