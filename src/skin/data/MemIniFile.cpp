@@ -4,6 +4,7 @@
 #include "skin/data/SkinIniText.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace skin {
@@ -21,33 +22,52 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(begin, end - begin);
 }
 
-// Position of the first CR or LF at or after i, or the text's size. Eight bytes at a time: a byte of x
-// is zero where the text has that character.
-size_t lineEnd(std::string_view text, size_t i) {
+// Where a line ends (its first CR or LF at or after i, or the text's end) and where its first "=" is
+// (npos for none).
+struct LineSpan {
+    size_t end;
+    size_t equals;
+};
+
+// Eight bytes at a time: a byte of w ^ (ones * c) is zero where the text has c. The lowest byte that
+// zeroBytes flags is always a true one (false flags only come above it), and on a little-endian
+// machine the lowest byte is the first in the text.
+LineSpan scanLine(std::string_view text, size_t i) {
     constexpr uint64_t ones = 0x0101010101010101u, highBits = 0x8080808080808080u;
-    auto hasZero = [](uint64_t x) { return (x - ones) & ~x & highBits; };
-    for (; i + 8 <= text.size(); i += 8) {
-        uint64_t w;
-        std::memcpy(&w, text.data() + i, 8);
-        if (hasZero(w ^ (ones * '\r')) | hasZero(w ^ (ones * '\n')))
-            break;
+    auto zeroBytes = [](uint64_t x) { return (x - ones) & ~x & highBits; };
+    size_t equals = std::string_view::npos;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; i + 8 <= text.size(); i += 8) {
+            uint64_t w;
+            std::memcpy(&w, text.data() + i, 8);
+            const uint64_t ends = zeroBytes(w ^ (ones * '\r')) | zeroBytes(w ^ (ones * '\n'));
+            if (equals == std::string_view::npos) {
+                // Only an "=" before the line's end counts (with no end here, every one does).
+                const uint64_t eq = zeroBytes(w ^ (ones * '=')) & ((ends & (~ends + 1)) - 1);
+                if (eq)
+                    equals = i + size_t(std::countr_zero(eq)) / 8;
+            }
+            if (ends)
+                return {i + size_t(std::countr_zero(ends)) / 8, equals};
+        }
     }
-    while (i < text.size() && text[i] != '\r' && text[i] != '\n')
-        ++i;
-    return i;
+    for (; i < text.size() && text[i] != '\r' && text[i] != '\n'; ++i)
+        if (text[i] == '=' && equals == std::string_view::npos)
+            equals = i;
+    return {i, equals};
 }
 
-// Calls f for each line of text cut at CR LF, LF or CR.
+// Calls f(line, equals) for each line of text cut at CR LF, LF or CR, with the position of the line's
+// first "=" in it (npos for none).
 template <typename F> void forEachLine(std::string_view text, F&& f) {
-    size_t start = 0;
-    for (size_t i = lineEnd(text, 0); i < text.size(); i = lineEnd(text, start)) {
-        f(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
+    // One call of scanLine and f, so that both are inlined into the loop.
+    for (size_t start = 0; start < text.size();) {
+        const LineSpan span = scanLine(text, start);
+        f(text.substr(start, span.end - start),
+          span.equals == std::string_view::npos ? span.equals : span.equals - start);
+        const bool crlf = span.end + 1 < text.size() && text[span.end] == '\r' && text[span.end + 1] == '\n';
+        start = span.end + (crlf ? 2 : 1);
     }
-    if (start < text.size())
-        f(text.substr(start));
 }
 
 bool isSectionHeader(std::string_view line) {
@@ -59,6 +79,12 @@ bool isSectionHeader(std::string_view line) {
 MemIniFile MemIniFile::fromBytes(const std::vector<uint8_t>& bytes) {
     MemIniFile ini;
     ini.loadFromBytes(bytes);
+    return ini;
+}
+
+MemIniFile MemIniFile::fromOwnedBytes(std::string&& bytes) {
+    MemIniFile ini;
+    ini.loadOwnText(decodeSkinIniText(std::move(bytes)));
     return ini;
 }
 
@@ -89,40 +115,46 @@ void MemIniFile::loadOwnText(std::string&& text) {
     m_text = std::move(text);
     const std::string_view utf8 = m_text;
     auto offset = [&](std::string_view piece) { return uint32_t(piece.data() - utf8.data()); };
-    // The lines that count first, so that each section gets room for all its lines at once.
-    std::vector<std::string_view> kept;
-    kept.reserve(utf8.size() / 16);
-    size_t sections = 0;
-    forEachLine(utf8, [&](std::string_view raw) {
+    // Every line that counts is parsed first, so that each section then gets room for all its lines
+    // and keys at once.
+    struct Header {
+        std::string_view name;
+        size_t firstLine;
+    };
+    std::vector<Header> headers;
+    std::vector<Line> lines;
+    lines.reserve(utf8.size() / 16);
+    forEachLine(utf8, [&](std::string_view raw, size_t rawEquals) {
         const std::string_view line = trimmed(raw);
-        if (!line.empty() && line.front() != ';') {
-            kept.push_back(line);
-            sections += isSectionHeader(line);
-        }
-    });
-    m_sections.reserve(sections);
-    Section* current = nullptr;
-    for (size_t i = 0; i < kept.size(); ++i) {
-        const std::string_view line = kept[i];
+        if (line.empty() || line.front() == ';')
+            return;
         if (isSectionHeader(line)) {
-            appendSection(std::string(trimmed(line.substr(1, line.size() - 2))));
-            current = &m_sections.back();
-            size_t count = 0;
-            while (i + 1 + count < kept.size() && !isSectionHeader(kept[i + 1 + count]))
-                ++count;
-            current->lines.reserve(count);
-            current->keyIndex.reserve(count);
-        } else if (current) {
-            const size_t eq = line.find('=');
+            headers.push_back({trimmed(line.substr(1, line.size() - 2)), lines.size()});
+        } else if (!headers.empty()) { // lines before the first section belong to none
+            // Blanks are trimmed, never an "=": the line holds its raw line's first one.
+            const size_t eq = rawEquals == std::string_view::npos
+                                  ? rawEquals
+                                  : rawEquals - size_t(line.data() - raw.data());
             if (eq == std::string_view::npos) {
-                appendLine(*current, Line{offset(line), uint32_t(line.size()), 0, 0, false});
+                lines.push_back(Line{offset(line), uint32_t(line.size()), 0, 0, false});
             } else {
                 const std::string_view key = trimmed(line.substr(0, eq)),
                                        value = trimmed(line.substr(eq + 1));
-                appendLine(*current, Line{offset(key), uint32_t(key.size()), offset(value),
-                                          uint32_t(value.size()), true});
+                lines.push_back(
+                    Line{offset(key), uint32_t(key.size()), offset(value), uint32_t(value.size()), true});
             }
         }
+    });
+    m_sections.reserve(headers.size());
+    for (size_t h = 0; h < headers.size(); ++h) {
+        const size_t first = headers[h].firstLine;
+        const size_t end = h + 1 < headers.size() ? headers[h + 1].firstLine : lines.size();
+        appendSection(std::string(headers[h].name));
+        Section& section = m_sections.back();
+        section.lines.reserve(end - first);
+        section.keyIndex.reserve(end - first);
+        for (size_t i = first; i < end; ++i)
+            appendLine(section, lines[i]);
     }
 }
 
@@ -220,8 +252,13 @@ const MemIniFile::Line* MemIniFile::findLine(std::string_view section, std::stri
 
 std::string MemIniFile::readString(std::string_view section, std::string_view key,
                                    std::string_view def) const {
+    return std::string(readView(section, key, def));
+}
+
+std::string_view MemIniFile::readView(std::string_view section, std::string_view key,
+                                      std::string_view def) const {
     const Line* line = findLine(section, key);
-    return std::string(line ? valueOf(*line) : def);
+    return line ? valueOf(*line) : def;
 }
 
 int32_t MemIniFile::readInteger(std::string_view section, std::string_view key, int32_t def) const {
@@ -276,6 +313,11 @@ void MemIniFile::writeString(std::string_view section, std::string_view key, std
 
 void MemIniFile::writeInteger(std::string_view section, std::string_view key, int32_t value) {
     writeString(section, key, std::to_string(value));
+}
+
+const std::string* MemIniFile::storedSectionName(std::string_view section) const {
+    const Section* s = findSection(section);
+    return s ? &s->name : nullptr;
 }
 
 std::vector<std::string> MemIniFile::sectionNames() const {

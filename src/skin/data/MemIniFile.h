@@ -19,6 +19,8 @@ public:
     // Skin ini text as stored: UTF-8 (with or without BOM) when valid, else the system's 8-bit code
     // page (Latin-1 off Windows).
     static MemIniFile fromBytes(const std::vector<uint8_t>& bytes);
+    // fromBytes, taking the bytes over: the text is parsed where it lies.
+    static MemIniFile fromOwnedBytes(std::string&& bytes);
     static MemIniFile fromText(std::string_view utf8);
 
     void loadFromBytes(const std::vector<uint8_t>& bytes);
@@ -35,6 +37,8 @@ public:
     // The value of the key in the last section of that name, or def when either is absent. A key
     // present with an empty value gives "".
     std::string readString(std::string_view section, std::string_view key, std::string_view def) const;
+    // readString without the copy, for readers that only parse the value: valid until the ini changes.
+    std::string_view readView(std::string_view section, std::string_view key, std::string_view def) const;
     // readString, then "0x"/"0X" treated as "$"; decimal or "$" hexadecimal; anything that does not
     // convert yields def.
     int32_t readInteger(std::string_view section, std::string_view key, int32_t def) const;
@@ -47,6 +51,11 @@ public:
     // Sets the key's line, or appends it, creating the section at the end when needed.
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInteger(std::string_view section, std::string_view key, int32_t value);
+
+    // The stored name of the section that lookups of this name find, or nullptr for none. Readers of
+    // many keys of one section pass it back as the section: it is then recognised without comparing
+    // names (until the ini changes).
+    const std::string* storedSectionName(std::string_view section) const;
 
     // Names of the sections as found by lookups (the last of duplicates), in file order.
     std::vector<std::string> sectionNames() const;
@@ -81,9 +90,13 @@ private:
     void appendLine(Section& section, const Line& line);
     void rebuildSectionIndex() const;
     uint32_t findSectionIndex(std::string_view name) const {
-        // While a record reads its keys, the section the last lookup found is asked for again.
-        if (m_lastFound != NameIndex::npos && NameIndex::sameName(m_sections[m_lastFound].name, name))
-            return m_lastFound;
+        // While a record reads its keys, the section the last lookup found is asked for again, often
+        // through a view of its stored name (the same bytes: no comparison needed).
+        if (m_lastFound != NameIndex::npos) {
+            const std::string& last = m_sections[m_lastFound].name;
+            if ((name.data() == last.data() && name.size() == last.size()) || NameIndex::sameName(last, name))
+                return m_lastFound;
+        }
         return lookUpSection(name);
     }
     uint32_t lookUpSection(std::string_view name) const;

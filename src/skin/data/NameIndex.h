@@ -4,6 +4,7 @@
 // gives the name stored at a position, so that inserts and lookups of the usual ASCII names neither
 // allocate nor build an upper-cased copy.
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -32,6 +33,8 @@ public:
             return sameNameBeyondAscii(a, b); // equal only if letters beyond ASCII change length
         for (size_t at = 0; at < a.size(); at += 8) {
             const uint64_t x = word(a, at), y = word(b, at);
+            if (x == y)
+                continue; // the same bytes, whatever their case or script
             if ((x | y) & highBits)
                 return sameNameBeyondAscii(a, b);
             if (asciiUpper(x) != asciiUpper(y))
@@ -92,6 +95,12 @@ private:
         if (n >= 8) {
             std::memcpy(&w, p, 8);
             return w;
+        }
+        if (std::endian::native == std::endian::little && bytes.size() >= 8) {
+            // The name's last eight bytes, shifted down to the n wanted: no branch on n, whose value
+            // changes from name to name.
+            std::memcpy(&w, bytes.data() + bytes.size() - 8, 8);
+            return w >> (8 * (8 - n));
         }
         size_t i = 0;
         if (n & 4) {

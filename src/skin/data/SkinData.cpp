@@ -133,13 +133,13 @@ void SkinData::loadFromPackage(CompressedStoredSkin& package) {
         while (stream.read(scratch.data(), scratch.size()) != 0) {
         }
     };
-    std::vector<uint8_t> iniBytes;
+    std::string iniBytes;
     try {
         if (!readBitmaps()) {
             readToTheEnd(); // a later version is ignored, but only when its data is sound
             return;
         }
-        iniBytes = reader.readRest();
+        iniBytes = reader.readRestAsText();
     } catch (const DecompressionError&) {
         clearSkin();
         throw;
@@ -152,7 +152,7 @@ void SkinData::loadFromPackage(CompressedStoredSkin& package) {
         }
         throw;
     }
-    const MemIniFile ini = MemIniFile::fromBytes(iniBytes);
+    const MemIniFile ini = MemIniFile::fromOwnedBytes(std::move(iniBytes));
 
     m_versionInfo.skinName = ini.readString("VERSION", "skinname", "");
     m_versionInfo.skinAuthor = ini.readString("VERSION", "skinauthor", "");

@@ -50,6 +50,30 @@ template <size_t Count> std::array<std::string, Count> splitDigitFields(std::str
     return fields;
 }
 
+// The number of each comma-separated field's digits; false when a needed field has no digit or more
+// than an int32 holds, which the strict conversion of splitDigitFields then reports.
+template <size_t Count> bool tryDigitFields(std::string_view text, std::array<int32_t, Count>& values) {
+    constexpr int64_t tooLarge = int64_t(std::numeric_limits<int32_t>::max()) + 1;
+    std::array<int64_t, Count> numbers{};
+    std::array<bool, Count> seen{};
+    size_t field = 0;
+    for (const char c : text) {
+        if (c == ',') {
+            if (++field >= Count)
+                break;
+        } else if (isDigit(c)) {
+            seen[field] = true;
+            numbers[field] = std::min(numbers[field] * 10 + (c - '0'), tooLarge);
+        }
+    }
+    for (size_t i = 0; i < Count; ++i) {
+        if (!seen[i] || numbers[i] >= tooLarge)
+            return false;
+        values[i] = int32_t(numbers[i]);
+    }
+    return true;
+}
+
 } // namespace
 
 std::string_view morphKindName(MorphKind kind) {
@@ -117,22 +141,26 @@ int32_t parseInteger(std::string_view text) {
 }
 
 core::Rect parseRect(std::string_view text) {
+    if (std::array<int32_t, 4> v; tryDigitFields(text, v))
+        return {v[0], v[1], v[2], v[3]};
     const auto fields = splitDigitFields<4>(text);
     return {parseInteger(fields[0]), parseInteger(fields[1]), parseInteger(fields[2]),
             parseInteger(fields[3])};
 }
 
 core::Point parsePoint(std::string_view text) {
+    if (std::array<int32_t, 2> v; tryDigitFields(text, v))
+        return {v[0], v[1]};
     const auto fields = splitDigitFields<2>(text);
     return {parseInteger(fields[0]), parseInteger(fields[1])};
 }
 
 core::Rect readRect(const MemIniFile& ini, std::string_view section, std::string_view key) {
-    return parseRect(ini.readString(section, key, "0,0,0,0"));
+    return parseRect(ini.readView(section, key, "0,0,0,0"));
 }
 
 core::Point readPoint(const MemIniFile& ini, std::string_view section, std::string_view key) {
-    return parsePoint(ini.readString(section, key, "0,0"));
+    return parsePoint(ini.readView(section, key, "0,0"));
 }
 
 bool readFlag(const MemIniFile& ini, std::string_view section, std::string_view key) {
@@ -140,21 +168,21 @@ bool readFlag(const MemIniFile& ini, std::string_view section, std::string_view 
 }
 
 FontStyles readFontStyles(const MemIniFile& ini, std::string_view section, std::string_view key) {
-    const std::string text = ini.readString(section, key, "");
+    const std::string_view text = ini.readView(section, key, "");
     FontStyles styles;
-    if (text.find("fsbold") != std::string::npos)
+    if (text.find("fsbold") != std::string_view::npos)
         styles.include(FontStyle::fsBold);
-    if (text.find("fsitalic") != std::string::npos)
+    if (text.find("fsitalic") != std::string_view::npos)
         styles.include(FontStyle::fsItalic);
-    if (text.find("fsunderline") != std::string::npos)
+    if (text.find("fsunderline") != std::string_view::npos)
         styles.include(FontStyle::fsUnderline);
-    if (text.find("fsstrikeout") != std::string::npos)
+    if (text.find("fsstrikeout") != std::string_view::npos)
         styles.include(FontStyle::fsStrikeOut);
     return styles;
 }
 
 Alignment readAlignment(const MemIniFile& ini, std::string_view section, std::string_view key) {
-    const std::string text = ini.readString(section, key, "tacenter");
+    const std::string_view text = ini.readView(section, key, "tacenter");
     if (text == "tacenter")
         return Alignment::taCenter;
     if (text == "taleftjustify")
@@ -163,17 +191,17 @@ Alignment readAlignment(const MemIniFile& ini, std::string_view section, std::st
 }
 
 MorphKind readMorphKind(const MemIniFile& ini, std::string_view section, std::string_view key) {
-    const int i = indexOf(morphKindNames, ini.readString(section, key, "mkdefault"));
+    const int i = indexOf(morphKindNames, ini.readView(section, key, "mkdefault"));
     return i < 0 ? MorphKind::mkDefault : MorphKind(i);
 }
 
 InActiveEffect readInActiveEffect(const MemIniFile& ini, std::string_view section, std::string_view key) {
-    const int i = indexOf(inActiveEffectNames, ini.readString(section, key, "iebrightness"));
+    const int i = indexOf(inActiveEffectNames, ini.readView(section, key, "iebrightness"));
     return i < 0 ? InActiveEffect::ieGrayScale : InActiveEffect(i);
 }
 
 WindowCommand readCommand(const MemIniFile& ini, std::string_view section, std::string_view key) {
-    const int i = indexOf(windowCommandNames, ini.readString(section, key, "cmdefault"));
+    const int i = indexOf(windowCommandNames, ini.readView(section, key, "cmdefault"));
     // "cmminimizetotray" is not matched by name: it and every unknown text give the last value.
     return i < 0 || i > int(WindowCommand::cmRollUp) ? WindowCommand::cmMinimizeToTray : WindowCommand(i);
 }

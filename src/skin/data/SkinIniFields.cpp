@@ -4,70 +4,70 @@ namespace skin {
 
 void SkinIniFields::text(std::string_view key, std::string& value, std::string_view def) {
     if (isReading())
-        value = m_in->readString(m_section, key, def);
+        value.assign(m_in->readView(readSection(), key, def));
     else
         m_out->writeString(m_section, key, value);
 }
 
 void SkinIniFields::integer(std::string_view key, int32_t& value, int32_t def) {
     if (isReading())
-        value = m_in->readInteger(m_section, key, def);
+        value = m_in->readInteger(readSection(), key, def);
     else
         m_out->writeInteger(m_section, key, value);
 }
 
 void SkinIniFields::flag(std::string_view key, bool& value) {
     if (isReading())
-        value = readFlag(*m_in, m_section, key);
+        value = readFlag(*m_in, readSection(), key);
     else
         writeFlag(*m_out, m_section, key, value);
 }
 
 void SkinIniFields::rect(std::string_view key, core::Rect& value) {
     if (isReading())
-        value = readRect(*m_in, m_section, key);
+        value = readRect(*m_in, readSection(), key);
     else
         writeRect(*m_out, m_section, key, value);
 }
 
 void SkinIniFields::point(std::string_view key, core::Point& value) {
     if (isReading())
-        value = readPoint(*m_in, m_section, key);
+        value = readPoint(*m_in, readSection(), key);
     else
         writePoint(*m_out, m_section, key, value);
 }
 
 void SkinIniFields::fontStyles(std::string_view key, FontStyles& value) {
     if (isReading())
-        value = readFontStyles(*m_in, m_section, key);
+        value = readFontStyles(*m_in, readSection(), key);
     else
         writeFontStyles(*m_out, m_section, key, value);
 }
 
 void SkinIniFields::alignment(std::string_view key, Alignment& value) {
     if (isReading())
-        value = readAlignment(*m_in, m_section, key);
+        value = readAlignment(*m_in, readSection(), key);
     else
         writeAlignment(*m_out, m_section, key, value);
 }
 
 void SkinIniFields::morphKind(std::string_view key, MorphKind& value) {
     if (isReading())
-        value = readMorphKind(*m_in, m_section, key);
+        value = readMorphKind(*m_in, readSection(), key);
     else
         writeMorphKind(*m_out, m_section, key, value);
 }
 
 void SkinIniFields::inActiveEffect(std::string_view key, InActiveEffect& value) {
     if (isReading())
-        value = readInActiveEffect(*m_in, m_section, key);
+        value = readInActiveEffect(*m_in, readSection(), key);
     else
         writeInActiveEffect(*m_out, m_section, key, value);
 }
 
 void SkinIniFields::command(std::string_view key, WindowCommand& value) {
     if (isReading())
-        value = readCommand(*m_in, m_section, key);
+        value = readCommand(*m_in, readSection(), key);
     else
         writeCommand(*m_out, m_section, key, value);
 }

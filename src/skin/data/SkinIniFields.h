@@ -45,11 +45,18 @@ public:
 
 private:
     SkinIniFields(const MemIniFile* in, MemIniFile* out, std::string section)
-        : m_in(in), m_out(out), m_section(std::move(section)) {}
+        : m_in(in), m_out(out), m_section(std::move(section)),
+          m_storedSection(out ? nullptr : in->storedSectionName(m_section)) {}
+
+    // The section as the reads ask for it: the ini's own copy of its name when it has the section.
+    std::string_view readSection() const {
+        return m_storedSection ? std::string_view(*m_storedSection) : std::string_view(m_section);
+    }
 
     const MemIniFile* m_in = nullptr;
     MemIniFile* m_out = nullptr;
     std::string m_section;
+    const std::string* m_storedSection = nullptr; // while reading
 };
 
 // Base of the skin records: reads and writes the record's section through its one exchangeFields.

@@ -5,13 +5,19 @@
 namespace skin {
 
 std::string decodeSkinIniText(const std::vector<uint8_t>& bytes) {
-    std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    if (text.starts_with("\xEF\xBB\xBF"))
-        text.remove_prefix(3);
-    if (core::isValidUtf8(text))
-        return std::string(text);
+    return decodeSkinIniText(std::string(bytes.begin(), bytes.end()));
+}
+
+std::string decodeSkinIniText(std::string&& bytes) {
+    constexpr std::string_view bom = "\xEF\xBB\xBF";
+    const bool hasBom = std::string_view(bytes).starts_with(bom);
+    if (core::isValidUtf8(std::string_view(bytes).substr(hasBom ? bom.size() : 0))) {
+        if (hasBom)
+            bytes.erase(0, bom.size());
+        return std::move(bytes);
+    }
     // A BOM before invalid UTF-8 is not a BOM of this text; keep all bytes.
-    return ansiToUtf8(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    return ansiToUtf8(bytes);
 }
 
 } // namespace skin

@@ -49,6 +49,22 @@ void checkBitmap(const std::vector<uint8_t>& bmp) {
         core::decodeBmp(bmp);
 }
 
+// Every byte left in the stream. Read straight into the result's free room, which doubles when it is
+// full: the length is not known beforehand.
+template <typename Bytes> Bytes readToEnd(core::Stream& stream) {
+    Bytes rest;
+    for (;;) {
+        if (rest.size() == rest.capacity())
+            rest.reserve(std::max<size_t>(4096, 2 * rest.size()));
+        const size_t at = rest.size();
+        rest.resize(rest.capacity());
+        const size_t n = stream.read(rest.data() + at, rest.size() - at);
+        rest.resize(at + n);
+        if (n == 0)
+            return rest;
+    }
+}
+
 } // namespace
 
 std::vector<uint8_t> SkinPackageReader::readFlaggedBitmapFile() {
@@ -62,19 +78,11 @@ std::vector<uint8_t> SkinPackageReader::readBitmapFile() {
 }
 
 std::vector<uint8_t> SkinPackageReader::readRest() {
-    // Read straight into the result's free room, which doubles when it is full: the length is not known
-    // beforehand.
-    std::vector<uint8_t> rest;
-    for (;;) {
-        if (rest.size() == rest.capacity())
-            rest.reserve(std::max<size_t>(4096, 2 * rest.size()));
-        const size_t at = rest.size();
-        rest.resize(rest.capacity());
-        const size_t n = m_stream.read(rest.data() + at, rest.size() - at);
-        rest.resize(at + n);
-        if (n == 0)
-            return rest;
-    }
+    return readToEnd<std::vector<uint8_t>>(m_stream);
+}
+
+std::string SkinPackageReader::readRestAsText() {
+    return readToEnd<std::string>(m_stream);
 }
 
 SkinPackage SkinPackage::read(core::Stream& stream) {

@@ -29,6 +29,7 @@ public:
     int32_t readCount() { return m_stream.readInt32(); }
     // Every byte left: the skin ini text.
     std::vector<uint8_t> readRest();
+    std::string readRestAsText();
 
 private:
     core::Stream& m_stream;

@@ -36,6 +36,23 @@ TEST(MemIniFile, SplitsAtTheFirstEqualsSign) {
     EXPECT_EQ(ini.readString("s", "", "-"), "nokey");
 }
 
+// Lines are scanned eight bytes at a time: the "=" and the line end at every place within those eight,
+// a line without "=" just before one with it, and each kind of line end.
+TEST(MemIniFile, SplitsAtTheFirstEqualsSignWhereverTheLineFallsInTheText) {
+    for (const std::string end : {"\n", "\r", "\r\n"})
+        for (size_t pad = 0; pad < 8; ++pad)
+            for (size_t keyLength = 1; keyLength <= 17; ++keyLength) {
+                const std::string key(keyLength, 'k');
+                const auto ini = MemIniFile::fromText("[s]" + end + std::string(pad, ' ') + "bare" + end +
+                                                      key + "=v=w" + end + "x" + key + end + "y=1");
+                SCOPED_TRACE(testing::Message()
+                             << "pad " << pad << ", key " << keyLength << ", end " << int(end.back()));
+                EXPECT_EQ(ini.readString("s", key, "-"), "v=w");
+                EXPECT_EQ(ini.readString("s", "y", "-"), "1");
+                EXPECT_EQ(ini.sectionKeys("s"), (std::vector<std::string>{key, "y"}));
+            }
+}
+
 TEST(MemIniFile, FindsSectionsAndKeysRegardlessOfCaseIncludingNonAsciiLetters) {
     const auto ini =
         MemIniFile::fromText("[MainMenuBarItem]\nunenabledfontcolor=5\n[\xC3\xA9t\xC3\xA9]\nCl\xC3\xA9=x\n");
@@ -50,6 +67,15 @@ TEST(MemIniFile, LastDuplicateSectionAndLastDuplicateKeyWin) {
     EXPECT_EQ(ini.readString("s", "onlyfirst", "-"), "-");
     EXPECT_EQ(ini.sectionNames(), (std::vector<std::string>{"t", "S"}));
     EXPECT_EQ(ini.sectionKeys("s"), std::vector<std::string>{"K"});
+    // The stored name that record readers pass back is the last duplicate's, and reads through it
+    // agree with reads by name, also after another section was looked up in between.
+    const std::string* stored = ini.storedSectionName("S");
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(*stored, "S");
+    EXPECT_EQ(ini.readString("t", "x", "-"), "1");
+    EXPECT_EQ(ini.readString(*stored, "k", "-"), "3");
+    EXPECT_EQ(ini.readString(*stored, "k", "-"), "3");
+    EXPECT_EQ(ini.storedSectionName("missing"), nullptr);
 }
 
 TEST(MemIniFile, LinesWithoutEqualsCountForExistenceButNeverMatchAKey) {

@@ -27,6 +27,10 @@ TEST(NameIndex, ComparesNamesAsUpperCasedAtEveryLength) {
         {"z{", "Z[", false},
         {"\xC3\xA9t\xC3\xA9", "\xC3\x89T\xC3\x89", true}, // été / ÉTÉ
         {"\xC3\xA9", "e", false},
+        // Words of the same bytes are passed over, whatever follows them.
+        {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9xyz", "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9XYZ", true},
+        {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9xyz", "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9xyw", false},
+        {"activeskinrect16\xC3\xA9", "ACTIVESKINRECT16\xC3\x89", true},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(NameIndex::sameName(c.a, c.b), c.same) << c.a << " / " << c.b;

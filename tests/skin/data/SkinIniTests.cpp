@@ -51,6 +51,7 @@ TEST(SkinIni, RectsAndPointsWithoutDigitsInANeededFieldFailWithTheFieldText) {
     EXPECT_EQ(conversionMessage([] { parsePoint("2147483648,0"); }),
               "'2147483648' is not a valid integer value");
     EXPECT_EQ(parsePoint("2147483647,0"), (Point{INT32_MAX, 0}));
+    EXPECT_EQ(parsePoint("0000000000000000000007,0"), (Point{7, 0})); // leading zeros are no overflow
 }
 
 TEST(SkinIni, MissingRectOrPointReadsZeroButAnEmptyValueFails) {
