@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the bench preset and the Windows benchmark program, runs every benchmark once and prints each
-# ratio (medians of 3 repetitions, every subject measured in the same run as its baseline).
+# ratio (medians of 5 interleaved repetitions, every subject measured in the same run as its baseline).
 # Usage: bench.sh [win32|win64]   (the Windows build whose program runs under Wine; default win32, the
 #                                  shipped one, or win64 where 32-bit programs cannot run)
 set -uo pipefail
@@ -19,7 +19,8 @@ echo "=== bench: build"
 { cmake --preset bench >/dev/null && cmake --build --preset bench -j"$jobs" >/dev/null; } ||
     { echo "bench: the bench preset does not build"; exit 1; }
 
-repeat=(--benchmark_repetitions=3 --benchmark_report_aggregates_only=true)
+# Repetitions of a subject and its baseline are interleaved, so that both see the same machine load.
+repeat=(--benchmark_repetitions=5 --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true)
 for name in package skinini render; do
     echo "=== ${name}_bench"
     # The benches' own reporters colour their tables whatever the flags say: the colours are dropped.
