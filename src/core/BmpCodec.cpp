@@ -463,6 +463,11 @@ BmpImage decodeBmp(const uint8_t* data, size_t size) {
     return image;
 }
 
+int64_t bmpPixelCount(const uint8_t* data, size_t size) {
+    const HeaderInfo info = readHeader(data, size);
+    return int64_t(info.width) * int64_t(info.height);
+}
+
 FBitmap decodeBmpToFBitmap(const uint8_t* data, size_t size) {
     const HeaderInfo info = readHeader(data, size);
     if (info.compression != biRgb || info.bpp == 16)

@@ -74,6 +74,9 @@ inline BmpImage decodeBmp(const std::vector<uint8_t>& file) {
 // decodeBmp(data, size).toFBitmap(), the same pixels and failures, without an image in between for
 // files that store plain rows.
 FBitmap decodeBmpToFBitmap(const uint8_t* data, size_t size);
+// The number of pixels a BMP file's header declares (width x height), read without decoding; throws
+// InvalidImageError where decoding would fail on the header.
+int64_t bmpPixelCount(const uint8_t* data, size_t size);
 
 // Encodes at the image's own depth (BITMAPINFOHEADER, BI_RGB, bottom-up rows).
 std::vector<uint8_t> encodeBmp(const BmpImage& image);

@@ -24,6 +24,30 @@ core::FBitmap decodeToFBitmap(const std::vector<uint8_t>& bmp) {
     return bmp.empty() ? core::FBitmap() : core::decodeBmpToFBitmap(bmp.data(), bmp.size());
 }
 
+// The pictures of one package together hold at most this many pixels (96 MiB as working bitmaps; a
+// real skin holds a few million). The unpacked data's limit does not bound them: a few bytes of
+// run-length or one-bit data can declare a picture of the largest size, again and again.
+constexpr int64_t maxPackagePixels = int64_t(32) << 20;
+
+// Decodes the package's pictures one after another within maxPackagePixels, checked from each
+// header before its pixels take memory.
+class PictureBudget {
+public:
+    core::FBitmap decode(const std::vector<uint8_t>& bmp) {
+        if (!bmp.empty()) {
+            m_pixels += core::bmpPixelCount(bmp.data(), bmp.size());
+            if (m_pixels > maxPackagePixels)
+                throw core::InvalidImageError(
+                    "Bitmap image is not valid: the skin's pictures hold more than " +
+                    std::to_string(maxPackagePixels) + " pixels");
+        }
+        return decodeToFBitmap(bmp);
+    }
+
+private:
+    int64_t m_pixels = 0;
+};
+
 // The indexes below count that have a key, in order. Only these can make records: a missing entry
 // reads as empty text, whose kind is in no table. Walking the keys rather than 0..count-1 keeps a
 // damaged "count" of two billion from meaning two billion lookups.
@@ -116,16 +140,17 @@ void SkinData::loadFromPackage(CompressedStoredSkin& package) {
         const int32_t version = reader.readVersion();
         if (version > SkinPackageReader::maxVersion)
             return false;
-        m_mainPicture = decodeToFBitmap(reader.readFlaggedBitmapFile());
-        m_inactiveMainPicture = decodeToFBitmap(reader.readFlaggedBitmapFile());
-        m_maskPicture = decodeToFBitmap(reader.readFlaggedBitmapFile());
+        PictureBudget budget;
+        m_mainPicture = budget.decode(reader.readFlaggedBitmapFile());
+        m_inactiveMainPicture = budget.decode(reader.readFlaggedBitmapFile());
+        m_maskPicture = budget.decode(reader.readFlaggedBitmapFile());
         if (version == 2) {
-            decodeToFBitmap(reader.readFlaggedBitmapFile());
-            decodeToFBitmap(reader.readFlaggedBitmapFile());
+            budget.decode(reader.readFlaggedBitmapFile());
+            budget.decode(reader.readFlaggedBitmapFile());
         }
         // No reserve: a hostile count fails on the first missing bitmap, not on an allocation.
         for (int32_t i = 0, n = reader.readCount(); i < n; ++i)
-            m_activePictureList.push_back(decodeToFBitmap(reader.readBitmapFile()));
+            m_activePictureList.push_back(budget.decode(reader.readBitmapFile()));
         return true;
     };
     auto readToTheEnd = [&] {

@@ -241,6 +241,29 @@ TEST_F(SkinDataTest, AnEmptyPackageChangesNothingAndSendsNothing) {
     expectSampleSkin(s);
 }
 
+namespace {
+
+// A run-length bitmap of any size in a few bytes: one palette entry and an end-of-bitmap mark.
+std::vector<uint8_t> runLengthBitmap(int32_t width, int32_t height) {
+    core::MemoryStream s;
+    const uint32_t size = 14 + 40 + 4 + 2;
+    s.writeByte('B');
+    s.writeByte('M');
+    for (uint32_t v : {size, 0u, 14u + 40u + 4u, 40u, uint32_t(width), uint32_t(height)})
+        s.writeInt32(int32_t(v));
+    s.writeByte(1); // planes
+    s.writeByte(0);
+    s.writeByte(8); // bits per pixel
+    s.writeByte(0);
+    for (uint32_t v : {1u /* BI_RLE8 */, 2u, 0u, 0u, 1u, 0u})
+        s.writeInt32(int32_t(v));
+    for (uint8_t b : {0, 0, 0, 0, 0, 1})
+        s.writeByte(b);
+    return s.takeBytes();
+}
+
+} // namespace
+
 TEST_F(SkinDataTest, FailedLoadsLeaveTheStoreEmptyWithWhatWasReadBefore) {
     auto main = core::readFileBytes(dir.file("main.bmp"));
     auto mask = core::readFileBytes(dir.file("mask.bmp"));
@@ -306,6 +329,19 @@ TEST_F(SkinDataTest, FailedLoadsLeaveTheStoreEmptyWithWhatWasReadBefore) {
              setRawWithWrongChecksum(c, RawPackage{4, {main, {}, mask}, 1, {a0}, ini}.bytes());
          },
          "compression error", 0, false},
+        // A few bytes can declare the largest picture: a package's pictures together are bounded,
+        // checked before each one takes memory.
+        {"one picture beyond the package's pixels",
+         [&](CompressedStoredSkin& c) {
+             setRaw(c, RawPackage{3, {main, {}, mask}, 2, {a0, runLengthBitmap(8192, 8192)}, ini}.bytes());
+         },
+         "Bitmap image is not valid: the skin's pictures hold more than 33554432 pixels", 1, true},
+        {"pictures together beyond the package's pixels",
+         [&](CompressedStoredSkin& c) {
+             const auto big = runLengthBitmap(4096, 4096);
+             setRaw(c, RawPackage{3, {main, {}, mask}, 3, {a0, big, big}, ini}.bytes());
+         },
+         "Bitmap image is not valid: the skin's pictures hold more than 33554432 pixels", 2, true},
         {"rect without digits",
          [&](CompressedStoredSkin& c) {
              setRaw(c, RawPackage{3, {main, {}, mask}, 1, {a0}, badRect}.bytes());
