@@ -613,9 +613,16 @@ void SkinForm::dispatch(gui::Message& m) {
 
 // --- Skin changes --------------------------------------------------------------------------------
 
+void SkinForm::forgetSkinShapes() {
+    m_maskShape = MaskShape{};
+    m_maskShapeReady = false;
+    m_borderPlanReady[0] = m_borderPlanReady[1] = false;
+}
+
 void SkinForm::skinAboutToChange(WPARAM store) {
     if (store == WPARAM(m_skinData)) {
         m_skinned = false;
+        forgetSkinShapes(); // the store's pictures and mask are about to be replaced
         m_mouseTimer->setEnabled(false);
         m_morphTimer->setEnabled(false);
         m_animateTimer->setEnabled(false);
@@ -635,9 +642,7 @@ void SkinForm::skinChanged(WPARAM store) {
 
 void SkinForm::applySkin() {
     m_activeObject = m_previousActiveObject = m_captureObject = -1;
-    m_maskShape = MaskShape{}; // the mask, the pictures or their frames may have changed
-    m_maskShapeReady = false;
-    m_borderPlanReady[0] = m_borderPlanReady[1] = false;
+    forgetSkinShapes();
     m_skinned = m_skinData && !m_skinData->isSkinEmpty();
     if (m_skinned) {
         buildSkinObjects();

@@ -305,6 +305,8 @@ private:
     void layoutObjects();
     void updateFrame(bool layout);
     void updateWindowRegion(bool recompose);
+    // Drops what was worked out from the skin's mask and pictures (their shape, their repeated rows).
+    void forgetSkinShapes();
     void removeWindowRegion();
     void nonClientSize(gui::Message& m);
     void paintFrame(HDC dc);
