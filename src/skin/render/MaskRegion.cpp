@@ -61,9 +61,24 @@ template <typename F> void forEachRun(const FBitmap& mask, F&& f) {
 std::vector<Rect> maskRuns(const FBitmap& mask, int32_t offsetX, int32_t offsetY) {
     std::vector<Rect> runs;
     runs.reserve(size_t(std::max(mask.height(), 0)));
-    forEachRun(mask, [&](int32_t left, int32_t right, int32_t y) {
-        runs.push_back({offsetX + left, offsetY + y, offsetX + right, offsetY + y + 1});
-    });
+    const size_t bytes = size_t(3) * size_t(std::max(mask.width(), 0));
+    size_t above = 0; // the first run of the row above
+    for (int32_t y = 0; y < mask.height(); ++y) {
+        const size_t first = runs.size();
+        if (y > 0 && bytes != 0 && std::memcmp(mask.row(y), mask.row(y - 1), bytes) == 0) {
+            // A row with the bytes of the one above (most rows of a mask) has its runs, a row lower:
+            // comparing costs less than looking for the runs again.
+            for (size_t i = above; i < first; ++i) {
+                const Rect r = runs[i];
+                runs.push_back({r.left, r.top + 1, r.right, r.bottom + 1});
+            }
+        } else {
+            forEachRunInRow(mask.row(y), mask.width(), [&](int32_t left, int32_t right) {
+                runs.push_back({offsetX + left, offsetY + y, offsetX + right, offsetY + y + 1});
+            });
+        }
+        above = first;
+    }
     return runs;
 }
 
