@@ -102,7 +102,6 @@ void MemIniFile::clear() {
     m_text.clear();
     m_sections.clear();
     m_lines.clear();
-    m_keySlots.clear();
     m_sectionIndex.clear();
     m_sectionIndexValid = true;
     m_lastFound = NameIndex::npos;
@@ -118,7 +117,7 @@ void MemIniFile::loadOwnText(std::string&& text) {
     const std::string_view utf8 = m_text;
     auto offset = [&](std::string_view piece) { return uint32_t(piece.data() - utf8.data()); };
     // Lines go straight into m_lines, each section holding its run of them; keys are indexed once all
-    // are known, so that the slots of all sections are one block.
+    // are known, so that each section's table is sized once.
     m_lines.reserve(utf8.size() / 16);
     forEachLine(utf8, [&](std::string_view raw, size_t rawEquals) {
         const std::string_view line = trimmed(raw);
@@ -133,28 +132,25 @@ void MemIniFile::loadOwnText(std::string&& text) {
                                   ? rawEquals
                                   : rawEquals - size_t(line.data() - raw.data());
             if (eq == std::string_view::npos) {
-                m_lines.push_back(Line{offset(line), uint32_t(line.size()), 0, 0, false});
+                m_lines.push_back(Line{offset(line), uint32_t(line.size()), 0, 0, 0, false});
             } else {
                 const std::string_view key = trimmed(line.substr(0, eq)),
                                        value = trimmed(line.substr(eq + 1));
-                m_lines.push_back(
-                    Line{offset(key), uint32_t(key.size()), offset(value), uint32_t(value.size()), true});
+                m_lines.push_back(Line{offset(key), uint32_t(key.size()), offset(value),
+                                       uint32_t(value.size()), NameIndex::hash(key), true});
                 ++section.keyCount;
             }
             ++section.loadedLines;
         }
     });
-    size_t slots = 0;
     for (Section& section : m_sections) {
-        section.firstSlot = uint32_t(slots);
         section.slotCount = section.keyCount == 0 ? 0 : std::bit_ceil(2 * section.keyCount);
-        slots += section.slotCount;
+        section.slots.assign(section.slotCount, NameIndex::npos);
     }
-    m_keySlots.resize(slots);
-    for (const Section& section : m_sections)
+    for (Section& section : m_sections)
         for (uint32_t i = section.firstLine; i < section.firstLine + section.loadedLines; ++i)
             if (m_lines[i].hasEquals)
-                indexKey(section, i, NameIndex::hash(keyOf(m_lines[i])));
+                indexKey(section, i);
 }
 
 void MemIniFile::setLines(const std::vector<std::string>& lines) {
@@ -203,44 +199,43 @@ uint32_t MemIniFile::findKey(const Section& section, std::string_view key) const
 uint32_t MemIniFile::findKey(const Section& section, std::string_view key, uint32_t hash) const {
     if (section.keyCount == 0)
         return NameIndex::npos;
-    const KeySlot* slots = m_keySlots.data() + section.firstSlot;
+    const uint32_t* slots = section.slots.data();
     for (uint32_t i = hash & (section.slotCount - 1);; i = (i + 1) & (section.slotCount - 1)) {
-        if (slots[i].line == NameIndex::npos)
+        if (slots[i] == NameIndex::npos)
             return NameIndex::npos;
-        if (slots[i].hash == hash && NameIndex::sameName(keyOf(m_lines[slots[i].line]), key))
-            return slots[i].line;
+        const Line& line = m_lines[slots[i]];
+        if (line.keyHash == hash && NameIndex::sameName(keyOf(line), key))
+            return slots[i];
     }
 }
 
-void MemIniFile::indexKey(const Section& section, uint32_t line, uint32_t hash) {
-    const std::string_view key = keyOf(m_lines[line]);
-    KeySlot* slots = m_keySlots.data() + section.firstSlot;
-    for (uint32_t i = hash & (section.slotCount - 1);; i = (i + 1) & (section.slotCount - 1)) {
-        if (slots[i].line == NameIndex::npos) {
-            slots[i] = {hash, line};
+void MemIniFile::indexKey(Section& section, uint32_t position) {
+    const Line& added = m_lines[position];
+    uint32_t* slots = section.slots.data();
+    for (uint32_t i = added.keyHash & (section.slotCount - 1);; i = (i + 1) & (section.slotCount - 1)) {
+        if (slots[i] == NameIndex::npos) {
+            slots[i] = position;
             return;
         }
-        if (slots[i].hash == hash && NameIndex::sameName(keyOf(m_lines[slots[i].line]), key)) {
-            slots[i].line = line;
+        const Line& line = m_lines[slots[i]];
+        if (line.keyHash == added.keyHash && NameIndex::sameName(keyOf(line), keyOf(added))) {
+            slots[i] = position;
             return;
         }
     }
 }
 
 void MemIniFile::growKeySlots(Section& section) {
-    const uint32_t oldFirst = section.firstSlot, oldCount = section.slotCount;
-    section.firstSlot = uint32_t(m_keySlots.size());
-    section.slotCount = std::max<uint32_t>(8, 2 * oldCount);
-    m_keySlots.resize(m_keySlots.size() + section.slotCount);
-    // The old run is left unused: it belonged to this section only.
-    for (uint32_t i = oldFirst; i < oldFirst + oldCount; ++i) {
-        const KeySlot slot = m_keySlots[i];
-        if (slot.line == NameIndex::npos)
+    const std::vector<uint32_t> old = std::exchange(section.slots, {});
+    section.slotCount = std::max<uint32_t>(8, 2 * section.slotCount);
+    section.slots.assign(section.slotCount, NameIndex::npos);
+    for (const uint32_t position : old) {
+        if (position == NameIndex::npos)
             continue;
-        uint32_t j = slot.hash & (section.slotCount - 1);
-        while (m_keySlots[section.firstSlot + j].line != NameIndex::npos)
+        uint32_t j = m_lines[position].keyHash & (section.slotCount - 1);
+        while (section.slots[j] != NameIndex::npos)
             j = (j + 1) & (section.slotCount - 1);
-        m_keySlots[section.firstSlot + j] = slot;
+        section.slots[j] = position;
     }
 }
 
@@ -249,7 +244,7 @@ void MemIniFile::appendSection(std::string name) {
     if (m_sectionIndexValid)
         m_sectionIndex.insert(name, uint32_t(m_sections.size()),
                               [this](uint32_t i) { return std::string_view(m_sections[i].name); });
-    m_sections.push_back(Section{std::move(name), uint32_t(m_lines.size()), 0, {}, 0, 0, 0});
+    m_sections.push_back(Section{std::move(name), uint32_t(m_lines.size()), 0, {}, {}, 0, 0});
 }
 
 void MemIniFile::rebuildSectionIndex() const {
@@ -345,12 +340,12 @@ void MemIniFile::writeString(std::string_view section, std::string_view key, std
         const auto [keyAt, keySize] = store(key);
         const auto [valueAt, valueSize] = store(value);
         const auto position = uint32_t(m_lines.size());
-        m_lines.push_back(Line{keyAt, keySize, valueAt, valueSize, true});
+        m_lines.push_back(Line{keyAt, keySize, valueAt, valueSize, NameIndex::hash(key), true});
         s->addedLines.push_back(position);
         if (2 * (s->keyCount + 1) > s->slotCount)
             growKeySlots(*s);
         ++s->keyCount;
-        indexKey(*s, position, NameIndex::hash(key));
+        indexKey(*s, position);
     }
 }
 

@@ -68,21 +68,22 @@ private:
     struct Line {
         uint32_t keyAt = 0, keySize = 0; // the whole trimmed line when hasEquals is false
         uint32_t valueAt = 0, valueSize = 0;
+        uint32_t keyHash = 0; // NameIndex::hash of the key
         bool hasEquals = false;
     };
-    // A section's lines are the loaded ones, a run of m_lines, then those written since.
-    // Its keys are hashed into its own run of m_keySlots (a power of two in size, or none), so that a
-    // record's lookups stay within a small piece of memory.
+    // A section's lines are the loaded ones, a run of m_lines, then those written since. Its keys are
+    // hashed into a table of its own: small blocks fill the heap's holes, where one large block for
+    // all keys, freed at the heap's top with the text, made the allocator hand memory back to the
+    // system (and fault it in again) on every reload.
     struct Section {
         std::string name;
         uint32_t firstLine = 0, loadedLines = 0;
         std::vector<uint32_t> addedLines; // positions in m_lines
-        uint32_t firstSlot = 0, slotCount = 0, keyCount = 0;
+        // Open addressing, linear probing: positions in m_lines of each key's last line, npos for free
+        // slots; a power of two in size, or empty.
+        std::vector<uint32_t> slots;
+        uint32_t slotCount = 0, keyCount = 0;
         size_t lineCount() const { return loadedLines + addedLines.size(); }
-    };
-    struct KeySlot {
-        uint32_t hash = 0;
-        uint32_t line = NameIndex::npos; // the last line of the key, npos for a free slot
     };
 
     void loadOwnText(std::string&& text);
@@ -104,8 +105,8 @@ private:
     uint32_t findKey(const Section& section, std::string_view key) const;
     uint32_t findKey(const Section& section, std::string_view key, uint32_t hash) const;
     // Makes the line the one found for its key in the section, which must have a free slot for it.
-    void indexKey(const Section& section, uint32_t line, uint32_t hash);
-    // Moves the section's keys to a new run of twice the slots at the end of m_keySlots.
+    void indexKey(Section& section, uint32_t line);
+    // Rehashes the section's keys into twice the slots.
     void growKeySlots(Section& section);
     const Line* findLine(std::string_view section, const IniKey& key) const;
     void appendSection(std::string name);
@@ -125,9 +126,8 @@ private:
     // The loaded text, then every key and value written since.
     std::string m_text;
     std::vector<Section> m_sections;
-    // Every line of every section (also of erased ones), and the sections' key slots.
+    // Every line of every section (also of erased ones).
     std::vector<Line> m_lines;
-    std::vector<KeySlot> m_keySlots;
     // Name -> last section of that name; rebuilt lazily after a section is erased.
     mutable NameIndex m_sectionIndex;
     mutable bool m_sectionIndexValid = true;
