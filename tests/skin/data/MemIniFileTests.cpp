@@ -125,14 +125,15 @@ TEST(MemIniFile, WritingUpdatesTheVisibleLineOrAppendsAndErasingRemovesEveryDupl
 // that had no key at all, and only in the last of duplicate sections.
 TEST(MemIniFile, WritesAfterLoadingJoinTheLoadedSection) {
     auto ini = MemIniFile::fromText("[s]\nk=old\n[plain]\njust text\n[S]\nk=1\nk=2\nlast=x\n");
+    auto key = [](char letter, int i) { return std::string(1, letter).append(std::to_string(i)); };
     for (int i = 0; i < 20; ++i) {
-        ini.writeInteger("plain", "n" + std::to_string(i), i);
-        ini.writeInteger("s", "n" + std::to_string(i), -i);
+        ini.writeInteger("plain", key('n', i), i);
+        ini.writeInteger("s", key('n', i), -i);
     }
     ini.writeString("S", "K", "3");
     for (int i = 0; i < 20; ++i) {
-        EXPECT_EQ(ini.readInteger("plain", "N" + std::to_string(i), 99), i);
-        EXPECT_EQ(ini.readInteger("s", "N" + std::to_string(i), 99), -i);
+        EXPECT_EQ(ini.readInteger("plain", key('N', i), 99), i);
+        EXPECT_EQ(ini.readInteger("s", key('N', i), 99), -i);
     }
     EXPECT_EQ(ini.readString("s", "k", ""), "3");
     EXPECT_EQ(ini.readString("s", "last", ""), "x");
