@@ -101,6 +101,7 @@ void MemIniFile::loadFromBytes(const std::vector<uint8_t>& bytes) {
 void MemIniFile::clear() {
     m_text.clear();
     m_sections.clear();
+    m_lines.clear();
     m_sectionIndex.clear();
     m_sectionIndexValid = true;
     m_lastFound = NameIndex::npos;
@@ -115,47 +116,41 @@ void MemIniFile::loadOwnText(std::string&& text) {
     m_text = std::move(text);
     const std::string_view utf8 = m_text;
     auto offset = [&](std::string_view piece) { return uint32_t(piece.data() - utf8.data()); };
-    // Every line that counts is parsed first, so that each section then gets room for all its lines
-    // and keys at once.
-    struct Header {
-        std::string_view name;
-        size_t firstLine;
-    };
-    std::vector<Header> headers;
-    std::vector<Line> lines;
-    lines.reserve(utf8.size() / 16);
+    // Lines go straight into m_lines, each section holding its run of them; keys are indexed once all
+    // are known, so that each section's table is sized once.
+    m_lines.reserve(utf8.size() / 16);
     forEachLine(utf8, [&](std::string_view raw, size_t rawEquals) {
         const std::string_view line = trimmed(raw);
         if (line.empty() || line.front() == ';')
             return;
         if (isSectionHeader(line)) {
-            headers.push_back({trimmed(line.substr(1, line.size() - 2)), lines.size()});
-        } else if (!headers.empty()) { // lines before the first section belong to none
+            appendSection(std::string(trimmed(line.substr(1, line.size() - 2))));
+        } else if (!m_sections.empty()) { // lines before the first section belong to none
+            Section& section = m_sections.back();
             // Blanks are trimmed, never an "=": the line holds its raw line's first one.
             const size_t eq = rawEquals == std::string_view::npos
                                   ? rawEquals
                                   : rawEquals - size_t(line.data() - raw.data());
             if (eq == std::string_view::npos) {
-                lines.push_back(Line{offset(line), uint32_t(line.size()), 0, 0, false});
+                m_lines.push_back(Line{offset(line), uint32_t(line.size()), 0, 0, 0, false});
             } else {
                 const std::string_view key = trimmed(line.substr(0, eq)),
                                        value = trimmed(line.substr(eq + 1));
-                lines.push_back(
-                    Line{offset(key), uint32_t(key.size()), offset(value), uint32_t(value.size()), true});
+                m_lines.push_back(Line{offset(key), uint32_t(key.size()), offset(value),
+                                       uint32_t(value.size()), NameIndex::hash(key), true});
+                ++section.keyCount;
             }
+            ++section.loadedLines;
         }
     });
-    m_sections.reserve(headers.size());
-    for (size_t h = 0; h < headers.size(); ++h) {
-        const size_t first = headers[h].firstLine;
-        const size_t end = h + 1 < headers.size() ? headers[h + 1].firstLine : lines.size();
-        appendSection(std::string(headers[h].name));
-        Section& section = m_sections.back();
-        section.lines.reserve(end - first);
-        section.keyIndex.reserve(end - first);
-        for (size_t i = first; i < end; ++i)
-            appendLine(section, lines[i]);
+    for (Section& section : m_sections) {
+        section.slotCount = section.keyCount == 0 ? 0 : std::bit_ceil(2 * section.keyCount);
+        section.slots.assign(section.slotCount, NameIndex::npos);
     }
+    for (Section& section : m_sections)
+        for (uint32_t i = section.firstLine; i < section.firstLine + section.loadedLines; ++i)
+            if (m_lines[i].hasEquals)
+                indexKey(section, i);
 }
 
 void MemIniFile::setLines(const std::vector<std::string>& lines) {
@@ -173,9 +168,11 @@ std::vector<std::string> MemIniFile::lines() const {
         if (!out.empty())
             out.emplace_back();
         out.push_back("[" + section.name + "]");
-        for (const Line& line : section.lines)
+        forEachLineOf(section, [&](uint32_t i) {
+            const Line& line = m_lines[i];
             out.push_back(line.hasEquals ? std::string(keyOf(line)) + "=" + std::string(valueOf(line))
                                          : std::string(keyOf(line)));
+        });
     }
     return out;
 }
@@ -196,7 +193,50 @@ std::pair<uint32_t, uint32_t> MemIniFile::store(std::string_view text) {
 }
 
 uint32_t MemIniFile::findKey(const Section& section, std::string_view key) const {
-    return section.keyIndex.find(key, [&](uint32_t i) { return keyOf(section.lines[i]); });
+    return section.keyCount == 0 ? NameIndex::npos : findKey(section, key, NameIndex::hash(key));
+}
+
+uint32_t MemIniFile::findKey(const Section& section, std::string_view key, uint32_t hash) const {
+    if (section.keyCount == 0)
+        return NameIndex::npos;
+    const uint32_t* slots = section.slots.data();
+    for (uint32_t i = hash & (section.slotCount - 1);; i = (i + 1) & (section.slotCount - 1)) {
+        if (slots[i] == NameIndex::npos)
+            return NameIndex::npos;
+        const Line& line = m_lines[slots[i]];
+        if (line.keyHash == hash && NameIndex::sameName(keyOf(line), key))
+            return slots[i];
+    }
+}
+
+void MemIniFile::indexKey(Section& section, uint32_t position) {
+    const Line& added = m_lines[position];
+    uint32_t* slots = section.slots.data();
+    for (uint32_t i = added.keyHash & (section.slotCount - 1);; i = (i + 1) & (section.slotCount - 1)) {
+        if (slots[i] == NameIndex::npos) {
+            slots[i] = position;
+            return;
+        }
+        const Line& line = m_lines[slots[i]];
+        if (line.keyHash == added.keyHash && NameIndex::sameName(keyOf(line), keyOf(added))) {
+            slots[i] = position;
+            return;
+        }
+    }
+}
+
+void MemIniFile::growKeySlots(Section& section) {
+    const std::vector<uint32_t> old = std::exchange(section.slots, {});
+    section.slotCount = std::max<uint32_t>(8, 2 * section.slotCount);
+    section.slots.assign(section.slotCount, NameIndex::npos);
+    for (const uint32_t position : old) {
+        if (position == NameIndex::npos)
+            continue;
+        uint32_t j = m_lines[position].keyHash & (section.slotCount - 1);
+        while (section.slots[j] != NameIndex::npos)
+            j = (j + 1) & (section.slotCount - 1);
+        section.slots[j] = position;
+    }
 }
 
 void MemIniFile::appendSection(std::string name) {
@@ -204,14 +244,7 @@ void MemIniFile::appendSection(std::string name) {
     if (m_sectionIndexValid)
         m_sectionIndex.insert(name, uint32_t(m_sections.size()),
                               [this](uint32_t i) { return std::string_view(m_sections[i].name); });
-    m_sections.push_back(Section{std::move(name), {}, {}});
-}
-
-void MemIniFile::appendLine(Section& section, const Line& line) {
-    if (line.hasEquals)
-        section.keyIndex.insert(keyOf(line), uint32_t(section.lines.size()),
-                                [&](uint32_t i) { return keyOf(section.lines[i]); });
-    section.lines.push_back(line);
+    m_sections.push_back(Section{std::move(name), uint32_t(m_lines.size()), 0, {}, {}, 0, 0});
 }
 
 void MemIniFile::rebuildSectionIndex() const {
@@ -242,26 +275,25 @@ MemIniFile::Section* MemIniFile::findSection(std::string_view name) {
     return const_cast<Section*>(static_cast<const MemIniFile*>(this)->findSection(name));
 }
 
-const MemIniFile::Line* MemIniFile::findLine(std::string_view section, std::string_view key) const {
+const MemIniFile::Line* MemIniFile::findLine(std::string_view section, const IniKey& key) const {
     const Section* s = findSection(section);
     if (!s)
         return nullptr;
-    const uint32_t i = findKey(*s, key);
-    return i == NameIndex::npos ? nullptr : &s->lines[i];
+    const uint32_t i = findKey(*s, key.name(), key.hash());
+    return i == NameIndex::npos ? nullptr : &m_lines[i];
 }
 
-std::string MemIniFile::readString(std::string_view section, std::string_view key,
-                                   std::string_view def) const {
+std::string MemIniFile::readString(std::string_view section, const IniKey& key, std::string_view def) const {
     return std::string(readView(section, key, def));
 }
 
-std::string_view MemIniFile::readView(std::string_view section, std::string_view key,
+std::string_view MemIniFile::readView(std::string_view section, const IniKey& key,
                                       std::string_view def) const {
     const Line* line = findLine(section, key);
     return line ? valueOf(*line) : def;
 }
 
-int32_t MemIniFile::readInteger(std::string_view section, std::string_view key, int32_t def) const {
+int32_t MemIniFile::readInteger(std::string_view section, const IniKey& key, int32_t def) const {
     const Line* line = findLine(section, key);
     if (!line)
         return def;
@@ -275,13 +307,13 @@ int32_t MemIniFile::readInteger(std::string_view section, std::string_view key, 
     return tryParseInteger(text, value) ? value : def;
 }
 
-bool MemIniFile::hasKey(std::string_view section, std::string_view key) const {
+bool MemIniFile::hasKey(std::string_view section, const IniKey& key) const {
     return findLine(section, key) != nullptr;
 }
 
 bool MemIniFile::sectionExists(std::string_view section) const {
     const Section* s = findSection(section);
-    return s && !s->lines.empty();
+    return s && s->lineCount() != 0;
 }
 
 void MemIniFile::eraseSection(std::string_view section) {
@@ -302,12 +334,18 @@ void MemIniFile::writeString(std::string_view section, std::string_view key, std
     const uint32_t i = findKey(*s, key);
     if (i != NameIndex::npos) {
         const auto [valueAt, valueSize] = store(value);
-        s->lines[i].valueAt = valueAt;
-        s->lines[i].valueSize = valueSize;
+        m_lines[i].valueAt = valueAt;
+        m_lines[i].valueSize = valueSize;
     } else {
         const auto [keyAt, keySize] = store(key);
         const auto [valueAt, valueSize] = store(value);
-        appendLine(*s, Line{keyAt, keySize, valueAt, valueSize, true});
+        const auto position = uint32_t(m_lines.size());
+        m_lines.push_back(Line{keyAt, keySize, valueAt, valueSize, NameIndex::hash(key), true});
+        s->addedLines.push_back(position);
+        if (2 * (s->keyCount + 1) > s->slotCount)
+            growKeySlots(*s);
+        ++s->keyCount;
+        indexKey(*s, position);
     }
 }
 
@@ -335,13 +373,11 @@ std::vector<std::string> MemIniFile::sectionKeys(std::string_view section) const
     const Section* s = findSection(section);
     if (!s)
         return keys;
-    for (size_t i = 0; i < s->lines.size(); ++i) {
-        const Line& line = s->lines[i];
-        if (!line.hasEquals)
-            continue;
-        if (findKey(*s, keyOf(line)) == i)
+    forEachLineOf(*s, [&](uint32_t i) {
+        const Line& line = m_lines[i];
+        if (line.hasEquals && findKey(*s, keyOf(line)) == i)
             keys.push_back(std::string(keyOf(line)));
-    }
+    });
     return keys;
 }
 

@@ -28,6 +28,23 @@ public:
         }
         return finish(h);
     }
+    // hash(name) for an ASCII name, worked out byte by byte so that it may run at compile time; false
+    // (and h untouched) when the name has other bytes or the machine is not little-endian.
+    static constexpr bool tryHashAscii(std::string_view name, uint32_t& h) {
+        if constexpr (std::endian::native != std::endian::little)
+            return false;
+        uint64_t acc = name.size();
+        for (size_t at = 0; at < name.size(); at += 8) {
+            uint64_t w = 0;
+            for (size_t i = 0; i < 8 && at + i < name.size(); ++i)
+                w |= uint64_t(static_cast<unsigned char>(name[at + i])) << (8 * i);
+            if (w & highBits)
+                return false;
+            acc = (acc ^ asciiUpper(w)) * 0x9e3779b97f4a7c15u;
+        }
+        h = finish(acc);
+        return true;
+    }
     static bool sameName(std::string_view a, std::string_view b) {
         if (a.size() != b.size())
             return sameNameBeyondAscii(a, b); // equal only if letters beyond ASCII change length
@@ -120,11 +137,11 @@ private:
         return w;
     }
     // a..z to A..Z in a word of ASCII bytes (no byte has its top bit set, so no sum carries over).
-    static uint64_t asciiUpper(uint64_t w) {
+    static constexpr uint64_t asciiUpper(uint64_t w) {
         const uint64_t fromA = w + ones * (0x80 - 'a'), pastZ = w + ones * (0x80 - 'z' - 1);
         return w ^ (((fromA & ~pastZ) & highBits) >> 2);
     }
-    static uint32_t finish(uint64_t h) {
+    static constexpr uint32_t finish(uint64_t h) {
         h ^= h >> 33;
         h *= 0xff51afd7ed558ccdu;
         h ^= h >> 33;

@@ -155,19 +155,19 @@ core::Point parsePoint(std::string_view text) {
     return {parseInteger(fields[0]), parseInteger(fields[1])};
 }
 
-core::Rect readRect(const MemIniFile& ini, std::string_view section, std::string_view key) {
+core::Rect readRect(const MemIniFile& ini, std::string_view section, const IniKey& key) {
     return parseRect(ini.readView(section, key, "0,0,0,0"));
 }
 
-core::Point readPoint(const MemIniFile& ini, std::string_view section, std::string_view key) {
+core::Point readPoint(const MemIniFile& ini, std::string_view section, const IniKey& key) {
     return parsePoint(ini.readView(section, key, "0,0"));
 }
 
-bool readFlag(const MemIniFile& ini, std::string_view section, std::string_view key) {
+bool readFlag(const MemIniFile& ini, std::string_view section, const IniKey& key) {
     return ini.readInteger(section, key, 0) == 1;
 }
 
-FontStyles readFontStyles(const MemIniFile& ini, std::string_view section, std::string_view key) {
+FontStyles readFontStyles(const MemIniFile& ini, std::string_view section, const IniKey& key) {
     const std::string_view text = ini.readView(section, key, "");
     FontStyles styles;
     if (text.find("fsbold") != std::string_view::npos)
@@ -181,7 +181,7 @@ FontStyles readFontStyles(const MemIniFile& ini, std::string_view section, std::
     return styles;
 }
 
-Alignment readAlignment(const MemIniFile& ini, std::string_view section, std::string_view key) {
+Alignment readAlignment(const MemIniFile& ini, std::string_view section, const IniKey& key) {
     const std::string_view text = ini.readView(section, key, "tacenter");
     if (text == "tacenter")
         return Alignment::taCenter;
@@ -190,17 +190,17 @@ Alignment readAlignment(const MemIniFile& ini, std::string_view section, std::st
     return Alignment::taRightJustify;
 }
 
-MorphKind readMorphKind(const MemIniFile& ini, std::string_view section, std::string_view key) {
+MorphKind readMorphKind(const MemIniFile& ini, std::string_view section, const IniKey& key) {
     const int i = indexOf(morphKindNames, ini.readView(section, key, "mkdefault"));
     return i < 0 ? MorphKind::mkDefault : MorphKind(i);
 }
 
-InActiveEffect readInActiveEffect(const MemIniFile& ini, std::string_view section, std::string_view key) {
+InActiveEffect readInActiveEffect(const MemIniFile& ini, std::string_view section, const IniKey& key) {
     const int i = indexOf(inActiveEffectNames, ini.readView(section, key, "iebrightness"));
     return i < 0 ? InActiveEffect::ieGrayScale : InActiveEffect(i);
 }
 
-WindowCommand readCommand(const MemIniFile& ini, std::string_view section, std::string_view key) {
+WindowCommand readCommand(const MemIniFile& ini, std::string_view section, const IniKey& key) {
     const int i = indexOf(windowCommandNames, ini.readView(section, key, "cmdefault"));
     // "cmminimizetotray" is not matched by name: it and every unknown text give the last value.
     return i < 0 || i > int(WindowCommand::cmRollUp) ? WindowCommand::cmMinimizeToTray : WindowCommand(i);

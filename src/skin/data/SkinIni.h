@@ -112,14 +112,14 @@ int32_t parseInteger(std::string_view text);
 core::Rect parseRect(std::string_view text);
 core::Point parsePoint(std::string_view text);
 
-core::Rect readRect(const MemIniFile& ini, std::string_view section, std::string_view key);
-core::Point readPoint(const MemIniFile& ini, std::string_view section, std::string_view key);
-bool readFlag(const MemIniFile& ini, std::string_view section, std::string_view key);
-FontStyles readFontStyles(const MemIniFile& ini, std::string_view section, std::string_view key);
-Alignment readAlignment(const MemIniFile& ini, std::string_view section, std::string_view key);
-MorphKind readMorphKind(const MemIniFile& ini, std::string_view section, std::string_view key);
-InActiveEffect readInActiveEffect(const MemIniFile& ini, std::string_view section, std::string_view key);
-WindowCommand readCommand(const MemIniFile& ini, std::string_view section, std::string_view key);
+core::Rect readRect(const MemIniFile& ini, std::string_view section, const IniKey& key);
+core::Point readPoint(const MemIniFile& ini, std::string_view section, const IniKey& key);
+bool readFlag(const MemIniFile& ini, std::string_view section, const IniKey& key);
+FontStyles readFontStyles(const MemIniFile& ini, std::string_view section, const IniKey& key);
+Alignment readAlignment(const MemIniFile& ini, std::string_view section, const IniKey& key);
+MorphKind readMorphKind(const MemIniFile& ini, std::string_view section, const IniKey& key);
+InActiveEffect readInActiveEffect(const MemIniFile& ini, std::string_view section, const IniKey& key);
+WindowCommand readCommand(const MemIniFile& ini, std::string_view section, const IniKey& key);
 // Appends (does not clear) the entries "0".."n-1", n from "<listName>count" (at most
 // maxStringListCount); a missing entry appends "".
 constexpr int32_t maxStringListCount = 65536;

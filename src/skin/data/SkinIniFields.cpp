@@ -2,74 +2,74 @@
 
 namespace skin {
 
-void SkinIniFields::text(std::string_view key, std::string& value, std::string_view def) {
+void SkinIniFields::text(const IniKey& key, std::string& value, std::string_view def) {
     if (isReading())
         value.assign(m_in->readView(readSection(), key, def));
     else
-        m_out->writeString(m_section, key, value);
+        m_out->writeString(m_section, key.name(), value);
 }
 
-void SkinIniFields::integer(std::string_view key, int32_t& value, int32_t def) {
+void SkinIniFields::integer(const IniKey& key, int32_t& value, int32_t def) {
     if (isReading())
         value = m_in->readInteger(readSection(), key, def);
     else
-        m_out->writeInteger(m_section, key, value);
+        m_out->writeInteger(m_section, key.name(), value);
 }
 
-void SkinIniFields::flag(std::string_view key, bool& value) {
+void SkinIniFields::flag(const IniKey& key, bool& value) {
     if (isReading())
         value = readFlag(*m_in, readSection(), key);
     else
-        writeFlag(*m_out, m_section, key, value);
+        writeFlag(*m_out, m_section, key.name(), value);
 }
 
-void SkinIniFields::rect(std::string_view key, core::Rect& value) {
+void SkinIniFields::rect(const IniKey& key, core::Rect& value) {
     if (isReading())
         value = readRect(*m_in, readSection(), key);
     else
-        writeRect(*m_out, m_section, key, value);
+        writeRect(*m_out, m_section, key.name(), value);
 }
 
-void SkinIniFields::point(std::string_view key, core::Point& value) {
+void SkinIniFields::point(const IniKey& key, core::Point& value) {
     if (isReading())
         value = readPoint(*m_in, readSection(), key);
     else
-        writePoint(*m_out, m_section, key, value);
+        writePoint(*m_out, m_section, key.name(), value);
 }
 
-void SkinIniFields::fontStyles(std::string_view key, FontStyles& value) {
+void SkinIniFields::fontStyles(const IniKey& key, FontStyles& value) {
     if (isReading())
         value = readFontStyles(*m_in, readSection(), key);
     else
-        writeFontStyles(*m_out, m_section, key, value);
+        writeFontStyles(*m_out, m_section, key.name(), value);
 }
 
-void SkinIniFields::alignment(std::string_view key, Alignment& value) {
+void SkinIniFields::alignment(const IniKey& key, Alignment& value) {
     if (isReading())
         value = readAlignment(*m_in, readSection(), key);
     else
-        writeAlignment(*m_out, m_section, key, value);
+        writeAlignment(*m_out, m_section, key.name(), value);
 }
 
-void SkinIniFields::morphKind(std::string_view key, MorphKind& value) {
+void SkinIniFields::morphKind(const IniKey& key, MorphKind& value) {
     if (isReading())
         value = readMorphKind(*m_in, readSection(), key);
     else
-        writeMorphKind(*m_out, m_section, key, value);
+        writeMorphKind(*m_out, m_section, key.name(), value);
 }
 
-void SkinIniFields::inActiveEffect(std::string_view key, InActiveEffect& value) {
+void SkinIniFields::inActiveEffect(const IniKey& key, InActiveEffect& value) {
     if (isReading())
         value = readInActiveEffect(*m_in, readSection(), key);
     else
-        writeInActiveEffect(*m_out, m_section, key, value);
+        writeInActiveEffect(*m_out, m_section, key.name(), value);
 }
 
-void SkinIniFields::command(std::string_view key, WindowCommand& value) {
+void SkinIniFields::command(const IniKey& key, WindowCommand& value) {
     if (isReading())
         value = readCommand(*m_in, readSection(), key);
     else
-        writeCommand(*m_out, m_section, key, value);
+        writeCommand(*m_out, m_section, key.name(), value);
 }
 
 void SkinIniFields::font(std::string_view prefix, std::string& name, int32_t& height, FontStyles& style,

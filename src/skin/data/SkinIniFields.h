@@ -25,19 +25,19 @@ public:
     bool isReading() const { return m_out == nullptr; }
     const std::string& section() const { return m_section; }
 
-    void text(std::string_view key, std::string& value, std::string_view def = {});
-    void integer(std::string_view key, int32_t& value, int32_t def = 0);
-    void color(std::string_view key, core::Color& value, core::Color def = 0) { integer(key, value, def); }
+    void text(const IniKey& key, std::string& value, std::string_view def = {});
+    void integer(const IniKey& key, int32_t& value, int32_t def = 0);
+    void color(const IniKey& key, core::Color& value, core::Color def = 0) { integer(key, value, def); }
     // Picture indexes default to -1 (no picture).
-    void pictureIndex(std::string_view key, int32_t& value) { integer(key, value, -1); }
-    void flag(std::string_view key, bool& value);
-    void rect(std::string_view key, core::Rect& value);
-    void point(std::string_view key, core::Point& value);
-    void fontStyles(std::string_view key, FontStyles& value);
-    void alignment(std::string_view key, Alignment& value);
-    void morphKind(std::string_view key, MorphKind& value);
-    void inActiveEffect(std::string_view key, InActiveEffect& value);
-    void command(std::string_view key, WindowCommand& value);
+    void pictureIndex(const IniKey& key, int32_t& value) { integer(key, value, -1); }
+    void flag(const IniKey& key, bool& value);
+    void rect(const IniKey& key, core::Rect& value);
+    void point(const IniKey& key, core::Point& value);
+    void fontStyles(const IniKey& key, FontStyles& value);
+    void alignment(const IniKey& key, Alignment& value);
+    void morphKind(const IniKey& key, MorphKind& value);
+    void inActiveEffect(const IniKey& key, InActiveEffect& value);
+    void command(const IniKey& key, WindowCommand& value);
     // "<prefix>fontname" (missing: Arial), "<prefix>fontheight" (missing: 14), "<prefix>fontstyle",
     // "<prefix>fontcolor".
     void font(std::string_view prefix, std::string& name, int32_t& height, FontStyles& style,

@@ -121,6 +121,30 @@ TEST(MemIniFile, WritingUpdatesTheVisibleLineOrAppendsAndErasingRemovesEveryDupl
     EXPECT_EQ(ini.sectionNames(), (std::vector<std::string>{"other", "fresh"}));
 }
 
+// Keys written after loading join their section's loaded lines and keys, also in a loaded section
+// that had no key at all, and only in the last of duplicate sections.
+TEST(MemIniFile, WritesAfterLoadingJoinTheLoadedSection) {
+    auto ini = MemIniFile::fromText("[s]\nk=old\n[plain]\njust text\n[S]\nk=1\nk=2\nlast=x\n");
+    auto key = [](char letter, int i) { return std::string(1, letter).append(std::to_string(i)); };
+    for (int i = 0; i < 20; ++i) {
+        ini.writeInteger("plain", key('n', i), i);
+        ini.writeInteger("s", key('n', i), -i);
+    }
+    ini.writeString("S", "K", "3");
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(ini.readInteger("plain", key('N', i), 99), i);
+        EXPECT_EQ(ini.readInteger("s", key('N', i), 99), -i);
+    }
+    EXPECT_EQ(ini.readString("s", "k", ""), "3");
+    EXPECT_EQ(ini.readString("s", "last", ""), "x");
+    const auto lines = ini.lines();
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 8),
+              (std::vector<std::string>{"[s]", "k=old", "", "[plain]", "just text", "n0=0", "n1=1", "n2=2"}));
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 26, lines.begin() + 32),
+              (std::vector<std::string>{"[S]", "k=1", "k=3", "last=x", "n0=0", "n1=-1"}));
+    EXPECT_EQ(MemIniFile::fromText(ini.text()).lines(), lines);
+}
+
 TEST(MemIniFile, TextOutputReadsBackToTheSameContents) {
     auto ini = MemIniFile::fromText("[a]\nk = v\nloose line\n[b]\nx=\n");
     ini.writeString("c", "u", "\xE5\xAE\x8B");

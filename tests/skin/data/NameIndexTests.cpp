@@ -1,3 +1,5 @@
+#include "skin/data/IniKey.h"
+#include "skin/data/MemIniFile.h"
 #include "skin/data/NameIndex.h"
 
 #include <gtest/gtest.h>
@@ -60,4 +62,28 @@ TEST(NameIndex, FindsTheLastPositionOfEveryNameAsTheTableGrows) {
     EXPECT_EQ(index.find("", nameOf), NameIndex::npos);
     index.clear();
     EXPECT_EQ(index.find("key1", nameOf), NameIndex::npos);
+}
+
+// Record readers look keys up with hashes worked out at compile time: they must equal the run-time
+// hash of the same name at every length around a word's edges, and names beyond ASCII (hashed when
+// looked up) must still find their keys.
+TEST(NameIndex, LiteralKeysHashAsTheirNamesDo) {
+    const skin::IniKey literals[] = {"",
+                                     "k",
+                                     "Left",
+                                     "skinrec",
+                                     "skinrect",
+                                     "skinrect1",
+                                     "ACTIVEskinrect16",
+                                     "activeskinrect16x",
+                                     "a`z{@[",
+                                     "\xC3\xA9t\xC3\xA9"};
+    for (const skin::IniKey& key : literals)
+        EXPECT_EQ(key.hash(), NameIndex::hash(key.name())) << key.name();
+    const std::string runTime = "activeskinrect16x";
+    EXPECT_EQ(skin::IniKey(runTime).hash(), NameIndex::hash("ACTIVESKINRECT16X"));
+
+    const auto ini = skin::MemIniFile::fromText("[s]\nSkinRect16=1\n\xC3\x89T\xC3\x89=2\n");
+    EXPECT_EQ(ini.readInteger("S", "skinrect16", 0), 1);
+    EXPECT_EQ(ini.readInteger("S", "\xC3\xA9t\xC3\xA9", 0), 2);
 }
