@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace skin {
 
@@ -70,65 +71,21 @@ void repeatRowDown(FBitmap& strip, int32_t from, int32_t to) {
     }
 }
 
-// Whether picture rows lo..hi show the same pixels in columns left..right (all inside the picture).
-// A side strip whose pieces read only such rows is one row repeated: a plain vertical border.
-bool rowsAlike(const FBitmap& picture, int32_t left, int32_t right, int32_t lo, int32_t hi) {
-    if (left < 0 || right > picture.width() || left >= right || lo < 0 || hi > picture.height() || lo >= hi)
-        return false;
-    const size_t n = size_t(3) * size_t(right - left);
-    const uint8_t* first = picture.pixelAt(left, lo);
-    if (n > 32) {
-        for (int32_t y = lo + 1; y < hi; ++y)
-            if (std::memcmp(picture.pixelAt(left, y), first, n) != 0)
-                return false;
-        return true;
-    }
-    // Narrow rows (3 to 32 bytes): four words that may overlap, compared in registers without a call
-    // per row.
-    auto words = [n](const uint8_t* p, uint64_t(&w)[4]) {
-        if (n >= 8) {
-            for (size_t k = 0; k < 4; ++k)
-                std::memcpy(&w[k], p + std::min(8 * k, n - 8), 8);
-        } else {
-            w[0] = w[1] = w[2] = w[3] = 0;
-            std::memcpy(&w[0], p, n);
-        }
-    };
-    uint64_t a[4], b[4];
-    words(first, a);
-    for (int32_t y = lo + 1; y < hi; ++y) {
-        words(picture.pixelAt(left, y), b);
-        if (((a[0] ^ b[0]) | (a[1] ^ b[1]) | (a[2] ^ b[2]) | (a[3] ^ b[3])) != 0)
-            return false;
-    }
-    return true;
-}
-
-// Draws a top or bottom strip, whose row y is made from picture row srcTop + y alone (columns
-// left..right), by calling drawRows(y0, y1) only for rows whose picture row differs from the one above
-// it; the others are copied from the strip row just drawn. A caption's flat rows are drawn once.
+// Draws a top or bottom strip, whose row y is made from picture row srcTop + y alone (across the skin
+// rectangle's columns), by calling drawRows(y0, y1) only for rows whose picture row differs from the
+// one above it, as the plan tells; the others are copied from the strip row just drawn. A caption's
+// flat rows are drawn once.
 template <typename DrawRows>
-void drawBandRows(FBitmap& strip, const FBitmap& picture, int32_t left, int32_t right, int32_t srcTop,
-                  const FormBorderPlan* plan, DrawRows&& drawRows) {
+void drawBandRows(FBitmap& strip, const FBitmap& picture, int32_t srcTop, const FormBorderPlan& plan,
+                  DrawRows&& drawRows) {
     const int32_t n = strip.height();
-    const bool comparable = left >= 0 && right <= picture.width() && left < right;
-    const bool wholeRows = left == 0 && right == picture.width();
-    const size_t bytes = size_t(3) * size_t(std::max(right - left, 0));
     // The number of strip rows from y on whose picture rows each repeat the one above them.
     auto repeatedFrom = [&](int32_t y) -> int32_t {
         const int64_t sy = int64_t(srcTop) + y;
-        if (!comparable || y <= 0 || sy <= 0 || sy >= picture.height())
+        if (sy <= 0 || sy >= picture.height())
             return 0;
         const int32_t limit = int32_t(std::min<int64_t>(n - y, picture.height() - sy));
-        if (plan)
-            return plan->repeatedRows(FormBorderPlan::Columns::Whole, int32_t(sy), limit);
-        if (wholeRows) // rows lie end to end: blocks of them are compared at once
-            return repeatedRows(picture, int32_t(sy), limit);
-        int32_t same = 0;
-        while (same < limit && std::memcmp(picture.pixelAt(left, int32_t(sy) + same),
-                                           picture.pixelAt(left, int32_t(sy) + same - 1), bytes) == 0)
-            ++same;
-        return same;
+        return plan.repeatedRows(FormBorderPlan::Columns::Whole, int32_t(sy), limit);
     };
     for (int32_t y = 0; y < n;) {
         int32_t drawn = y + 1, same = 0;
@@ -286,14 +243,16 @@ void composeVerticalSkinImage(int32_t topHeight, int32_t bottomHeight, FBitmap& 
 void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderImages& images,
                              const FBitmap& picture, const Rect& r, int32_t width, int32_t height,
                              BandStretch stretch, const FormBorderPlan* plan) {
-    if (plan && !plan->fits(s, picture, r))
-        plan = nullptr;
     if (!inSkinRange(s) || !inSkinRange(t) || !inSkinRange(r) || !inSkinRange(width) ||
         !inSkinRange(height)) {
         for (FBitmap* strip : {&images.top, &images.bottom, &images.left, &images.right})
             strip->setSize(0, 0);
         return;
     }
+    // Without a plan for this picture, one is made for this call.
+    std::optional<FormBorderPlan> ownPlan;
+    if (!plan || !plan->fits(s, picture, r))
+        plan = &ownPlan.emplace(s, picture, r);
     const Point lt = s.leftTop, rt = s.rightTop, lb = s.leftBottom, rb = s.rightBottom;
     const Rect c = s.client, nc = t.client;
     const Point nlt = t.leftTop, nrt = t.rightTop, nlb = t.leftBottom, nrb = t.rightBottom;
@@ -317,7 +276,7 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
                    covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         const int32_t d = rt.x - lt.x;
         // Row y of every piece comes from picture row r.top + y.
-        drawBandRows(top, picture, r.left, r.right, r.top, plan, [&](int32_t y0, int32_t y1) {
+        drawBandRows(top, picture, r.top, *plan, [&](int32_t y0, int32_t y1) {
             if (stretch.top)
                 stretchPiece(top, {nlt.x, y0, nrt.x, y1}, picture,
                              {r.left + lt.x, r.top + y0, r.left + rt.x, r.top + y1});
@@ -341,7 +300,7 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
                                         copiesWhole(picture, {r.left + rb.x, sTop, r.right, r.bottom}));
         bottom.resize(W, b, covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         // Row y of every piece comes from picture row sTop + y.
-        drawBandRows(bottom, picture, r.left, r.right, sTop, plan, [&](int32_t y0, int32_t y1) {
+        drawBandRows(bottom, picture, sTop, *plan, [&](int32_t y0, int32_t y1) {
             if (stretch.bottom)
                 stretchPiece(bottom, {nlb.x, y0, nrb.x, y1}, picture,
                              {r.left + lb.x, sTop + y0, r.left + rb.x, sTop + y1});
@@ -368,9 +327,7 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
         left.resize(std::min(nc.left, W), h,
                     covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         const int32_t lo = r.top + std::min(c.top, lt.y), hi = r.top + std::max(c.bottom, lb.y);
-        const bool alike = plan && nc.left == c.left
-                               ? plan->rowsAlike(FormBorderPlan::Columns::LeftBand, lo, hi)
-                               : rowsAlike(picture, r.left, sRight, lo, hi);
+        const bool alike = nc.left == c.left && plan->rowsAlike(FormBorderPlan::Columns::LeftBand, lo, hi);
         if (covered && alike) {
             copyRect(left, {0, 0, nc.left, 1}, picture, {r.left, lo, sRight, lo + 1});
             repeatRowDown(left, 0, h);
@@ -403,8 +360,7 @@ void composeFormBorderImages(const SkinFrame& s, const SkinFrame& t, FormBorderI
                        copiesWhole(picture, {sLeft, r.top + rb.y, r.right, r.top + c.bottom}));
         right.resize(w, h, covered ? FBitmap::KeptPixels::Unspecified : FBitmap::KeptPixels::Cleared);
         const int32_t lo = r.top + std::min(c.top, rt.y), hi = r.top + std::max(c.bottom, rb.y);
-        const bool alike = plan ? plan->rowsAlike(FormBorderPlan::Columns::RightBand, lo, hi)
-                                : rowsAlike(picture, sLeft, r.right, lo, hi);
+        const bool alike = plan->rowsAlike(FormBorderPlan::Columns::RightBand, lo, hi);
         if (covered && alike) {
             copyRect(right, {0, 0, w, 1}, picture, {sLeft, lo, r.right, lo + 1});
             repeatRowDown(right, 0, h);

@@ -42,8 +42,8 @@ struct FormBorderImages {
     core::FBitmap left;
     core::FBitmap right;
 };
-// A plan made for the picture (see FormBorderPlan) spares comparing its rows; one that does not fit the
-// frame, rectangle or picture size is not used.
+// A plan made for the picture (see FormBorderPlan) spares comparing its rows; without one, or with one
+// that does not fit the frame, rectangle or picture size, a plan is made for the call.
 void composeFormBorderImages(const SkinFrame& source, const SkinFrame& target, FormBorderImages& images,
                              const core::FBitmap& picture, const core::Rect& r, int32_t width, int32_t height,
                              BandStretch stretch, const FormBorderPlan* plan = nullptr);

@@ -65,3 +65,38 @@ TEST(FormBorderPlan, StripsComposedWithAPlanAreTheStripsWithout) {
         }
     }
 }
+
+// The plan's answers against comparing the rows themselves, for every band, row and span.
+TEST(FormBorderPlan, AnswersAsComparingTheRowsDoes) {
+    std::mt19937 rng(3);
+    const SkinFrame s{{6, 7}, {20, 7}, {7, 17}, {22, 18}, {4, 5, 26, 21}};
+    const Rect r{5, 2, 35, 27};
+    using Columns = FormBorderPlan::Columns;
+    const std::pair<Columns, std::pair<int, int>> bands[] = {
+        {Columns::Whole, {5, 35}}, {Columns::LeftBand, {5, 9}}, {Columns::RightBand, {31, 35}}};
+    for (int round = 0; round < 10; ++round) {
+        const FBitmap pic = picture(rng, 40, 30);
+        const FormBorderPlan plan(s, pic, r);
+        for (const auto& [columns, span] : bands) {
+            auto same = [&](int y) { // row y equals row y - 1 in the band's columns
+                for (int x = span.first; x < span.second; ++x)
+                    if (pic.pixel(x, y) != pic.pixel(x, y - 1))
+                        return false;
+                return true;
+            };
+            for (int lo = 0; lo < 30; ++lo)
+                for (int hi = lo + 1; hi <= 30; ++hi) {
+                    bool alike = true;
+                    for (int y = lo + 1; y < hi; ++y)
+                        alike = alike && same(y);
+                    ASSERT_EQ(plan.rowsAlike(columns, lo, hi), alike) << lo << ".." << hi;
+                    if (lo == 0)
+                        continue;
+                    int repeated = 0;
+                    while (repeated < hi - lo && same(lo + repeated))
+                        ++repeated;
+                    ASSERT_EQ(plan.repeatedRows(columns, lo, hi - lo), repeated) << lo << ", " << hi - lo;
+                }
+        }
+    }
+}
