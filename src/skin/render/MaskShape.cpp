@@ -207,11 +207,11 @@ void MaskShape::bandSpans(const Band& band, int32_t i, std::vector<Span>& spans)
                     int32_t(base + std::min(run->right - src, d)), band.tileStart, band.tileEnd);
 }
 
-void MaskShape::sideSpans(const Side& side, int32_t i, std::vector<Span>& spans) const {
+int32_t MaskShape::sideSpans(const Side& side, int32_t i, std::vector<Span>& spans) const {
     int32_t same;
     const int32_t row = sideRow(side, i, &same);
     if (row < 0)
-        return;
+        return same;
     const int32_t shift = side.x - side.col0;
     for (uint32_t k = m_rowStart[size_t(row)]; k < m_rowStart[size_t(row) + 1]; ++k) {
         const int32_t left = std::max(m_runs[k].left, side.col0);
@@ -219,6 +219,7 @@ void MaskShape::sideSpans(const Side& side, int32_t i, std::vector<Span>& spans)
         if (left < right)
             spans.push_back({left + shift, right + shift});
     }
+    return same;
 }
 
 Region MaskShape::region() const {
@@ -271,12 +272,7 @@ Region MaskShape::region() const {
                 });
         for (const Side* side : {&m_left, &m_right})
             if (side->present)
-                strip(side->y, side->height, [&](int32_t i) {
-                    sideSpans(*side, i, spans);
-                    int32_t same;
-                    sideRow(*side, i, &same);
-                    return same;
-                });
+                strip(side->y, side->height, [&](int32_t i) { return sideSpans(*side, i, spans); });
         builder.addRow(int32_t(y), spans);
         if (next - 1 > y)
             builder.repeatRow(int32_t(next - 1));

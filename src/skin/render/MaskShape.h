@@ -69,7 +69,8 @@ private:
     // The mask row a side strip row shows (-1: none), and how many rows from it on show the same runs.
     int32_t sideRow(const Side& side, int32_t i, int32_t* sameRows) const;
     void bandSpans(const Band& band, int32_t i, std::vector<Span>& spans) const;
-    void sideSpans(const Side& side, int32_t i, std::vector<Span>& spans) const;
+    // Adds a side strip row's spans; how many rows from it on have the same ones.
+    int32_t sideSpans(const Side& side, int32_t i, std::vector<Span>& spans) const;
     // Strip coordinates in 64 bits: a caller's mask area may lie anywhere.
     bool bandInside(const Band& band, int64_t x, int64_t i) const;
     bool sideInside(const Side& side, int64_t x, int64_t i) const;
